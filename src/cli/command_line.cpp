@@ -1,0 +1,62 @@
+#include "command_line.h"
+
+namespace vianora::cli {
+
+std::optional<Options> parseCommandLine(const std::vector<std::string>& args, std::string& error) {
+  Options options;
+  bool onlyFiles = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
+      options.files.push_back(arg);
+    } else if (arg == "--") {
+      onlyFiles = true;
+    } else if (arg == "--json") {
+      options.json = true;
+    } else if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
+    } else if (arg == "--type" || arg.rfind("--type=", 0) == 0) {
+      std::string value;
+      if (arg == "--type") {
+        if (i + 1 == args.size()) {
+          error = "--type needs a value: gpx or plt";
+          return std::nullopt;
+        }
+        value = args[++i];
+      } else {
+        value = arg.substr(7);
+      }
+      options.type = readerOfTypeName(value);
+      if (!options.type) {
+        error = "unknown file type '" + value + "': use gpx or plt";
+        return std::nullopt;
+      }
+    } else {
+      error = "unknown option '" + arg + "'";
+      return std::nullopt;
+    }
+  }
+  if (options.files.empty() && !options.help && !options.version) {
+    error = "no file given";
+    return std::nullopt;
+  }
+  return options;
+}
+
+std::string usageText() {
+  return "Usage: vianora-stats [--type gpx|plt] [--json] FILE...\n"
+         "Reads GPS track files (GPX, OziExplorer .plt) in order and prints every trip\n"
+         "with its statistics.\n"
+         "\n"
+         "  --type gpx|plt  read every file with this reader (default: by the extension)\n"
+         "  --json          write JSON instead of text\n"
+         "  --help          show this text\n"
+         "  --version       show the version\n"
+         "\n"
+         "Exit status: 0 when every file was read without a failure, 1 when a failure\n"
+         "was reported, 2 for a usage error or a file of unknown type.\n";
+}
+
+}  // namespace vianora::cli

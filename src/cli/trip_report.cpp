@@ -1,0 +1,106 @@
+#include "trip_report.h"
+
+#include "analysis/statistics_texts.h"
+#include "json_writer.h"
+#include "utf8_text.h"
+#include "util/time_format.h"
+
+namespace vianora::cli {
+
+namespace {
+
+// The command-line tool writes English separators and ISO 8601 date-times.
+DisplayFormat toolFormat() { return DisplayFormat{Separators{".", ","}, isoDateTimeText}; }
+
+std::string tripText(std::size_t index, const Percorso& trip) {
+  const TripStatistics s = computeTripStatistics(trip);
+  const StatisticsTexts t = statisticsTexts(s, toolFormat());
+  std::string out = "Trip " + std::to_string(index) + ": " + validUtf8(trip.Nome) + "\n";
+  out += "  Points: " + std::to_string(trip.Punti.size()) + "\n";
+  out += "  Altitude Max: " + t.altitudeMax + " m. Km " + t.altitudeMaxKm + "\n";
+  out += "  Min: " + t.altitudeMin + " m. Km " + t.altitudeMinKm + "\n";
+  out += "  Climbs: " + t.ascent + " m. in " + t.climbDistance + " Km in " + t.climbTime + "\n";
+  out += "  Distance: " + t.distance + " Km.\n";
+  out += "  Speed: " + t.averageSpeed + " Km/h\n";
+  out += "  Max: " + t.maxSpeed + " Km/h al Km " + t.maxSpeedKm + "\n";
+  out += "  Start: " + t.start + "\n";
+  out += "  End: " + t.end + "\n";
+  out += "  Duration: " + t.duration + "\n";
+  return out;
+}
+
+void writeStats(JsonWriter& json, const TripStatistics& s) {
+  json.beginObject("stats");
+  json.value("ascent_m", s.Dislivello);
+  json.value("altitude_max_m", s.AltitudineMax);
+  json.value("altitude_min_m", s.AltitudineMin);
+  json.value("altitude_max_km", s.DistAltitudineMax);
+  json.value("altitude_min_km", s.DistAltitudineMin);
+  json.value("distance_km", s.DistanzaTotale);
+  json.value("climb_distance_km", s.climbDistance);
+  json.value("climb_time_days", s.climbTime);
+  json.value("start_index", static_cast<long long>(s.IdxInizio));
+  json.value("end_index", static_cast<long long>(s.IdxFine));
+  json.value("start_day", s.startDay);
+  json.value("end_day", s.endDay);
+  json.value("duration_days", s.duration());
+  json.value("average_speed_kmh", s.averageSpeedKmh());
+  json.value("max_speed_kmh", s.maxSpeedKmh());
+  json.value("max_speed_km", s.DistVelocitaMax);
+  json.endObject();
+}
+
+void writeDisplay(JsonWriter& json, const StatisticsTexts& t) {
+  json.beginObject("display");
+  json.value("ascent", t.ascent);
+  json.value("altitude_max", t.altitudeMax);
+  json.value("altitude_min", t.altitudeMin);
+  json.value("altitude_max_km", t.altitudeMaxKm);
+  json.value("altitude_min_km", t.altitudeMinKm);
+  json.value("distance", t.distance);
+  json.value("climb_distance", t.climbDistance);
+  json.value("climb_time", t.climbTime);
+  json.value("start", t.start);
+  json.value("end", t.end);
+  json.value("duration", t.duration);
+  json.value("average_speed", t.averageSpeed);
+  json.value("max_speed", t.maxSpeed);
+  json.value("max_speed_km", t.maxSpeedKm);
+  json.endObject();
+}
+
+void writeTrip(JsonWriter& json, std::size_t index, const Percorso& trip) {
+  const TripStatistics s = computeTripStatistics(trip);
+  json.beginObject();
+  json.value("index", static_cast<long long>(index));
+  json.value("name", trip.Nome);
+  json.value("points", static_cast<long long>(trip.Punti.size()));
+  json.value("version", trip.Versione);
+  json.value("encoding", static_cast<long long>(trip.Codifica));
+  writeStats(json, s);
+  writeDisplay(json, statisticsTexts(s, toolFormat()));
+  json.endObject();
+}
+
+}  // namespace
+
+std::string textReport(const Percorsi& store) {
+  std::string out;
+  for (std::size_t i = 0; i < store.size(); ++i) {
+    if (i > 0) out += '\n';
+    out += tripText(i, store[i]);
+  }
+  return out;
+}
+
+std::string jsonReport(const Percorsi& store) {
+  JsonWriter json;
+  json.beginObject();
+  json.beginArray("trips");
+  for (std::size_t i = 0; i < store.size(); ++i) writeTrip(json, i, store[i]);
+  json.endArray();
+  json.endObject();
+  return json.text();
+}
+
+}  // namespace vianora::cli

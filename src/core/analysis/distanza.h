@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cmath>
+
+#include "store/punto.h"
+
+namespace vianora {
+
+/// Distance in kilometres between two track points: a flat approximation in which one degree
+/// of latitude or longitude is sqrt(8000) km everywhere, with the altitude difference as a
+/// third, vertical component. The order of the points does not matter.
+inline double Distanza(const Punto& a, const Punto& b) {
+  const double dLon = b.Longitudine - a.Longitudine;
+  const double t1 = dLon * dLon * 8000;
+  const double dLat = b.Latitudine - a.Latitudine;
+  const double t2 = dLat * dLat * 8000;
+  const double s = t2 + t1;
+  const double dAlt = (b.Altitudine - a.Altitudine) / 1000;
+  const double t3 = dAlt * dAlt;
+  return std::sqrt(t3 + s);
+}
+
+}  // namespace vianora

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "store/percorso.h"
+
+namespace vianora {
+
+/// The statistics of one trip, as the trip window keeps them for its charts.
+///
+/// Only pairs of consecutive points whose altitudes are both other than exactly 0 count, and
+/// the extremes are taken over the later point of each counting pair. Point indexes are 0
+/// while unset (a candidate index is never 0, except the start as described below).
+struct TripStatistics {
+  double Dislivello = 0.0;          ///< total ascent: sum of the rises, metres
+  double DistanzaTotale = 0.0;      ///< total distance, km
+  double AltitudineMax = 1.0;       ///< maximum altitude, metres (1.0 when none is higher)
+  double AltitudineMin = 8844.43;   ///< minimum altitude, metres (a seed above any real one)
+  double VelocitaMax = 0.0;         ///< fastest segment below 200 km/h, km per day
+  std::size_t IdxLonMin = 0;        ///< point with the smallest longitude
+  std::size_t IdxLatMin = 0;        ///< point with the smallest latitude
+  std::size_t IdxLonMax = 0;        ///< point with the largest longitude
+  std::size_t IdxLatMax = 0;        ///< point with the largest latitude
+  double DistVelocitaMax = 0.0;     ///< distance run when the maximum speed was reached, km
+  double DistAltitudineMax = 0.0;   ///< distance run at the maximum altitude, km
+  double DistAltitudineMin = 0.0;   ///< distance run at the minimum altitude, km
+  std::size_t IdxInizio = 0;        ///< start point: earliest date-time
+  std::size_t IdxFine = 0;          ///< end point: latest date-time
+  double climbDistance = 0.0;       ///< distance of the climbing pairs, km
+  double climbTime = 0.0;           ///< time of the climbing pairs, days
+
+  double startDay = 0.0;            ///< date-time of the start point, day number
+  double endDay = 0.0;              ///< date-time of the end point, day number
+
+  /// End minus start, days.
+  double duration() const { return endDay - startDay; }
+  /// Average speed in km/h over the whole duration; no value when the duration is 0.
+  std::optional<double> averageSpeedKmh() const;
+  /// The maximum speed in km/h.
+  double maxSpeedKmh() const { return VelocitaMax / 24; }
+};
+
+/// Segment speeds from this many km per day on (200 km/h) are taken as GPS errors.
+inline constexpr double kMaxCredibleSpeedKmPerDay = 4800.0;
+
+/// Computes the statistics of a trip in one pass over its points. No allocation, no limit on
+/// the number of points.
+TripStatistics computeTripStatistics(const Percorso& trip);
+
+}  // namespace vianora

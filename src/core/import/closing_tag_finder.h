@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vianora {
+
+/// Finds closing tags in one text, remembering where each one was last found.
+///
+/// The GPX reader asks for the same closing tag again and again from positions that only move
+/// forward; an element whose closing tag is missing (self-closed points, say) makes it ask for a
+/// tag that is far away or nowhere. Remembering the answer keeps the whole read linear instead
+/// of rescanning the rest of the text for every such element.
+class ClosingTagFinder {
+ public:
+  explicit ClosingTagFinder(std::string_view text) : text_(text) {}
+
+  /// The first position at or after `from` where `tag` starts, or npos.
+  std::size_t find(std::string_view tag, std::size_t from);
+
+ private:
+  struct Known {
+    std::string tag;
+    std::size_t searchedFrom;  // the search that found `at` started here
+    std::size_t at;            // first occurrence at or after searchedFrom, or npos
+  };
+
+  std::string_view text_;
+  std::vector<Known> known_;
+};
+
+}  // namespace vianora

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "util/failure.h"
+
+namespace vianora {
+
+/// A failure met while a file was opened or read. Readers report failures as values; the
+/// windows turn them into message boxes and the command-line tool into lines on stderr.
+struct ImportFailure {
+  /// Which message shows it: the Open command's box ("Errore ..." title) or the GPX
+  /// reader's own four-line box.
+  enum class Shown { ByOpenCommand, ByGpxReader };
+
+  Shown shown = Shown::ByOpenCommand;
+  FailureCode code = FailureCode::PathFileAccess;
+  std::string source{kFailureSource};
+  std::int64_t line = 0;  ///< line of the file where it happened; 0 where there is none
+
+  int number() const { return static_cast<int>(code); }
+  std::string description() const { return std::string(failureDescription(code)); }
+};
+
+/// Receives each failure as it happens; reading goes on as the readers' rules say.
+using FailureSink = std::function<void(const ImportFailure&)>;
+
+/// Title of the Open command's failure box: "Errore " and the source.
+std::string openFailureTitle(const ImportFailure& failure);
+
+/// Text of the Open command's failure box: "(Linea N) number", CR LF, description.
+std::string openFailureText(const ImportFailure& failure);
+
+/// Text of the GPX reader's failure box: four lines joined by CR LF.
+std::string gpxFailureText(const ImportFailure& failure);
+
+}  // namespace vianora

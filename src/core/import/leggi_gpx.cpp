@@ -1,0 +1,281 @@
+#include "import/leggi_gpx.h"
+
+#include <new>
+#include <string>
+#include <vector>
+
+#include "import/closing_tag_finder.h"
+#include "import/gpx_element.h"
+#include "util/gpx_date.h"
+#include "util/next_token.h"
+#include "util/number_text.h"
+
+namespace vianora {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+std::string_view trimBlanks(std::string_view s) {
+  while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+  while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return s;
+}
+
+/// An attribute value without its double quotes (single quotes stay).
+std::string withoutDoubleQuotes(std::string_view value) {
+  std::string plain;
+  plain.reserve(value.size());
+  for (char c : value) {
+    if (c != '"') plain += c;
+  }
+  return plain;
+}
+
+// The GPX text is read the way nested element contents are read one inside the other: the
+// content of an element is read completely before the text after its closing tag. Instead of
+// one call per nesting level (self-closed points nest once per point), the open contents are
+// kept on a stack of their end positions, so no depth of the input can exhaust the call stack.
+class GpxReader {
+ public:
+  GpxReader(Percorsi& store, std::string_view text, const FailureSink& failures,
+            const ProgressFn& progress)
+      : store_(store), text_(text), failures_(failures), finder_(text),
+        progress_(progress, text.size()) {}
+
+  void run();
+
+ private:
+  struct Content {
+    std::size_t end;         // where this content's text ends
+    std::size_t resumeAt{};  // where the enclosing content goes on after this one's child
+  };
+
+  void openContent(std::size_t begin, std::size_t end);
+  void closeContent();
+  void readTag();
+  void actOn(GpxElement element, std::string_view name, std::string_view attributes);
+  std::string_view cutContent(std::string_view name);
+  void readContentAsElements(std::string_view name);
+  std::size_t nextTagFrom(std::size_t from) const;
+  bool readDeclaration(std::string_view attributes);
+  bool readPointAttributes(std::string_view attributes);
+  bool readAltitude(std::string_view content);
+  bool readTime(std::string_view content);
+  void fail(FailureCode code);
+
+  std::size_t end() const { return open_.back().end; }
+
+  Percorsi& store_;
+  std::string_view text_;
+  const FailureSink& failures_;
+  ClosingTagFinder finder_;
+  ProgressThrottle progress_;
+  std::vector<Content> open_;
+  std::size_t pos_ = 0;  // where the innermost open content goes on
+  bool childOpened_ = false;
+};
+
+void GpxReader::run() {
+  openContent(0, text_.size());
+  while (!open_.empty()) {
+    if (pos_ >= end()) {
+      closeContent();
+      continue;
+    }
+    try {
+      readTag();
+    } catch (const std::bad_alloc&) {
+      fail(FailureCode::OutOfMemory);
+    }
+    progress_.at(pos_);
+  }
+}
+
+// A content is trimmed of blanks and starts at its first "<"; one without any "<" has no tags.
+void GpxReader::openContent(std::size_t begin, std::size_t end) {
+  std::string_view content = trimBlanks(text_.substr(begin, end - begin));
+  begin = static_cast<std::size_t>(content.data() - text_.data());
+  end = begin + content.size();
+  const std::size_t firstTag = content.find('<');
+  open_.push_back(Content{end});
+  pos_ = firstTag == npos ? end : begin + firstTag;
+}
+
+void GpxReader::closeContent() {
+  open_.pop_back();
+  if (!open_.empty()) pos_ = open_.back().resumeAt;
+}
+
+// The text after a tag is dropped up to the next "<"; a "<" that ends the content is dropped too.
+std::size_t GpxReader::nextTagFrom(std::size_t from) const {
+  const std::size_t limit = end();
+  const std::size_t at = text_.substr(0, limit).find('<', from);
+  return at == npos || at + 1 >= limit ? limit : at;
+}
+
+void GpxReader::readTag() {
+  const std::size_t limit = end();
+  const std::size_t close = text_.substr(0, limit).find('>', pos_);
+  const std::size_t tagEnd = close == npos ? limit : close;
+  std::string_view tag = trimBlanks(text_.substr(pos_, tagEnd - pos_));
+  pos_ = close == npos ? limit : close + 1;
+
+  // The name follows the "<" up to the first blank; the attributes follow the blank.
+  std::string_view attributes = tag;
+  std::string_view name = NextToken(attributes, " ");
+  if (!name.empty()) name.remove_prefix(1);
+
+  childOpened_ = false;
+  actOn(classifyGpxElement(name), name, attributes);
+  if (!childOpened_ && !open_.empty()) pos_ = nextTagFrom(pos_);
+}
+
+void GpxReader::actOn(GpxElement element, std::string_view name, std::string_view attributes) {
+  switch (element) {
+    case GpxElement::Declaration:
+      if (readDeclaration(attributes)) readContentAsElements(name);
+      return;
+    case GpxElement::Container:
+      readContentAsElements(name);
+      return;
+    case GpxElement::Trip:
+      store_.startTrip();
+      readContentAsElements(name);
+      return;
+    case GpxElement::Name:
+      store_.lastTrip().Nome = std::string(cutContent(name));
+      return;
+    case GpxElement::Point:
+      store_.addPoint();
+      if (!readPointAttributes(attributes)) return;
+      store_.lastPoint().Altitudine = 1.0;
+      readContentAsElements(name);
+      return;
+    case GpxElement::Altitude:
+      readAltitude(cutContent(name));
+      return;
+    case GpxElement::Time:
+      readTime(cutContent(name));
+      return;
+    case GpxElement::Skipped:
+      cutContent(name);
+      return;
+    case GpxElement::Other:
+      return;
+  }
+}
+
+// The content runs to the closing tag spelled exactly like the opening one, or to the end.
+std::string_view GpxReader::cutContent(std::string_view name) {
+  std::string closing;
+  closing.reserve(name.size() + 3);
+  closing.append("</").append(name).append(">");
+  const std::size_t begin = pos_;
+  const std::size_t limit = end();
+  const std::size_t at = finder_.find(closing, pos_);
+  if (at != npos && at + closing.size() <= limit) {
+    pos_ = at + closing.size();
+    return text_.substr(begin, at - begin);
+  }
+  pos_ = limit;
+  return text_.substr(begin, limit - begin);
+}
+
+void GpxReader::readContentAsElements(std::string_view name) {
+  const std::string_view content = cutContent(name);
+  const auto begin = static_cast<std::size_t>(content.data() - text_.data());
+  open_.back().resumeAt = nextTagFrom(pos_);
+  childOpened_ = true;
+  openContent(begin, begin + content.size());
+}
+
+bool GpxReader::readDeclaration(std::string_view attributes) {
+  while (!attributes.empty()) {
+    std::string_view piece = NextToken(attributes, " ");
+    const std::string key = upperCasedAscii(NextToken(piece, "="));
+    if (key == "VERSION") {
+      store_.lastTrip().Versione = withoutDoubleQuotes(piece);
+    } else if (key == "ENCODING") {
+      store_.lastTrip().Codifica = encodingCode(upperCasedAscii(withoutDoubleQuotes(piece)));
+    }
+  }
+  return true;
+}
+
+bool GpxReader::readPointAttributes(std::string_view attributes) {
+  while (!attributes.empty()) {
+    std::string_view piece = NextToken(attributes, " ");
+    const std::string key = upperCasedAscii(NextToken(piece, "="));
+    if (key != "LAT" && key != "LON") continue;
+    const auto value = numberOfText(withoutDoubleQuotes(piece));
+    if (!value) {
+      fail(FailureCode::Overflow);
+      return false;
+    }
+    (key == "LAT" ? store_.lastPoint().Latitudine : store_.lastPoint().Longitudine) = *value;
+  }
+  return true;
+}
+
+bool GpxReader::readAltitude(std::string_view content) {
+  const auto value = numberOfText(content);
+  if (!value) {
+    fail(FailureCode::Overflow);
+    return false;
+  }
+  store_.lastPoint().Altitudine = *value;
+  return true;
+}
+
+// "T" becomes a blank and "Z" goes; what follows the first "." counts as milliseconds.
+bool GpxReader::readTime(std::string_view content) {
+  std::string written;
+  written.reserve(content.size());
+  for (char c : content) {
+    if (c == 'T') written += ' ';
+    else if (c != 'Z') written += c;
+  }
+  std::string_view rest = written;
+  const std::string_view datePart = NextToken(rest, ".");
+  const auto milliseconds = numberOfText(rest);
+  if (!milliseconds) {
+    fail(FailureCode::Overflow);
+    return false;
+  }
+  const auto day = dayNumberOfGpxDate(datePart);
+  if (!day) {
+    fail(FailureCode::TypeMismatch);
+    return false;
+  }
+  store_.lastPoint().DataOra = *day + *milliseconds / 24 / 60 / 60 / 1000;
+  return true;
+}
+
+// The content being read is abandoned; the enclosing one goes on after it.
+void GpxReader::fail(FailureCode code) {
+  if (failures_) {
+    ImportFailure failure;
+    failure.shown = ImportFailure::Shown::ByGpxReader;
+    failure.code = code;
+    failures_(failure);
+  }
+  childOpened_ = true;  // the position is set by closeContent, not by the tag loop
+  closeContent();
+}
+
+}  // namespace
+
+void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
+              const ProgressFn& progress) {
+  GpxReader(store, text, failures, progress).run();
+}
+
+int encodingCode(std::string_view upperCasedValue) {
+  if (upperCasedValue == "ISO-8859-1") return 0;
+  if (upperCasedValue == "UTF-8") return 1;
+  if (upperCasedValue == "UTF-8?") return 2;
+  return -1;
+}
+
+}  // namespace vianora

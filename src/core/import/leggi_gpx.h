@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+#include "import/import_failure.h"
+#include "import/progress.h"
+#include "store/percorsi.h"
+
+namespace vianora {
+
+/// Reads the GPX text of one file (see readGpxText) into the store.
+///
+/// Tracks and routes become trips, their points the trips' points; a name element names the
+/// current trip, ele and time elements fill the current point. Elements are recognised by
+/// their upper-cased names; an element's content runs to its closing tag spelled exactly as
+/// the opening one, or to the end of the enclosing content when there is none. A failure (a
+/// time that does not convert, a number beyond a double) is reported and abandons the rest of
+/// the element content being read; reading goes on after it in the enclosing content.
+void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
+              const ProgressFn& progress = {});
+
+/// Code of the encoding named in an XML declaration: 0 for ISO-8859-1, 1 for UTF-8, 2 for
+/// "UTF-8?" (a declaration that ends right after the value), -1 for anything else.
+int encodingCode(std::string_view upperCasedValue);
+
+}  // namespace vianora

@@ -1,0 +1,77 @@
+#include "import/leggi_plt.h"
+
+#include <new>
+
+#include "import/input_file.h"
+#include "import/line_reader.h"
+#include "util/ascii.h"
+#include "util/day_number.h"
+#include "util/next_token.h"
+#include "util/number_text.h"
+
+namespace vianora {
+
+namespace {
+
+constexpr std::int64_t kPointCountLine = 6;
+
+/// Fills the store's last point from a point line; false when a value is out of range.
+bool readPointLine(Percorsi& store, std::string_view rest) {
+  Punto& point = store.addPoint();
+  const auto latitude = numberOfText(NextToken(rest, ","));
+  if (!latitude) return false;
+  point.Latitudine = *latitude;
+  const auto longitude = numberOfText(NextToken(rest, ","));
+  if (!longitude) return false;
+  point.Longitudine = *longitude;
+  NextToken(rest, ",");  // segment break code
+  NextToken(rest, ",");  // altitude in feet: not taken
+  const auto day = numberOfText(NextToken(rest, ","));
+  if (!day || !isValidDayNumber(*day)) return false;
+  point.DataOra = *day;
+  point.Altitudine = 1.0;
+  return true;
+}
+
+void report(const FailureSink& failures, FailureCode code, std::int64_t line) {
+  if (!failures) return;
+  ImportFailure failure;
+  failure.code = code;
+  failure.line = line;
+  failures(failure);
+}
+
+}  // namespace
+
+bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
+  return startsWithIgnoringCase(line, "OZIEXPLORER") ||
+         (line.size() == 6 && upperCasedAscii(line) == "WGS 84") ||
+         startsWithIgnoringCase(line, "ALTITUDE IS IN") ||
+         startsWithIgnoringCase(line, "RESERVED") ||
+         line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
+}
+
+void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
+              const FailureSink& failures, const ProgressFn& progress) {
+  std::int64_t lineNumber = 0;
+  try {
+    store.startTrip().Nome = name;
+    store.resetPoints();
+    InputFile file(path);
+    if (!file.isOpen()) return report(failures, file.failure().code, 0);
+    LineReader lines(file);
+    ProgressThrottle throttle(progress, file.size());
+    std::string line;
+    while (lines.next(line)) {
+      ++lineNumber;
+      throttle.at(file.bytesRead());
+      if (isPltHeaderLine(line, lineNumber)) continue;
+      if (!readPointLine(store, line)) return report(failures, FailureCode::Overflow, lineNumber);
+    }
+    if (file.failed()) report(failures, file.failure().code, lineNumber);
+  } catch (const std::bad_alloc&) {
+    report(failures, FailureCode::OutOfMemory, lineNumber);
+  }
+}
+
+}  // namespace vianora

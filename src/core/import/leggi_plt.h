@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "import/import_failure.h"
+#include "import/progress.h"
+#include "store/percorsi.h"
+
+namespace vianora {
+
+/// Reads one OziExplorer (or SmartComGPS) track file into a new trip called `name`.
+///
+/// The header lines and line 6 are skipped; every other line is a point: latitude, longitude,
+/// two ignored fields, the day number. Altitudes are not taken from the file: every point
+/// gets 1.0. The trip is opened and named before the file is opened, so it stays even when
+/// the file cannot be read. A failure (53 or 75 for the file, 6 for a number or a day number
+/// out of range) is reported with its line and ends the reading; the points read stay.
+void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
+              const FailureSink& failures, const ProgressFn& progress = {});
+
+/// True for the lines that carry no point: the headers, and line 6 (the point count).
+bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber);
+
+}  // namespace vianora

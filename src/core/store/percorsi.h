@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "store/percorso.h"
+
+namespace vianora {
+
+/// The trip store: every trip of every file read, addressed by index from 0.
+///
+/// The readers change it only through startTrip(), addPoint() and resetPoints(), which keep
+/// its invariants: there is always a trip 0, every trip always holds a point 0, the store
+/// counts as empty while trip 0 has no name, a trip counts as having no points while the
+/// latitude of its point 0 is exactly 0.0, and a reader always works on the last trip and
+/// its last point. Nothing removes a trip.
+class Percorsi {
+ public:
+  /// A fresh store: one unnamed trip with one zeroed point.
+  Percorsi();
+
+  std::size_t size() const { return trips_.size(); }
+  const Percorso& operator[](std::size_t index) const { return trips_[index]; }
+  const std::vector<Percorso>& trips() const { return trips_; }
+
+  /// True while trip 0 has no name: the first trip read goes into it.
+  bool isEmpty() const { return trips_.front().Nome.empty(); }
+
+  /// Starts a trip: appends one unless the store is still empty, and returns the last trip.
+  Percorso& startTrip();
+
+  /// Adds a point to the last trip and returns it. While the trip's point 0 has latitude
+  /// exactly 0.0 the points are recreated as one point whose latitude is 1.0, a placeholder
+  /// that marks the slot as taken until the reader stores the real value.
+  Punto& addPoint();
+
+  /// Drops every point of the last trip, leaving one zeroed point.
+  void resetPoints();
+
+  Percorso& lastTrip() { return trips_.back(); }
+  Punto& lastPoint() { return trips_.back().Punti.back(); }
+
+ private:
+  std::vector<Percorso> trips_;
+};
+
+}  // namespace vianora

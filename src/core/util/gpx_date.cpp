@@ -1,0 +1,81 @@
+#include "util/gpx_date.h"
+
+#include "util/day_number.h"
+
+namespace vianora {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Reads the fields of a GPX time from left to right; every read fails softly by returning
+// false or no value, so a bad text simply gives no date.
+class Cursor {
+ public:
+  explicit Cursor(std::string_view text) : text_(text) {}
+
+  bool atEnd() const { return at_ == text_.size(); }
+  bool take(char c) {
+    if (atEnd() || text_[at_] != c) return false;
+    ++at_;
+    return true;
+  }
+  // Blanks: how many were stepped over.
+  int skipBlanks() {
+    int count = 0;
+    while (take(' ')) ++count;
+    return count;
+  }
+  // A number of minDigits to maxDigits digits; what follows is left to the caller, whose next
+  // separator check turns away a field with too many digits.
+  std::optional<int> number(int minDigits, int maxDigits) {
+    int value = 0;
+    int digits = 0;
+    while (digits < maxDigits && !atEnd() && isDigit(text_[at_])) {
+      value = value * 10 + (text_[at_++] - '0');
+      ++digits;
+    }
+    if (digits < minDigits) return {};
+    return value;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t at_ = 0;
+};
+
+// "+hh", "+hhmm" or "+hh:mm" (or with "-"); only checked, since the time stays as written.
+bool readZoneOffset(Cursor& cursor) {
+  if (!cursor.take('+') && !cursor.take('-')) return false;
+  const auto hours = cursor.number(2, 2);
+  if (!hours || *hours > 23) return false;
+  if (cursor.atEnd() || cursor.skipBlanks() > 0) return true;
+  cursor.take(':');
+  const auto minutes = cursor.number(2, 2);
+  return minutes && *minutes <= 59;
+}
+
+}  // namespace
+
+std::optional<double> dayNumberOfGpxDate(std::string_view datePart) {
+  Cursor cursor(datePart);
+  cursor.skipBlanks();
+  const auto year = cursor.number(4, 4);
+  if (!year || !cursor.take('-')) return {};
+  const auto month = cursor.number(1, 2);
+  if (!month || !cursor.take('-')) return {};
+  const auto day = cursor.number(1, 2);
+  if (!day || cursor.skipBlanks() == 0) return {};
+  const auto hour = cursor.number(1, 2);
+  if (!hour || !cursor.take(':')) return {};
+  const auto minute = cursor.number(1, 2);
+  if (!minute || !cursor.take(':')) return {};
+  const auto second = cursor.number(1, 2);
+  if (!second) return {};
+  cursor.skipBlanks();
+  if (!cursor.atEnd() && !readZoneOffset(cursor)) return {};
+  cursor.skipBlanks();
+  if (!cursor.atEnd()) return {};
+  return dayNumberOf(CivilDate{*year, *month, *day}, *hour, *minute, *second);
+}
+
+}  // namespace vianora

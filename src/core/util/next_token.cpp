@@ -1,0 +1,24 @@
+#include "util/next_token.h"
+
+namespace vianora {
+
+std::string_view NextToken(std::string_view& s, std::string_view sep) {
+  const auto at = s.find(sep);
+  if (at == std::string_view::npos) {
+    const auto all = s;
+    s = {};
+    return all;
+  }
+  const auto token = s.substr(0, at);
+  s.remove_prefix(at + sep.size());
+  return token;
+}
+
+std::string NextToken(std::string& s, std::string_view sep) {
+  std::string_view rest = s;
+  std::string token(NextToken(rest, sep));
+  s.erase(0, s.size() - rest.size());
+  return token;
+}
+
+}  // namespace vianora

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace vianora::testing {
+
+/// A sample track file by its path under samples/ (such as "gpx/georust-wikipedia_example.gpx"):
+/// the copy committed in this repository, else the one in the shared collection beside it;
+/// no value when neither is there.
+std::optional<std::filesystem::path> sampleFile(const std::string& relativePath);
+
+/// The shared collection's folder, when it is there.
+std::optional<std::filesystem::path> sharedSamplesDir();
+
+/// Writes bytes to a fresh temporary file and returns its path; removed when the test ends.
+std::filesystem::path writeTempFile(const std::string& name, const std::string& bytes);
+
+}  // namespace vianora::testing
