@@ -26,9 +26,8 @@ std::string scaledDigits(const DecimalDigits& decimal, int places) {
   const int kept = decimal.exponent + 1 + places;  // digits before the rounding point
   if (kept < 0) return "0";                        // below half a unit of the last place
   const int available = static_cast<int>(decimal.digits.size());
-  std::string result = kept >= available
-                           ? decimal.digits + std::string(kept - available, '0')
-                           : decimal.digits.substr(0, kept);
+  std::string result = kept >= available ? decimal.digits + std::string(kept - available, '0')
+                                         : decimal.digits.substr(0, kept);
   if (kept < available && decimal.digits[kept] >= '5') incrementDigits(result);
   const auto firstNonZero = result.find_first_not_of('0');
   return firstNonZero == std::string::npos ? "0" : result.substr(firstNonZero);
@@ -84,7 +83,8 @@ std::string generalNumberText(double value, std::string_view decimalSeparator) {
     text.append("0").append(decimalSeparator).append(-exponent - 1, '0').append(digits);
   } else {
     const std::size_t integerCount = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerCount) return text + digits + std::string(integerCount - digits.size(), '0');
+    if (digits.size() <= integerCount)
+      return text + digits + std::string(integerCount - digits.size(), '0');
     text.append(digits, 0, integerCount).append(decimalSeparator).append(digits, integerCount);
   }
   return text;

@@ -61,7 +61,7 @@ CleanNumber cleanNumberOf(std::string_view text) {
   const char sign = reader.peek();
   if (sign == '+' || sign == '-') reader.skip();
   if (sign == '-') number.chars.push_back('-');
-  number.chars.push_back('0');  // so that ".5" still has an integer digit
+  number.chars.push_back('0');     // so that ".5" still has an integer digit
   std::int64_t integerDigits = 0;  // counted from the first non-zero one
   for (char c = reader.peek(); isDigit(c); c = reader.peek()) {
     number.chars.push_back(c);
@@ -92,9 +92,9 @@ std::optional<double> numberOfText(std::string_view text) {
   const CleanNumber number = cleanNumberOf(text);
   if (!number.hasDigits) return 0.0;
   double value = 0.0;
-  const auto [end, error] =
+  const auto result =
       std::from_chars(number.chars.data(), number.chars.data() + number.chars.size(), value);
-  if (error == std::errc::result_out_of_range) {
+  if (result.ec == std::errc::result_out_of_range) {
     if (number.magnitude > 0) return std::nullopt;
     return 0.0;
   }

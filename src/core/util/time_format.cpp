@@ -15,7 +15,7 @@ using Int128 = __int128;
 constexpr int kSecondsPerDay = 86'400;
 // Whole days are held within this: far beyond every calendar date, and safe from overflow.
 constexpr Int128 kWholeDayLimit = 1'000'000'000'000'000'000;
-// From 10^-22 of the significand on, even 15 nines of days make less than half a second.
+// Scaled down by 10^22 or more, even 15 nines of days make less than half a second.
 constexpr int kLargestUsefulDivisorPower = 21;
 
 struct DaysAndSeconds {

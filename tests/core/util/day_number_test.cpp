@@ -56,9 +56,9 @@ TEST(CivilFromDays, MatchesACalendarWalkedDayByDayOverEveryValidDate) {
 }
 
 TEST(CivilFromDays, GivesSomeDateWithoutOverflowForAnyDayCount) {
-  for (const std::int64_t days : {std::numeric_limits<std::int64_t>::min(),
-                                  std::numeric_limits<std::int64_t>::max(),
-                                  std::int64_t{-1'000'000'000'000}, std::int64_t{1'000'000'000'000}}) {
+  for (const std::int64_t days :
+       {std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max(),
+        std::int64_t{-1'000'000'000'000}, std::int64_t{1'000'000'000'000}}) {
     const CivilDate date = civilFromDays(days);
     EXPECT_GE(date.month, 1);
     EXPECT_LE(date.month, 12);

@@ -30,8 +30,8 @@ TEST(NumberOfText, StopsAtTheFirstCharacterThatCannotContinueTheNumber) {
   EXPECT_EQ(read("12abc"), 12.0);
   EXPECT_EQ(read("1,5"), 1.0);  // the decimal point is always "."
   EXPECT_EQ(read("3-4"), 3.0);
-  EXPECT_EQ(read("1\r2"), 1.0);  // a carriage return is not skipped
-  EXPECT_EQ(read(std::string_view("4\0" "2", 3)), 4.0);
+  EXPECT_EQ(read("1\r2"), 1.0);                         // a carriage return is not skipped
+  EXPECT_EQ(read(std::string_view("4\0002", 3)), 4.0);  // a NUL ends the number too
 }
 
 TEST(NumberOfText, SkipsBlanksTabsAndLineFeedsWhereverTheyStand) {

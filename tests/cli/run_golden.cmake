@@ -1,0 +1,32 @@
+# Runs vianora-stats as a user does and compares what it prints with the expected files.
+# Arguments: TOOL (the program), SOURCE_DIR (the repository).
+set(dir "${SOURCE_DIR}/tests/cli/golden")
+
+function(check name expected_status)
+  execute_process(
+    COMMAND ${TOOL} ${ARGN}
+    WORKING_DIRECTORY "${SOURCE_DIR}"
+    OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+  if(NOT status STREQUAL "${expected_status}")
+    message(SEND_ERROR "${name}: exit status ${status}, expected ${expected_status}\n${err}")
+  endif()
+  foreach(stream out err)
+    set(file "${dir}/${name}.${stream}")
+    if(EXISTS "${file}")
+      file(READ "${file}" expected)
+    else()
+      set(expected "")
+    endif()
+    if(NOT "${${stream}}" STREQUAL "${expected}")
+      message(SEND_ERROR "${name}: std${stream} differs from ${file}:\n${${stream}}")
+    endif()
+  endforeach()
+endfunction()
+
+check(wikipedia-text 0 samples/gpx/georust-wikipedia_example.gpx)
+check(wikipedia-json 0 --json samples/gpx/georust-wikipedia_example.gpx)
+check(two-files-json 0 --json samples/gpx/georust-caltopo-export.gpx tests/cli/data/track.PLT)
+check(failures 1 tests/cli/data/bad-times.gpx tests/cli/data/bad-day.plt tests/cli/data/missing.gpx)
+check(unknown-type 2 tests/cli/data/notes.txt samples/gpx/georust-wikipedia_example.gpx)
+check(forced-type 0 --json --type plt tests/cli/data/notes.txt)
+check(usage 2 --type kml x.gpx)

@@ -1,0 +1,68 @@
+#include "import/gpx_text.h"
+
+#include <gtest/gtest.h>
+
+#include "test_files.h"
+
+namespace vianora {
+namespace {
+
+TEST(GpxText, TurnsEachLineEndIntoOneBlankAndDropsTabs) {
+  EXPECT_EQ(prepareGpxText("<gpx>\r\n\t<trk>\r\n\t\t<name>x</name>\r\n</gpx>\r\n"),
+            "<gpx> <trk> <name>x</name> </gpx> ");
+  EXPECT_EQ(prepareGpxText("<a>\n\t<b>\n"), "<a> <b> ");    // bare line feeds end fields too
+  EXPECT_EQ(prepareGpxText("<a>\r<b>\r"), "<a> <b> ");      // and so do lone carriage returns
+  EXPECT_EQ(prepareGpxText("<a>"), "<a> ");                 // the last field needs no line end
+}
+
+TEST(GpxText, TurnsCommasIntoBlanksAndSkipsBlanksBeforeAField) {
+  EXPECT_EQ(prepareGpxText("<name>Rome, Italy</name>\r\n"), "<name>Rome Italy</name> ");
+  EXPECT_EQ(prepareGpxText("a,,b"), "a  b ");  // an empty field, followed by its blank
+  EXPECT_EQ(prepareGpxText("a\r\n\r\nb"), "a  b ");  // an empty line is an empty field
+  EXPECT_EQ(prepareGpxText("a,\r\n"), "a  ");
+}
+
+TEST(GpxText, TakesAQuotedFieldWithoutItsQuotesAndKeepsWhatFollows) {
+  EXPECT_EQ(prepareGpxText("<desc>a, \"b, c\" d</desc>"), "<desc>a b, c d</desc> ");
+  EXPECT_EQ(prepareGpxText("x,\"multi\nline\""), "x multiline ");
+  // A quote inside an unquoted field is an ordinary character.
+  EXPECT_EQ(prepareGpxText("<trkpt lat=\"1\" lon=\"2\">"), "<trkpt lat=\"1\" lon=\"2\"> ");
+}
+
+TEST(GpxText, EmptyInputGivesEmptyText) {
+  EXPECT_EQ(prepareGpxText(""), "");
+  EXPECT_EQ(prepareGpxText("\r\n"), " ");
+}
+
+TEST(GpxText, FeedingInPiecesGivesTheSameTextAsAWhole) {
+  const std::string bytes = "<a>\r\n\t<b x=\"1,2\">q, \"r\"s</b>\r\n,\r";
+  const std::string whole = prepareGpxText(bytes);
+  for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+    std::string text;
+    GpxTextBuilder builder(text);
+    builder.feed(std::string_view(bytes).substr(0, cut));
+    builder.feed(std::string_view(bytes).substr(cut));
+    builder.finish();
+    EXPECT_EQ(text, whole) << "cut at " << cut;
+  }
+}
+
+TEST(GpxText, ReadsAFileAndReportsOneThatCannotBeOpened) {
+  const auto path = testing::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");
+  std::string text;
+  EXPECT_FALSE(readGpxText(path.string(), text).has_value());
+  EXPECT_EQ(text, "<gpx> </gpx> ");
+
+  const auto failure = readGpxText("/no/such/file.gpx", text);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->number(), 53);
+  EXPECT_EQ(failure->description(), "File not found");
+  EXPECT_EQ(failure->shown, ImportFailure::Shown::ByOpenCommand);
+
+  const auto folder = readGpxText(path.parent_path().string(), text);
+  ASSERT_TRUE(folder.has_value());
+  EXPECT_EQ(folder->number(), 75);
+}
+
+}  // namespace
+}  // namespace vianora
