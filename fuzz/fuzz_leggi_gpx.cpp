@@ -1,0 +1,76 @@
+// Fuzzes the GPX reader: the bytes of a file become its GPX text, the text is read into a
+// fresh store and every trip read gets its statistics, as vianora-stats does with a file.
+//
+// Besides the sanitizers, a few properties are checked (a failed one aborts):
+//  - the GPX text is at most one byte longer than the file (readGpxText reserves that much);
+//  - feeding the bytes in pieces gives the same text as feeding them at once;
+//  - progress never goes back and never passes its total;
+//  - every trip keeps at least one point, and the statistics' point indexes lie inside it.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "analysis/trip_statistics.h"
+#include "import/gpx_text.h"
+#include "import/leggi_gpx.h"
+#include "store/percorsi.h"
+
+namespace {
+
+[[noreturn]] void broken(const char* what) {
+  std::fprintf(stderr, "fuzz_leggi_gpx: %s\n", what);
+  std::abort();
+}
+
+std::string textFedInPieces(std::string_view bytes) {
+  std::string text;
+  vianora::GpxTextBuilder builder(text);
+  // Cut points that move with the input's length, so that every kind of byte ends up at a
+  // piece boundary now and then (a CR LF split in two, a quote at the end of a piece...).
+  const std::size_t first = bytes.size() / 3;
+  const std::size_t second = bytes.size() - bytes.size() / 5;
+  builder.feed(bytes.substr(0, first));
+  builder.feed(bytes.substr(first, second - first));
+  for (std::size_t i = second; i < bytes.size(); ++i) builder.feed(bytes.substr(i, 1));
+  builder.finish();
+  return text;
+}
+
+void checkStatistics(const vianora::Percorso& trip) {
+  const vianora::TripStatistics s = vianora::computeTripStatistics(trip);
+  const std::size_t n = trip.Punti.size();
+  if (s.IdxLonMin >= n || s.IdxLatMin >= n || s.IdxLonMax >= n || s.IdxLatMax >= n ||
+      s.IdxInizio >= n || s.IdxFine >= n) {
+    broken("a statistics index lies outside the trip");
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+  const std::string text = vianora::prepareGpxText(bytes);
+  if (text.size() > bytes.size() + 1) broken("the GPX text is longer than the file plus one");
+  if (textFedInPieces(bytes) != text) broken("feeding in pieces changes the GPX text");
+
+  vianora::Percorsi store;
+  std::size_t failures = 0;
+  std::uint64_t lastDone = 0;
+  vianora::LeggiGpx(
+      store, text, [&](const vianora::ImportFailure&) { ++failures; },
+      [&](std::uint64_t done, std::uint64_t total) {
+        if (done < lastDone) broken("progress went back");
+        if (done > total) broken("progress passed its total");
+        lastDone = done;
+      });
+
+  for (const vianora::Percorso& trip : store.trips()) {
+    if (trip.Punti.empty()) broken("a trip without its point 0");
+    checkStatistics(trip);
+  }
+  return 0;
+}
