@@ -3,7 +3,6 @@
 //
 // Besides the sanitizers, a few properties are checked (a failed one aborts):
 //  - the GPX text is at most one byte longer than the file (readGpxText reserves that much);
-//  - feeding the bytes in pieces gives the same text as feeding them at once;
 //  - progress never goes back and never passes its total;
 //  - every trip keeps at least one point, and the statistics' point indexes lie inside it.
 #include <cstddef>
@@ -25,20 +24,6 @@ namespace {
   std::abort();
 }
 
-std::string textFedInPieces(std::string_view bytes) {
-  std::string text;
-  vianora::GpxTextBuilder builder(text);
-  // Cut points that move with the input's length, so that every kind of byte ends up at a
-  // piece boundary now and then (a CR LF split in two, a quote at the end of a piece...).
-  const std::size_t first = bytes.size() / 3;
-  const std::size_t second = bytes.size() - bytes.size() / 5;
-  builder.feed(bytes.substr(0, first));
-  builder.feed(bytes.substr(first, second - first));
-  for (std::size_t i = second; i < bytes.size(); ++i) builder.feed(bytes.substr(i, 1));
-  builder.finish();
-  return text;
-}
-
 void checkStatistics(const vianora::Percorso& trip) {
   const vianora::TripStatistics s = vianora::computeTripStatistics(trip);
   const std::size_t n = trip.Punti.size();
@@ -55,7 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const std::string text = vianora::prepareGpxText(bytes);
   if (text.size() > bytes.size() + 1) broken("the GPX text is longer than the file plus one");
-  if (textFedInPieces(bytes) != text) broken("feeding in pieces changes the GPX text");
 
   vianora::Percorsi store;
   std::size_t failures = 0;

@@ -1,20 +1,56 @@
 #include "import/closing_tag_finder.h"
 
+#include <algorithm>
+#include <cstring>
+
+#include <string.h>  // memmem
+
 namespace vianora {
+
+// Closing tags are mostly a few dozen characters ahead: jumping from "<" to "<" gets there
+// before a general substring search has prepared its tables. Past a short reach, where the
+// tag may lie far ahead or nowhere (the end of a track, say), memmem's skipping search wins.
+std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) const {
+  constexpr std::size_t kShortReach = 256;
+  const char* const begin = text_.data();
+  const char* const end = begin + text_.size();
+  const char* at = begin + std::min(from, text_.size());
+  const char* const nearEnd =
+      static_cast<std::size_t>(end - at) > kShortReach ? at + kShortReach : end;
+  while (at < nearEnd && static_cast<std::size_t>(end - at) >= tag.size()) {
+    const void* lead = std::memchr(at, tag[0], static_cast<std::size_t>(nearEnd - at));
+    if (lead == nullptr) {
+      at = nearEnd;
+      break;
+    }
+    at = static_cast<const char*>(lead);
+    if (static_cast<std::size_t>(end - at) < tag.size()) return std::string_view::npos;
+    if (at[1] == tag[1] && at[2] == tag[2] && std::memcmp(at, tag.data(), tag.size()) == 0) {
+      return static_cast<std::size_t>(at - begin);
+    }
+    ++at;
+  }
+  if (static_cast<std::size_t>(end - at) < tag.size()) return std::string_view::npos;
+  const void* found = ::memmem(at, static_cast<std::size_t>(end - at), tag.data(), tag.size());
+  return found ? static_cast<std::size_t>(static_cast<const char*>(found) - begin)
+               : std::string_view::npos;
+}
 
 std::size_t ClosingTagFinder::find(std::string_view tag, std::size_t from) {
   for (Known& known : known_) {
-    if (known.tag != tag) continue;
+    if (known.tag.size() != tag.size() || known.tag[2] != tag[2] || known.tag != tag) {
+      continue;
+    }
     // No occurrence lies between searchedFrom and at, so a later start finds the same one.
     const bool stillValid =
         from >= known.searchedFrom && (known.at == std::string_view::npos || known.at >= from);
     if (!stillValid) {
       known.searchedFrom = from;
-      known.at = text_.find(tag, from);
+      known.at = search(tag, from);
     }
     return known.at;
   }
-  known_.push_back(Known{std::string(tag), from, text_.find(tag, from)});
+  known_.push_back(Known{std::string(tag), from, search(tag, from)});
   return known_.back().at;
 }
 

@@ -21,6 +21,8 @@ class ClosingTagFinder {
   std::size_t find(std::string_view tag, std::size_t from);
 
  private:
+  std::size_t search(std::string_view tag, std::size_t from) const;
+
   struct Known {
     std::string tag;
     std::size_t searchedFrom;  // the search that found `at` started here

@@ -20,17 +20,23 @@ enum class GpxElement {
 };
 
 inline GpxElement classifyGpxElement(std::string_view name) {
-  if (name.size() > 8) return GpxElement::Other;
-  const std::string upper = upperCasedAscii(name);
-  if (upper == "?XML") return GpxElement::Declaration;
-  if (upper == "GPX" || upper == "TRKSEG") return GpxElement::Container;
-  if (upper == "TRK" || upper == "RTE") return GpxElement::Trip;
-  if (upper == "NAME") return GpxElement::Name;
-  if (upper == "TRKPT" || upper == "RTEPT") return GpxElement::Point;
-  if (upper == "ELE") return GpxElement::Altitude;
-  if (upper == "TIME") return GpxElement::Time;
-  if (upper == "SPEED" || upper == "COURSE" || upper == "WPT" || upper == "METADATA") {
-    return GpxElement::Skipped;
+  // Sorted by how often they occur; a name longer than any of them is nothing of ours.
+  struct Known {
+    std::string_view upper;
+    GpxElement element;
+  };
+  static constexpr Known kKnown[] = {
+      {"TRKPT", GpxElement::Point},      {"ELE", GpxElement::Altitude},
+      {"TIME", GpxElement::Time},        {"RTEPT", GpxElement::Point},
+      {"NAME", GpxElement::Name},        {"TRKSEG", GpxElement::Container},
+      {"TRK", GpxElement::Trip},         {"RTE", GpxElement::Trip},
+      {"SPEED", GpxElement::Skipped},    {"COURSE", GpxElement::Skipped},
+      {"WPT", GpxElement::Skipped},      {"METADATA", GpxElement::Skipped},
+      {"GPX", GpxElement::Container},    {"?XML", GpxElement::Declaration},
+  };
+  if (name.size() < 3 || name.size() > 8) return GpxElement::Other;
+  for (const Known& known : kKnown) {
+    if (equalsIgnoringCase(name, known.upper)) return known.element;
   }
   return GpxElement::Other;
 }

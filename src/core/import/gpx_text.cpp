@@ -1,102 +1,119 @@
 #include "import/gpx_text.h"
 
-#include <cstdio>
-#include <memory>
+#include <algorithm>
+#include <array>
 #include <new>
-#include <vector>
 
 #include "import/input_file.h"
 
 namespace vianora {
 
-void GpxTextBuilder::feed(std::string_view bytes) {
-  std::size_t i = 0;
-  while (i < bytes.size()) {
+namespace {
+
+// The characters that end or change a field, and those that vanish from it.
+constexpr std::array<bool, 256> breaksField = [] {
+  std::array<bool, 256> table{};
+  for (unsigned char c : {',', '\r', '\n', '\t'}) table[c] = true;
+  return table;
+}();
+
+bool isFieldBreak(char c) { return breaksField[static_cast<unsigned char>(c)]; }
+
+// Reads the bytes once, writing the text over them: every byte gives at most one character
+// of text, so the writer never overtakes the reader.
+class FieldReader {
+ public:
+  explicit FieldReader(char* data) : data_(data) {}
+
+  std::size_t run(std::size_t size);
+
+ private:
+  std::size_t fieldStart(std::size_t r);
+  std::size_t inField(std::size_t r, std::size_t size);
+  std::size_t inQuotes(std::size_t r, std::size_t size);
+
+  enum class State { FieldStart, InField, InQuotes };
+
+  char* data_;
+  std::size_t w_ = 0;
+  State state_ = State::FieldStart;
+  bool afterCarriageReturn_ = false;  // a line feed right after a CR belongs to the same line end
+};
+
+std::size_t FieldReader::run(std::size_t size) {
+  std::size_t r = 0;
+  while (r < size) {
     switch (state_) {
-      case State::FieldStart:
-        feedFieldStart(bytes[i]);
-        ++i;
-        break;
-      case State::InField:
-        i = feedInField(bytes, i);
-        break;
-      case State::InQuotes:
-        i = feedInQuotes(bytes, i);
-        break;
+      case State::FieldStart: r = fieldStart(r); break;
+      case State::InField: r = inField(r, size); break;
+      case State::InQuotes: r = inQuotes(r, size); break;
     }
   }
+  if (state_ != State::FieldStart) data_[w_++] = ' ';  // the last field needs no line end
+  return w_;
 }
 
-void GpxTextBuilder::feedFieldStart(char c) {
+std::size_t FieldReader::fieldStart(std::size_t r) {
+  const char c = data_[r];
   const bool lineFeedOfCrLf = c == '\n' && afterCarriageReturn_;
   afterCarriageReturn_ = c == '\r';
   switch (c) {
-    case ' ':
-      return;  // blanks before a field are skipped
-    case '"':
-      state_ = State::InQuotes;
-      return;
+    case ' ': break;  // blanks before a field are skipped
+    case '"': state_ = State::InQuotes; break;
     case ',':
-    case '\r':
-      out_ += ' ';  // an empty field
-      return;
+    case '\r': data_[w_++] = ' '; break;  // an empty field
     case '\n':
-      if (!lineFeedOfCrLf) out_ += ' ';
-      return;
-    case '\t':
-      state_ = State::InField;  // the tab itself vanishes
-      return;
+      if (!lineFeedOfCrLf) data_[w_++] = ' ';
+      break;
+    case '\t': state_ = State::InField; break;  // the tab itself vanishes
     default:
       state_ = State::InField;
-      out_ += c;
+      data_[w_++] = c;
   }
+  return r + 1;
 }
 
-std::size_t GpxTextBuilder::feedInField(std::string_view bytes, std::size_t i) {
-  // Copy the run of ordinary characters in one go: this is where nearly all of a file goes.
-  std::size_t runStart = i;
-  for (; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c != ',' && c != '\r' && c != '\n' && c != '\t') continue;
-    out_.append(bytes.data() + runStart, i - runStart);
-    runStart = i + 1;
+std::size_t FieldReader::inField(std::size_t r, std::size_t size) {
+  for (; r < size; ++r) {
+    const char c = data_[r];
+    if (!isFieldBreak(c)) {
+      data_[w_++] = c;
+      continue;
+    }
     if (c == '\t') continue;
-    out_ += ' ';
+    data_[w_++] = ' ';
     state_ = State::FieldStart;
     afterCarriageReturn_ = c == '\r';
-    return i + 1;
+    return r + 1;
   }
-  out_.append(bytes.data() + runStart, i - runStart);
-  return i;
+  return r;
 }
 
-std::size_t GpxTextBuilder::feedInQuotes(std::string_view bytes, std::size_t i) {
-  std::size_t runStart = i;
-  for (; i < bytes.size(); ++i) {
-    const char c = bytes[i];
-    if (c != '"' && c != '\n' && c != '\t') continue;
-    out_.append(bytes.data() + runStart, i - runStart);
-    runStart = i + 1;
+std::size_t FieldReader::inQuotes(std::size_t r, std::size_t size) {
+  for (; r < size; ++r) {
+    const char c = data_[r];
     if (c == '"') {
       state_ = State::InField;
-      return i + 1;
+      return r + 1;
     }
+    if (c != '\n' && c != '\t') data_[w_++] = c;
   }
-  out_.append(bytes.data() + runStart, i - runStart);
-  return i;
+  return r;
 }
 
-void GpxTextBuilder::finish() {
-  if (state_ != State::FieldStart) out_ += ' ';
-  state_ = State::FieldStart;
+}  // namespace
+
+void makeGpxText(std::string& bytes) {
+  const std::size_t size = bytes.size();
+  bytes.push_back(' ');  // room for the blank after the last field
+  bytes.resize(FieldReader(bytes.data()).run(size));
 }
 
 std::string prepareGpxText(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size() + 1);
-  GpxTextBuilder builder(text);
-  builder.feed(bytes);
-  builder.finish();
+  text.assign(bytes);
+  makeGpxText(text);
   return text;
 }
 
@@ -106,20 +123,26 @@ std::optional<ImportFailure> readGpxText(const std::string& path, std::string& t
   InputFile file(path);
   if (!file.isOpen()) return file.failure();
   try {
-    // The text is never longer than the file and one blank: reserving it up front keeps the
-    // peak memory near the file's size.
-    text.reserve(file.size() + 1);
-    GpxTextBuilder builder(text);
+    // One buffer holds the file and then its text: the peak memory stays near the file size.
+    text.reserve(file.size() + InputFile::kChunkSize + 1);
     ProgressThrottle throttle(progress, file.size());
-    std::vector<char> buffer(InputFile::kChunkSize);
-    std::size_t got = 0;
-    while ((got = file.read(buffer.data(), buffer.size())) > 0) {
-      builder.feed(std::string_view(buffer.data(), got));
+    std::size_t used = 0;
+    for (;;) {
+      if (used == text.size()) text.resize(used + InputFile::kChunkSize);
+      const std::size_t got =
+          file.read(text.data() + used, std::min(InputFile::kChunkSize, text.size() - used));
+      if (got == 0) break;
+      used += got;
       throttle.at(file.bytesRead());
     }
-    if (file.failed()) return file.failure();
-    builder.finish();
+    text.resize(used);
+    if (file.failed()) {
+      text.clear();
+      return file.failure();
+    }
+    makeGpxText(text);
   } catch (const std::bad_alloc&) {
+    text.clear();
     return ImportFailure{ImportFailure::Shown::ByOpenCommand, FailureCode::OutOfMemory};
   }
   return std::nullopt;

@@ -74,6 +74,7 @@ class GpxReader {
   std::vector<Content> open_;
   std::size_t pos_ = 0;  // where the innermost open content goes on
   bool childOpened_ = false;
+  std::string scratch_;  // reused for the text of each time, so that no point allocates
 };
 
 void GpxReader::run() {
@@ -206,14 +207,15 @@ bool GpxReader::readDeclaration(std::string_view attributes) {
 bool GpxReader::readPointAttributes(std::string_view attributes) {
   while (!attributes.empty()) {
     std::string_view piece = NextToken(attributes, " ");
-    const std::string key = upperCasedAscii(NextToken(piece, "="));
-    if (key != "LAT" && key != "LON") continue;
-    const auto value = numberOfText(withoutDoubleQuotes(piece));
+    const std::string_view key = NextToken(piece, "=");
+    const bool latitude = equalsIgnoringCase(key, "LAT");
+    if (!latitude && !equalsIgnoringCase(key, "LON")) continue;
+    const auto value = numberOfQuotedText(piece);
     if (!value) {
       fail(FailureCode::Overflow);
       return false;
     }
-    (key == "LAT" ? store_.lastPoint().Latitudine : store_.lastPoint().Longitudine) = *value;
+    (latitude ? store_.lastPoint().Latitudine : store_.lastPoint().Longitudine) = *value;
   }
   return true;
 }
@@ -230,8 +232,8 @@ bool GpxReader::readAltitude(std::string_view content) {
 
 // "T" becomes a blank and "Z" goes; what follows the first "." counts as milliseconds.
 bool GpxReader::readTime(std::string_view content) {
-  std::string written;
-  written.reserve(content.size());
+  std::string& written = scratch_;
+  written.clear();
   for (char c : content) {
     if (c == 'T') written += ' ';
     else if (c != 'Z') written += c;

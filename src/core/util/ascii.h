@@ -5,20 +5,31 @@
 
 namespace vianora {
 
-/// Upper-cases the ASCII letters of a text; every other byte stays as it is, so texts in any
+/// The upper-case form of an ASCII letter; every other byte stays as it is, so texts in any
 /// encoding compare the way the file wrote them.
+inline char upperCasedAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 inline std::string upperCasedAscii(std::string_view text) {
   std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char& c : upper) c = upperCasedAscii(c);
   return upper;
 }
 
-/// True when text begins with `prefix`, comparing ASCII letters without regard to case.
+/// True when text upper-cased equals `upper` (which is written in upper case).
+inline bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
+  if (text.size() != upper.size()) return false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (upperCasedAscii(text[i]) != upper[i]) return false;
+  }
+  return true;
+}
+
+/// True when text begins with `upperPrefix`, comparing ASCII letters without regard to case.
 inline bool startsWithIgnoringCase(std::string_view text, std::string_view upperPrefix) {
-  if (text.size() < upperPrefix.size()) return false;
-  return upperCasedAscii(text.substr(0, upperPrefix.size())) == upperPrefix;
+  return text.size() >= upperPrefix.size() &&
+         equalsIgnoringCase(text.substr(0, upperPrefix.size()), upperPrefix);
 }
 
 }  // namespace vianora

@@ -13,18 +13,23 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // Walks the text, stepping over blanks, tabs and line feeds wherever they stand.
 class Reader {
  public:
-  explicit Reader(std::string_view text) : text_(text) {}
+  Reader(std::string_view text, bool skipDoubleQuotes)
+      : text_(text), skipDoubleQuotes_(skipDoubleQuotes) {}
 
   // The next character that is not skipped, or '\0' at the end (which ends the number too).
   char peek() {
-    while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\n'))
-      ++at_;
+    while (at_ < text_.size() && isSkipped(text_[at_])) ++at_;
     return at_ < text_.size() ? text_[at_] : '\0';
   }
   void skip() { ++at_; }
 
  private:
+  bool isSkipped(char c) const {
+    return c == ' ' || c == '\t' || c == '\n' || (skipDoubleQuotes_ && c == '"');
+  }
+
   std::string_view text_;
+  bool skipDoubleQuotes_;
   std::size_t at_ = 0;
 };
 
@@ -55,8 +60,8 @@ void readExponent(Reader& reader, CleanNumber& number) {
   number.magnitude += sign == '-' ? -exponent : exponent;
 }
 
-CleanNumber cleanNumberOf(std::string_view text) {
-  Reader reader(text);
+CleanNumber cleanNumberOf(std::string_view text, bool skipDoubleQuotes) {
+  Reader reader(text, skipDoubleQuotes);
   CleanNumber number;
   const char sign = reader.peek();
   if (sign == '+' || sign == '-') reader.skip();
@@ -86,10 +91,40 @@ CleanNumber cleanNumberOf(std::string_view text) {
   return number;
 }
 
-}  // namespace
+// Nearly every number in a file is plain: a sign, digits, a point, digits, and then the end of
+// the text or a character that cannot continue it. Those go straight to from_chars.
+std::optional<double> plainNumber(std::string_view text, bool quoted) {
+  std::size_t i = 0;
+  if (quoted && i < text.size() && text[i] == '"') ++i;
+  std::size_t start = i;  // from_chars takes a minus sign but no plus sign
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    if (text[i] == '+') start = i + 1;
+    ++i;
+  }
+  const std::size_t firstDigit = i;
+  while (i < text.size() && isDigit(text[i])) ++i;
+  if (i < text.size() && text[i] == '.') ++i;
+  while (i < text.size() && isDigit(text[i])) ++i;
+  const std::size_t end = i;
+  if (end - firstDigit < 2 && (end == firstDigit || text[firstDigit] == '.')) return std::nullopt;
+  if (quoted && i < text.size() && text[i] == '"') ++i;
+  if (i < text.size()) {
+    const char next = text[i];
+    if (next == ' ' || next == '\t' || next == '\n' || next == '"' || next == 'e' ||
+        next == 'E' || next == 'd' || next == 'D' || next == '.' || isDigit(next)) {
+      return std::nullopt;
+    }
+  }
+  double value = 0.0;
+  const auto result = std::from_chars(text.data() + start, text.data() + end, value);
+  if (result.ec != std::errc() || result.ptr != text.data() + end) return std::nullopt;
+  return value == 0.0 ? 0.0 : value;  // no negative zero
+}
 
-std::optional<double> numberOfText(std::string_view text) {
-  const CleanNumber number = cleanNumberOf(text);
+std::optional<double> numberOf(std::string_view text, bool skipDoubleQuotes) {
+  if (text.empty()) return 0.0;  // a time without a fraction of a second, for one
+  if (const auto plain = plainNumber(text, skipDoubleQuotes)) return plain;
+  const CleanNumber number = cleanNumberOf(text, skipDoubleQuotes);
   if (!number.hasDigits) return 0.0;
   double value = 0.0;
   const auto result =
@@ -101,5 +136,11 @@ std::optional<double> numberOfText(std::string_view text) {
   if (value == 0.0) return 0.0;  // no negative zero
   return value;
 }
+
+}  // namespace
+
+std::optional<double> numberOfText(std::string_view text) { return numberOf(text, false); }
+
+std::optional<double> numberOfQuotedText(std::string_view text) { return numberOf(text, true); }
 
 }  // namespace vianora

@@ -15,4 +15,8 @@ namespace vianora {
 /// a double gives 0; one too large gives no value (the "Overflow" failure).
 std::optional<double> numberOfText(std::string_view text);
 
+/// The number of a text from which every double quote has been removed (an attribute value
+/// such as "45.5", quotes included), without making that copy.
+std::optional<double> numberOfQuotedText(std::string_view text);
+
 }  // namespace vianora

@@ -71,7 +71,7 @@ std::string yearText(int year) {
 
 std::string timeText(const DateTimeParts& parts, bool withSeconds) {
   std::string text = twoDigits(parts.hour) + ":" + twoDigits(parts.minute);
-  if (withSeconds) text += ":" + twoDigits(parts.second);
+  if (withSeconds) text.append(":").append(twoDigits(parts.second));
   return text;
 }
 
@@ -104,7 +104,7 @@ std::string isoDateTimeText(double dayNumber) {
   std::string text =
       yearText(parts.year) + "-" + twoDigits(parts.month) + "-" + twoDigits(parts.day);
   if (parts.hour != 0 || parts.minute != 0 || parts.second != 0) {
-    text += " " + timeText(parts, true);
+    text.append(" ").append(timeText(parts, true));
   }
   return text;
 }

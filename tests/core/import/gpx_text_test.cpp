@@ -34,19 +34,6 @@ TEST(GpxText, EmptyInputGivesEmptyText) {
   EXPECT_EQ(prepareGpxText("\r\n"), " ");
 }
 
-TEST(GpxText, FeedingInPiecesGivesTheSameTextAsAWhole) {
-  const std::string bytes = "<a>\r\n\t<b x=\"1,2\">q, \"r\"s</b>\r\n,\r";
-  const std::string whole = prepareGpxText(bytes);
-  for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
-    std::string text;
-    GpxTextBuilder builder(text);
-    builder.feed(std::string_view(bytes).substr(0, cut));
-    builder.feed(std::string_view(bytes).substr(cut));
-    builder.finish();
-    EXPECT_EQ(text, whole) << "cut at " << cut;
-  }
-}
-
 TEST(GpxText, ReadsAFileAndReportsOneThatCannotBeOpened) {
   const auto path = testing::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");
   std::string text;
