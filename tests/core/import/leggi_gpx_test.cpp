@@ -237,5 +237,21 @@ TEST(LeggiGpx, ReportsANumberBeyondADoubleAndAbandonsTheEnclosingContent) {
   EXPECT_EQ(r.store[0].Nome, "after");      // the track goes on after the segment
 }
 
+TEST(LeggiGpx, KeepsWhatATruncatedFileHeldAndSurvivesGarbage) {
+  const std::string whole = kMorningRide;
+  const std::string cut = whole.substr(0, whole.find("<ele>260"));
+  Read r = readGpx(cut);
+  ASSERT_EQ(r.store[0].Punti.size(), 2u);
+  EXPECT_EQ(r.store[0].Punti[1].Latitudine, 45.6);
+  EXPECT_EQ(r.store[0].Punti[1].Altitudine, 1.0);
+
+  std::string garbage;
+  for (int i = 0; i < 100000; ++i) garbage += static_cast<char>((i * 7919) % 256);
+  readGpx(garbage);
+  readGpx("<trk><name>" + std::string(10 * 1024 * 1024, 'x'));  // a 10 MB line
+  Read deep = readGpx(std::string(100000, '<') + std::string(100000, '>'));
+  EXPECT_TRUE(deep.store.isEmpty());
+}
+
 }  // namespace
 }  // namespace vianora
