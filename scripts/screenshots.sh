@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Takes screenshots of the program as a user sees it, on a virtual X display:
+#   main.png    the main window with a trip window refreshed on a sample track
+#   about.png   the About window over it
+# Usage: scripts/screenshots.sh [OUTPUT_DIR] [TRACK]   (default: build/screenshots, a sample)
+# Needs xvfb, xdotool and imagemagick (apt-get install -y xvfb xauth xdotool imagemagick).
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+inside=false
+if [[ ${1:-} == --inside ]]; then inside=true; shift; fi
+out=${1:-$root/build/screenshots}
+track=${2:-$root/samples/gpx/georust-garmin-activity.gpx}
+program=${VIANORA:-$root/build/release/src/gui/vianora}
+mkdir -p "$out"
+
+for tool in xvfb-run xdotool import; do
+  command -v "$tool" >/dev/null || { echo "screenshots.sh: $tool is missing" >&2; exit 2; }
+done
+[[ -x "$program" ]] || { echo "screenshots.sh: build the program first ($program)" >&2; exit 2; }
+
+# Runs inside the virtual display.
+shoot() {
+  "$program" "$track" &
+  local pid=$!
+  sleep 3
+  local main
+  main=$(xdotool search --sync --name '^Vianora$' | head -1)
+  xdotool windowsize "$main" 1240 900 windowmove "$main" 0 0
+  sleep 1
+  import -window root "$out/main.png"
+  # The "?" command stands third on the menu bar.
+  xdotool mousemove --window "$main" 118 12 click 1
+  sleep 1
+  import -window root "$out/about.png"
+  kill "$pid"
+}
+if $inside; then
+  shoot
+else
+  xvfb-run -a -s "-screen 0 1280x960x24" bash "$0" --inside "$out" "$track"
+  echo "screenshots in $out"
+fi

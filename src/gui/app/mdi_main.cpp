@@ -1,0 +1,142 @@
+#include "app/mdi_main.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+
+#include "app/app_icons.h"
+#include "app/frm_info.h"
+#include "import/user_prompts.h"
+#include "tripwindow/frm_stat_percorso.h"
+
+namespace vianora::gui {
+
+MDIMain::MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent)
+    : QMainWindow(parent), store_(store), prompts_(prompts), openCommand_(store, prompts) {
+  setObjectName(QStringLiteral("MDIMain"));
+  setWindowTitle(QStringLiteral("Vianora"));
+  setWindowIcon(applicationIcon());
+  setAcceptDrops(true);
+  workspace_ = new QMdiArea(this);
+  workspace_->setObjectName(QStringLiteral("workspace"));
+  setCentralWidget(workspace_);
+  progress_ = new QProgressBar(this);
+  progress_->setObjectName(QStringLiteral("readProgress"));
+  progress_->setMaximumWidth(240);
+  progress_->setTextVisible(true);
+  progress_->hide();
+  statusBar()->addPermanentWidget(progress_);
+  buildMenus();
+  resize(1100, 860);
+}
+
+void MDIMain::buildMenus() {
+  QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+  file->setObjectName(QStringLiteral("mnuFile"));
+  QAction* test = file->addAction(QStringLiteral("Test"));
+  test->setObjectName(QStringLiteral("mnuTest"));
+  test->setEnabled(false);  // switched off: it has no command
+  mnuFileApri_ = file->addAction(QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                                 this, &MDIMain::mnuFileApri_Click);
+  mnuFileApri_->setObjectName(QStringLiteral("mnuFileApri"));
+  file->addSeparator()->setObjectName(QStringLiteral("mnuBarra0"));
+  QAction* exit = file->addAction(QStringLiteral("Exit"), this, &MDIMain::mnuFileEsci_Click);
+  exit->setObjectName(QStringLiteral("mnuFileEsci"));
+
+  QMenu* analyzer = menuBar()->addMenu(QStringLiteral("Analyzer"));
+  analyzer->setObjectName(QStringLiteral("mnuAnalisi"));
+  QAction* analyze = analyzer->addAction(QStringLiteral("Analyze trip"), this,
+                                         &MDIMain::mnuAnalisiPercorso_Click);
+  analyze->setObjectName(QStringLiteral("mnuAnalisiPercorso"));
+
+  QAction* about = menuBar()->addAction(QStringLiteral("?"), this, &MDIMain::mnuAbout_Click);
+  about->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+template <typename Read>
+void MDIMain::whileReading(Read read) {
+  if (reading_) return;
+  reading_ = true;
+  mnuFileApri_->setEnabled(false);
+  read();
+  mnuFileApri_->setEnabled(true);
+  reading_ = false;
+}
+
+void MDIMain::mnuFileApri_Click() {
+  whileReading([&] { openCommand_.run(this, progress_); });
+}
+
+void MDIMain::mnuFileEsci_Click() { QApplication::closeAllWindows(); }
+
+frmStatPercorso* MDIMain::mnuAnalisiPercorso_Click() {
+  auto* window = new frmStatPercorso(store_, prompts_);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  const QSize client = window->size();  // the window's own design size
+  QMdiSubWindow* sub = workspace_->addSubWindow(window);
+  sub->setWindowIcon(applicationIcon());
+  const int frame = sub->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, sub);
+  const int title = sub->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, sub);
+  sub->resize(client.width() + 2 * frame, client.height() + title + frame);
+  window->show();
+  return window;
+}
+
+void MDIMain::mnuAbout_Click() {
+  if (about_ == nullptr) {
+    about_ = new frmInfo(this);
+    about_->setAttribute(Qt::WA_DeleteOnClose);
+  }
+  about_->show();
+  about_->raise();
+  about_->activateWindow();
+}
+
+void MDIMain::openFiles(const QStringList& paths) {
+  const bool wasEmpty = store_.isEmpty();
+  const std::size_t firstNew = wasEmpty ? 0 : store_.size();
+  whileReading([&] {
+    for (const QString& path : paths) {
+      const ReaderKind reader = readerOfExtension(QFile::encodeName(path).toStdString());
+      if (reader == ReaderKind::None) {
+        prompts_.critical(this, kApplicationTitle,
+                          QStringLiteral("%1\nis not a GPX (.gpx) or OziExplorer (.plt) file.")
+                              .arg(QFileInfo(path).fileName()));
+        continue;
+      }
+      openCommand_.readFile(this, path, reader, progress_);
+    }
+  });
+  const bool broughtTrips = wasEmpty ? !store_.isEmpty() : store_.size() > firstNew;
+  if (!broughtTrips) return;
+  frmStatPercorso* window = mnuAnalisiPercorso_Click();
+  window->showTrip(static_cast<int>(firstNew));
+}
+
+void MDIMain::dragEnterEvent(QDragEnterEvent* event) {
+  if (!reading_ && event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MDIMain::dropEvent(QDropEvent* event) {
+  QStringList paths;
+  for (const QUrl& url : event->mimeData()->urls()) {
+    if (url.isLocalFile()) paths << url.toLocalFile();
+  }
+  if (paths.isEmpty()) return;
+  event->acceptProposedAction();
+  // Read after the drop has ended, so that the program the files came from is not kept waiting.
+  QTimer::singleShot(0, this, [this, paths] { openFiles(paths); });
+}
+
+}  // namespace vianora::gui

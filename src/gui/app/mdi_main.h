@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "import/open_command.h"
+#include "store/percorsi.h"
+
+class QAction;
+class QMdiArea;
+class QProgressBar;
+
+namespace vianora::gui {
+
+class frmInfo;
+class frmStatPercorso;
+class UserPrompts;
+
+/// The main window: a workspace for trip windows, and the menus that open files, trip
+/// windows and the About window. Files can also be given on the command line or dropped.
+class MDIMain : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent = nullptr);
+
+  /// Reads files by their extensions, then opens a trip window showing the first trip they
+  /// brought. Files of another type are refused with a message.
+  void openFiles(const QStringList& paths);
+
+  QMdiArea* workspace() const { return workspace_; }
+
+ public slots:
+  void mnuFileApri_Click();                  ///< File > Open
+  void mnuFileEsci_Click();                  ///< File > Exit
+  frmStatPercorso* mnuAnalisiPercorso_Click();  ///< Analyzer > Analyze trip
+  void mnuAbout_Click();                     ///< ?
+
+ protected:
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void buildMenus();
+  /// Runs a read with the Open command switched off, so that no second read starts under it.
+  template <typename Read>
+  void whileReading(Read read);
+
+  Percorsi& store_;
+  UserPrompts& prompts_;
+  OpenCommand openCommand_;
+  QMdiArea* workspace_ = nullptr;
+  QAction* mnuFileApri_ = nullptr;
+  QProgressBar* progress_ = nullptr;
+  QPointer<frmInfo> about_;
+  bool reading_ = false;
+};
+
+}  // namespace vianora::gui

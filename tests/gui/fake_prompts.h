@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+#include "import/user_prompts.h"
+
+namespace vianora::gui::testing {
+
+/// Answers the Open dialog with queued choices and records every message instead of showing it.
+class FakePrompts : public UserPrompts {
+ public:
+  struct Message {
+    QString kind;  // "critical" or "information"
+    QString title;
+    QString text;
+  };
+  struct DialogCall {
+    QStringList filters;
+    QString folder;
+    int filterPosition;
+  };
+
+  std::deque<std::optional<FileChoice>> answers;  ///< one per dialog; empty queue = cancel
+  std::vector<DialogCall> dialogs;
+  std::vector<Message> messages;
+
+  std::optional<FileChoice> chooseFileToOpen(QWidget*, const QStringList& filters,
+                                             const QString& folder, int filterPosition) override {
+    dialogs.push_back({filters, folder, filterPosition});
+    if (answers.empty()) return std::nullopt;
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  void critical(QWidget*, const QString& title, const QString& text) override {
+    messages.push_back({QStringLiteral("critical"), title, text});
+  }
+  void information(QWidget*, const QString& title, const QString& text) override {
+    messages.push_back({QStringLiteral("information"), title, text});
+  }
+};
+
+}  // namespace vianora::gui::testing

@@ -1,0 +1,123 @@
+#include "app/mdi_main.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <gtest/gtest.h>
+
+#include "app/frm_info.h"
+#include "fake_prompts.h"
+#include "test_files.h"
+#include "tripwindow/frm_stat_percorso.h"
+
+namespace vianora::gui {
+namespace {
+
+const QString kData = QStringLiteral(VIANORA_SAMPLES_REPO "/../tests/cli/data/");
+const QString kWikipedia = QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  Percorsi store;
+  testing::FakePrompts prompts;
+  MDIMain window{store, prompts};
+
+  QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+  void open(const QString& path, int filter) {
+    prompts.answers.push_back(UserPrompts::FileChoice{path, filter});
+    action("mnuFileApri")->trigger();
+  }
+};
+
+TEST_F(MainWindowTest, HasTheMenusWithTheirCaptionsAndShortcut) {
+  EXPECT_EQ(window.windowTitle(), "Vianora");
+  QStringList menus;
+  for (QAction* a : window.menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, QStringList({"File", "Analyzer", "?"}));
+  EXPECT_FALSE(action("mnuTest")->isEnabled());
+  EXPECT_EQ(action("mnuFileApri")->text(), "Open");
+  EXPECT_EQ(action("mnuFileApri")->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+  EXPECT_EQ(action("mnuFileEsci")->text(), "Exit");
+  EXPECT_EQ(action("mnuAnalisiPercorso")->text(), "Analyze trip");
+}
+
+TEST_F(MainWindowTest, OpensWithTheReaderOfTheSelectedFilter) {
+  open(kWikipedia, 1);
+  ASSERT_EQ(store.size(), 1u);
+  EXPECT_EQ(store[0].Nome, "Example GPX Document");
+  open(kData + "track.PLT", 2);
+  ASSERT_EQ(store.size(), 2u);
+  EXPECT_EQ(store[1].Nome, "track.PLT");
+  open(kData + "track.PLT", 3);  // "Tutti i file" reads nothing and says nothing
+  EXPECT_EQ(store.size(), 2u);
+  EXPECT_TRUE(prompts.messages.empty());
+  ASSERT_EQ(prompts.dialogs.size(), 3u);
+  EXPECT_EQ(prompts.dialogs[0].filters,
+            QStringList({"File gpx (*.gpx)", "Ozi Explorer (*.plt)", "Tutti i file (*.*)"}));
+  EXPECT_EQ(prompts.dialogs[0].filterPosition, 1);
+  // The dialog comes back where the last one ended, with the filter left selected.
+  EXPECT_EQ(prompts.dialogs[2].filterPosition, 2);
+  EXPECT_TRUE(prompts.dialogs[2].folder.endsWith(QStringLiteral("tests/cli/data")));
+  EXPECT_TRUE(action("mnuFileApri")->isEnabled());
+}
+
+TEST_F(MainWindowTest, CancellingTheDialogChangesNothing) {
+  action("mnuFileApri")->trigger();
+  EXPECT_TRUE(store.isEmpty());
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(MainWindowTest, ShowsTheOpenCommandsMessageForAFailingPltFile) {
+  open(kData + "bad-day.plt", 2);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].kind, "critical");
+  EXPECT_EQ(prompts.messages[0].title, "Errore vianora");
+  EXPECT_EQ(prompts.messages[0].text, "(Linea 8) 6\nOverflow");
+  EXPECT_EQ(store[0].Nome, "bad-day.plt");  // the points before the failure stay
+  EXPECT_EQ(store[0].Punti.size(), 2u);
+}
+
+TEST_F(MainWindowTest, ShowsFiveGpxFailuresAndCountsTheRestInOneMessage) {
+  std::string bytes = "<gpx><trk><name>Bad</name><trkseg>";
+  for (int i = 0; i < 1000; ++i) bytes += "<trkpt lat=\"1\" lon=\"2\"><time>never</time></trkpt>";
+  bytes += "</trkseg></trk></gpx>";
+  const auto path = vianora::testing::writeTempFile("bad-times.gpx", bytes);
+  open(QString::fromStdString(path.string()), 1);
+  ASSERT_EQ(prompts.messages.size(), 6u);
+  EXPECT_EQ(prompts.messages[0].title, "vianora");
+  EXPECT_EQ(prompts.messages[0].text,
+            "Error number: 13\nType mismatch\nSource: vianora\nError line: 0");
+  EXPECT_TRUE(prompts.messages[5].text.startsWith(
+      QStringLiteral("995 more reading errors in bad-times.gpx were not shown.")));
+  EXPECT_EQ(store[0].Punti.size(), 1000u);
+}
+
+TEST_F(MainWindowTest, OpensOneMoreTripWindowEachTime) {
+  action("mnuAnalisiPercorso")->trigger();
+  action("mnuAnalisiPercorso")->trigger();
+  EXPECT_EQ(window.workspace()->subWindowList().size(), 2);
+}
+
+TEST_F(MainWindowTest, BringsTheOneAboutWindowForward) {
+  action("mnuAbout")->trigger();
+  action("mnuAbout")->trigger();
+  EXPECT_EQ(window.findChildren<frmInfo*>().size(), 1);
+}
+
+TEST_F(MainWindowTest, FilesGivenAtStartOpenATripWindowOnTheirFirstTrip) {
+  open(kWikipedia, 1);
+  window.openFiles({kData + "notes.txt", kData + "track.PLT"});
+  ASSERT_EQ(prompts.messages.size(), 1u);  // notes.txt is not a track file
+  EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("notes.txt")));
+  ASSERT_EQ(window.workspace()->subWindowList().size(), 1);
+  auto* trip = qobject_cast<frmStatPercorso*>(window.workspace()->subWindowList()[0]->widget());
+  ASSERT_NE(trip, nullptr);
+  EXPECT_EQ(trip->PercorsoSel(), 1);
+  EXPECT_EQ(trip->windowTitle(), "track.PLT");
+  EXPECT_EQ(trip->findChild<QLineEdit*>(QStringLiteral("txtDistanza"))->text(), "0.379");
+}
+
+}  // namespace
+}  // namespace vianora::gui

@@ -1,0 +1,13 @@
+# CI must run the test command that README.md gives a new user, word for word.
+file(STRINGS "${SOURCE_DIR}/README.md" commands REGEX "^    apt-get ")
+list(LENGTH commands count)
+if(NOT count EQUAL 2)
+  message(FATAL_ERROR "README.md should open with exactly two set-up commands, found ${count}")
+endif()
+list(GET commands 1 test_command)
+string(STRIP "${test_command}" test_command)
+file(READ "${SOURCE_DIR}/.ci/run" ci)
+string(FIND "${ci}" "${test_command}" at)
+if(at EQUAL -1)
+  message(FATAL_ERROR ".ci/run does not run README.md's test command:\n${test_command}")
+endif()
