@@ -5,6 +5,10 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QApplication>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "app/frm_info.h"
@@ -117,6 +121,62 @@ TEST_F(MainWindowTest, FilesGivenAtStartOpenATripWindowOnTheirFirstTrip) {
   EXPECT_EQ(trip->PercorsoSel(), 1);
   EXPECT_EQ(trip->windowTitle(), "track.PLT");
   EXPECT_EQ(trip->findChild<QLineEdit*>(QStringLiteral("txtDistanza"))->text(), "0.379");
+}
+
+TEST_F(MainWindowTest, ShowsTheFiguresWorkedOutByHandForARealFile) {
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  open(kWikipedia, 1);
+  frmStatPercorso* trip = window.mnuAnalisiPercorso_Click();
+  trip->showTrip(0);
+  const auto box = [&](const char* name) {
+    return trip->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+  };
+  // Altitudes 4.46, 4.94 and 6.87 m at one position, at 18:37:26, :31 and :34.
+  EXPECT_EQ(box("txtDislivello"), "2.4");
+  EXPECT_EQ(box("txtEleMax"), "6.9");
+  EXPECT_EQ(box("txtDistEleMax"), "0.002");
+  EXPECT_EQ(box("txtEleMin"), "4.9");
+  EXPECT_EQ(box("txtDistEleMin"), "0.000");
+  EXPECT_EQ(box("txtDistanza"), "0.002");
+  EXPECT_EQ(box("txtDistSalita"), "0.002");
+  EXPECT_EQ(box("txtTimeSalita"), "00:00:08");
+  EXPECT_TRUE(box("txtInizio").endsWith(QStringLiteral("6:37:31 PM"))) << box("txtInizio").toStdString();
+  EXPECT_TRUE(box("txtFine").endsWith(QStringLiteral("6:37:34 PM")));
+  EXPECT_EQ(box("txtDurata"), "00:00:03");
+  EXPECT_EQ(box("txtVelocita"), "2.892");
+  EXPECT_EQ(box("txtVelocitaMax"), "2.316");
+  EXPECT_EQ(box("txtDistMaxVel"), "0.002");
+  QLocale::setDefault(QLocale::c());
+}
+
+TEST_F(MainWindowTest, ReadsEverySampleFileWithEitherReaderWithoutCrashing) {
+  for (const char* dir : {VIANORA_SAMPLES_REPO, VIANORA_SAMPLES_SHARED}) {
+    for (const char* kind : {"gpx", "plt"}) {
+      const std::filesystem::path folder = std::filesystem::path(dir) / kind;
+      if (!std::filesystem::is_directory(folder)) continue;
+      for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const QString path = QString::fromStdString(entry.path().string());
+        open(path, 1);
+        open(path, 2);
+      }
+    }
+  }
+  frmStatPercorso* trip = window.mnuAnalisiPercorso_Click();
+  for (int i = 0; i < static_cast<int>(store.size()); ++i) trip->showTrip(i);
+  EXPECT_GT(store.size(), 100u);
+}
+
+TEST_F(MainWindowTest, OpensDroppedFiles) {
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(kWikipedia)});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &drop);
+  for (int i = 0; i < 5 && store.isEmpty(); ++i) QApplication::processEvents();  // read once the drop has ended
+  EXPECT_EQ(store[0].Nome, "Example GPX Document");
+  EXPECT_EQ(window.workspace()->subWindowList().size(), 1);
 }
 
 }  // namespace

@@ -30,10 +30,16 @@ std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) con
     }
     ++at;
   }
-  if (static_cast<std::size_t>(end - at) < tag.size()) return std::string_view::npos;
-  const void* found = ::memmem(at, static_cast<std::size_t>(end - at), tag.data(), tag.size());
-  return found ? static_cast<std::size_t>(static_cast<const char*>(found) - begin)
-               : std::string_view::npos;
+  // Far ahead: memmem a stretch at a time (overlapping by the tag's length less one).
+  constexpr std::size_t kStretch = std::size_t{1} << 20;
+  while (static_cast<std::size_t>(end - at) >= tag.size()) {
+    const std::size_t length = std::min(kStretch + tag.size() - 1, static_cast<std::size_t>(end - at));
+    const void* found = ::memmem(at, length, tag.data(), tag.size());
+    if (found != nullptr) return static_cast<std::size_t>(static_cast<const char*>(found) - begin);
+    at += length - (tag.size() - 1);
+    if (whileSearchingFar_) whileSearchingFar_();
+  }
+  return std::string_view::npos;
 }
 
 std::size_t ClosingTagFinder::find(std::string_view tag, std::size_t from) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,7 +16,10 @@ namespace vianora {
 /// of rescanning the rest of the text for every such element.
 class ClosingTagFinder {
  public:
-  explicit ClosingTagFinder(std::string_view text) : text_(text) {}
+  /// whileSearchingFar is called now and then while a search runs far ahead, so that the
+  /// window can answer meanwhile.
+  explicit ClosingTagFinder(std::string_view text, std::function<void()> whileSearchingFar = {})
+      : text_(text), whileSearchingFar_(std::move(whileSearchingFar)) {}
 
   /// The first position at or after `from` where `tag` starts, or npos.
   std::size_t find(std::string_view tag, std::size_t from);
@@ -30,6 +34,7 @@ class ClosingTagFinder {
   };
 
   std::string_view text_;
+  std::function<void()> whileSearchingFar_;
   std::vector<Known> known_;
 };
 

@@ -20,12 +20,14 @@ constexpr std::array<bool, 256> breaksField = [] {
 bool isFieldBreak(char c) { return breaksField[static_cast<unsigned char>(c)]; }
 
 // Reads the bytes once, writing the text over them: every byte gives at most one character
-// of text, so the writer never overtakes the reader.
+// of text, so the writer never overtakes the reader. The bytes can come in pieces, as the
+// file is read, so that turning them into text needs no pass of its own.
 class FieldReader {
  public:
-  explicit FieldReader(char* data) : data_(data) {}
-
-  std::size_t run(std::size_t size);
+  /// Reads bytes [from, to) of data; the text so far is the start of data.
+  void advance(char* data, std::size_t from, std::size_t to);
+  /// Ends the last field; returns the length of the text.
+  std::size_t finish(char* data);
 
  private:
   std::size_t fieldStart(std::size_t r);
@@ -34,22 +36,27 @@ class FieldReader {
 
   enum class State { FieldStart, InField, InQuotes };
 
-  char* data_;
+  char* data_ = nullptr;
   std::size_t w_ = 0;
   State state_ = State::FieldStart;
   bool afterCarriageReturn_ = false;  // a line feed right after a CR belongs to the same line end
 };
 
-std::size_t FieldReader::run(std::size_t size) {
-  std::size_t r = 0;
-  while (r < size) {
+void FieldReader::advance(char* data, std::size_t from, std::size_t to) {
+  data_ = data;
+  std::size_t r = from;
+  while (r < to) {
     switch (state_) {
       case State::FieldStart: r = fieldStart(r); break;
-      case State::InField: r = inField(r, size); break;
-      case State::InQuotes: r = inQuotes(r, size); break;
+      case State::InField: r = inField(r, to); break;
+      case State::InQuotes: r = inQuotes(r, to); break;
     }
   }
-  if (state_ != State::FieldStart) data_[w_++] = ' ';  // the last field needs no line end
+}
+
+std::size_t FieldReader::finish(char* data) {
+  if (state_ != State::FieldStart) data[w_++] = ' ';  // the last field needs no line end
+  state_ = State::FieldStart;
   return w_;
 }
 
@@ -106,7 +113,9 @@ std::size_t FieldReader::inQuotes(std::size_t r, std::size_t size) {
 void makeGpxText(std::string& bytes) {
   const std::size_t size = bytes.size();
   bytes.push_back(' ');  // room for the blank after the last field
-  bytes.resize(FieldReader(bytes.data()).run(size));
+  FieldReader reader;
+  reader.advance(bytes.data(), 0, size);
+  bytes.resize(reader.finish(bytes.data()));
 }
 
 std::string prepareGpxText(std::string_view bytes) {
@@ -126,21 +135,23 @@ std::optional<ImportFailure> readGpxText(const std::string& path, std::string& t
     // One buffer holds the file and then its text: the peak memory stays near the file size.
     text.reserve(file.size() + InputFile::kChunkSize + 1);
     ProgressThrottle throttle(progress, file.size());
+    FieldReader fields;
     std::size_t used = 0;
     for (;;) {
       if (used == text.size()) text.resize(used + InputFile::kChunkSize);
       const std::size_t got =
           file.read(text.data() + used, std::min(InputFile::kChunkSize, text.size() - used));
       if (got == 0) break;
+      fields.advance(text.data(), used, used + got);
       used += got;
       throttle.at(file.bytesRead());
     }
-    text.resize(used);
     if (file.failed()) {
       text.clear();
       return file.failure();
     }
-    makeGpxText(text);
+    if (used == text.size()) text.push_back(' ');  // room for the blank after the last field
+    text.resize(fields.finish(text.data()));
   } catch (const std::bad_alloc&) {
     text.clear();
     return ImportFailure{ImportFailure::Shown::ByOpenCommand, FailureCode::OutOfMemory};

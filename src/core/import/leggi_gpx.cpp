@@ -40,8 +40,8 @@ class GpxReader {
  public:
   GpxReader(Percorsi& store, std::string_view text, const FailureSink& failures,
             const ProgressFn& progress)
-      : store_(store), text_(text), failures_(failures), finder_(text),
-        progress_(progress, text.size()) {}
+      : store_(store), text_(text), failures_(failures),
+        finder_(text, [this] { progress_.stillAt(); }), progress_(progress, text.size()) {}
 
   void run();
 

@@ -21,14 +21,21 @@ class ProgressThrottle {
   void at(std::uint64_t done) {
     if (done >= next_ && progress_) {
       next_ = done + kStep;
+      last_ = done;
       progress_(done, total_);
     }
+  }
+
+  /// Calls again with the last value: for work that takes long without moving on.
+  void stillAt() {
+    if (progress_) progress_(last_, total_);
   }
 
  private:
   const ProgressFn& progress_;
   std::uint64_t total_;
   std::uint64_t next_ = 0;
+  std::uint64_t last_ = 0;
 };
 
 }  // namespace vianora

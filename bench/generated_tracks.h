@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace vianora::bench {
+
+/// A GPX 1.1 file as devices write it (tab indentation, one element per line) of a wandering
+/// track with altitude and time on every point, one point a second: the same bytes every run.
+std::string makeGpxFile(std::size_t points);
+
+/// The same track as an OziExplorer file: six header lines, then one point a line.
+std::string makePltFile(std::size_t points);
+
+/// Self-closed points only (<trkpt lat=".." lon=".."/>) in one segment.
+std::string makeSelfClosedPoints(std::size_t points);
+
+}  // namespace vianora::bench
