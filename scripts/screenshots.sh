@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program as a user sees it, on a virtual X display:
 #   main.png    the main window with a trip window refreshed on a sample track
+#   profile.png the same trip window on its "Profile" tab
 #   about.png   the About window over it
 # Usage: scripts/screenshots.sh [OUTPUT_DIR] [TRACK]   (default: build/screenshots, a sample)
 # Needs xvfb, xdotool and imagemagick (apt-get install -y xvfb xauth xdotool imagemagick).
@@ -29,6 +30,10 @@ shoot() {
   xdotool windowsize "$main" 1240 900 windowmove "$main" 0 0
   sleep 1
   import -window root "$out/main.png"
+  # The "Profile" tab of the trip window.
+  xdotool mousemove --window "$main" 86 163 click 1
+  sleep 1
+  import -window root "$out/profile.png"
   # The "?" command stands third on the menu bar.
   xdotool mousemove --window "$main" 118 12 click 1
   sleep 1
