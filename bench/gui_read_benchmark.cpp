@@ -30,17 +30,25 @@ class SilentPrompts : public vianora::gui::UserPrompts {
                                              int) override {
     return std::nullopt;
   }
+  std::optional<FileChoice> chooseFileToSave(QWidget*, const QStringList&,
+                                             const QString&) override {
+    return std::nullopt;
+  }
   void critical(QWidget*, const QString&, const QString&) override {}
   void information(QWidget*, const QString&, const QString&) override {}
 };
 
+// The generated file lives as long as the benchmarks run.
+struct TemporaryGpxFile {
+  TemporaryGpxFile() { std::ofstream(path, std::ios::binary) << vianora::bench::makeGpxFile(kPoints); }
+  ~TemporaryGpxFile() { std::filesystem::remove(path); }
+  std::string path =
+      (std::filesystem::temp_directory_path() / "vianora-gui-benchmark.gpx").string();
+};
+
 const std::string& bigGpxPath() {
-  static const std::string path = [] {
-    const auto file = std::filesystem::temp_directory_path() / "vianora-gui-benchmark.gpx";
-    std::ofstream(file, std::ios::binary) << vianora::bench::makeGpxFile(kPoints);
-    return file.string();
-  }();
-  return path;
+  static const TemporaryGpxFile file;
+  return file.path;
 }
 
 void CoreRead(benchmark::State& state) {
@@ -76,13 +84,3 @@ void WindowRead(benchmark::State& state) {
 
 BENCHMARK(CoreRead)->Name("CoreRead/1M")->Unit(benchmark::kMillisecond)->MinTime(3.0);
 BENCHMARK(WindowRead)->Name("WindowRead/1M")->Unit(benchmark::kMillisecond)->MinTime(3.0);
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  std::filesystem::remove(bigGpxPath());
-  return 0;
-}

@@ -17,6 +17,12 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
+    } else if (arg == "--svg") {
+      if (i + 1 == args.size()) {
+        error = "--svg needs a folder";
+        return std::nullopt;
+      }
+      options.svgFolder = args[++i];
     } else if (arg == "--type" || arg.rfind("--type=", 0) == 0) {
       std::string value;
       if (arg == "--type") {
@@ -46,12 +52,14 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 }
 
 std::string usageText() {
-  return "Usage: vianora-stats [--type gpx|plt] [--json] FILE...\n"
+  return "Usage: vianora-stats [--type gpx|plt] [--json] [--svg FOLDER] FILE...\n"
          "Reads GPS track files (GPX, OziExplorer .plt) in order and prints every trip\n"
          "with its statistics.\n"
          "\n"
          "  --type gpx|plt  read every file with this reader (default: by the extension)\n"
          "  --json          write JSON instead of text\n"
+         "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
+         "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"
          "  --help          show this text\n"
          "  --version       show the version\n"
          "\n"

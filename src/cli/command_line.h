@@ -14,6 +14,7 @@ struct Options {
   bool json = false;               ///< --json: JSON instead of text
   bool help = false;               ///< --help
   bool version = false;            ///< --version
+  std::string svgFolder;           ///< --svg: where to write the charts of every trip
   std::vector<std::string> files;  ///< the files, in the order to read them
 };
 

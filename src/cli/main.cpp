@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "chart_files.h"
 #include "command_line.h"
 #include "import/reader_choice.h"
 #include "trip_report.h"
@@ -61,5 +62,12 @@ int main(int argc, char** argv) {
   }
   const std::string report = options->json ? cli::jsonReport(store) : cli::textReport(store);
   std::fwrite(report.data(), 1, report.size(), stdout);
+  if (!options->svgFolder.empty()) {
+    const std::string error = cli::writeChartFiles(store, options->svgFolder);
+    if (!error.empty()) {
+      std::fprintf(stderr, "vianora-stats: %s\n", error.c_str());
+      if (status == 0) status = kExitFailureReported;
+    }
+  }
   return status;
 }

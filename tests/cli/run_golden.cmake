@@ -1,5 +1,5 @@
 # Runs vianora-stats as a user does and compares what it prints with the expected files.
-# Arguments: TOOL (the program), SOURCE_DIR (the repository).
+# Arguments: TOOL (the program), SOURCE_DIR (the repository), WORK_DIR (a scratch folder).
 set(dir "${SOURCE_DIR}/tests/cli/golden")
 
 function(check name expected_status)
@@ -30,3 +30,15 @@ check(failures 1 tests/cli/data/bad-times.gpx tests/cli/data/bad-day.plt tests/c
 check(unknown-type 2 tests/cli/data/notes.txt samples/gpx/georust-wikipedia_example.gpx)
 check(forced-type 0 --json --type plt tests/cli/data/notes.txt)
 check(usage 2 --type kml x.gpx)
+
+# Charts as SVG: one file per chart and trip, the same bytes every time.
+file(REMOVE_RECURSE "${WORK_DIR}/svg")
+check(svg-charts 0 --svg "${WORK_DIR}/svg" samples/gpx/georust-wikipedia_example.gpx
+      tests/cli/data/track.PLT)
+foreach(chart 0-map 0-profile 0-distance 1-map 1-profile 1-distance)
+  file(READ "${WORK_DIR}/svg/${chart}.svg" written)
+  file(READ "${dir}/svg/${chart}.svg" expected)
+  if(NOT written STREQUAL expected)
+    message(SEND_ERROR "svg-charts: ${chart}.svg differs from ${dir}/svg/${chart}.svg")
+  endif()
+endforeach()

@@ -22,7 +22,8 @@ class FakePrompts : public UserPrompts {
     int filterPosition;
   };
 
-  std::deque<std::optional<FileChoice>> answers;  ///< one per dialog; empty queue = cancel
+  std::deque<std::optional<FileChoice>> answers;  ///< one per Open dialog; empty queue = cancel
+  std::deque<std::optional<FileChoice>> saveAnswers;  ///< one per Save dialog
   std::vector<DialogCall> dialogs;
   std::vector<Message> messages;
 
@@ -32,6 +33,14 @@ class FakePrompts : public UserPrompts {
     if (answers.empty()) return std::nullopt;
     auto answer = answers.front();
     answers.pop_front();
+    return answer;
+  }
+  std::optional<FileChoice> chooseFileToSave(QWidget*, const QStringList& filters,
+                                             const QString& folder) override {
+    dialogs.push_back({filters, folder, 0});
+    if (saveAnswers.empty()) return std::nullopt;
+    auto answer = saveAnswers.front();
+    saveAnswers.pop_front();
     return answer;
   }
   void critical(QWidget*, const QString& title, const QString& text) override {

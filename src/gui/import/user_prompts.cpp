@@ -22,6 +22,18 @@ std::optional<UserPrompts::FileChoice> DialogPrompts::chooseFileToOpen(QWidget* 
                     static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }
 
+std::optional<UserPrompts::FileChoice> DialogPrompts::chooseFileToSave(QWidget* parent,
+                                                                       const QStringList& filters,
+                                                                       const QString& folder) {
+  QFileDialog dialog(parent);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setNameFilters(filters);
+  dialog.setDirectory(folder);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return FileChoice{dialog.selectedFiles().front(),
+                    static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
 void DialogPrompts::critical(QWidget* parent, const QString& title, const QString& text) {
   QMessageBox::critical(parent, title, text, QMessageBox::Ok);
 }

@@ -25,6 +25,9 @@ class UserPrompts {
   virtual std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QStringList& filters,
                                                      const QString& folder,
                                                      int filterPosition) = 0;
+  /// Shows the Save dialog; no value when the user cancels.
+  virtual std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QStringList& filters,
+                                                     const QString& folder) = 0;
   /// A message with the critical icon and a single OK button.
   virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
   /// A message with the information icon and a single OK button.
@@ -36,6 +39,8 @@ class DialogPrompts : public UserPrompts {
  public:
   std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QStringList& filters,
                                              const QString& folder, int filterPosition) override;
+  std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QStringList& filters,
+                                             const QString& folder) override;
   void critical(QWidget* parent, const QString& title, const QString& text) override;
   void information(QWidget* parent, const QString& title, const QString& text) override;
 };

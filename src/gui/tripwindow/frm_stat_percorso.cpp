@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <algorithm>
 
 #include "analysis/statistics_texts.h"
@@ -125,6 +126,14 @@ void frmStatPercorso::buildChartsArea() {
   chkElevazione_->resize(checkWidth, chkElevazione_->height());
 
   connect(tbsPercorso_, &QTabBar::currentChanged, this, &frmStatPercorso::tbsPercorso_Click);
+  connect(chkElevazione_, &QCheckBox::clicked, this, &frmStatPercorso::chkElevazione_Click);
+  connect(chkVelocita_, &QCheckBox::clicked, this, &frmStatPercorso::chkVelocita_Click);
+
+  // A resize redraws the charts for the new size once the user has stopped dragging.
+  redrawTimer_ = new QTimer(this);
+  redrawTimer_->setSingleShot(true);
+  redrawTimer_->setInterval(150);
+  connect(redrawTimer_, &QTimer::timeout, this, &frmStatPercorso::redrawCharts);
 }
 
 // The tab strip spans the window; the surfaces fill the rest of it under the tab headers. Runs
@@ -151,6 +160,7 @@ void frmStatPercorso::layOutCharts() {
 void frmStatPercorso::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   layOutCharts();
+  if (drawnTrip_ >= 0) redrawTimer_->start();
 }
 
 void frmStatPercorso::cmdRefreshPerc_Click() {
@@ -210,14 +220,6 @@ void frmStatPercorso::Aggiorna() {
   showFigure(txtVelocitaMax_, texts.maxSpeed);
   showFigure(txtDistMaxVel_, texts.maxSpeedKm);
 }
-
-// The three charts are drawn on their surfaces; until the chart geometry is there, each
-// surface is only repainted empty.
-void frmStatPercorso::AggiornaGrafici() { pctPercorso_[1]->update(); }
-
-void frmStatPercorso::AggiornaGraficoPercorrenza() { pctPercorso_[2]->update(); }
-
-void frmStatPercorso::AggiornaGraficoCartina() { pctPercorso_[0]->update(); }
 
 void frmStatPercorso::tbsPercorso_Click() {
   const int selected = tbsPercorso_->currentIndex();

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "analysis/trip_statistics.h"
+#include "charts/chart_surfaces.h"
 #include "store/percorsi.h"
 
 class QComboBox;
@@ -13,6 +14,7 @@ class QTabBar;
 class QGroupBox;
 class QRadioButton;
 class QCheckBox;
+class QTimer;
 
 namespace vianora::gui {
 
@@ -44,6 +46,11 @@ class frmStatPercorso : public QWidget {
   void cmdAggiorna_Click();     ///< select the chosen trip, compute and draw
   void tbsPercorso_Click();     ///< show the surface of the selected tab
   void cmdGoogle_Click();       ///< fly Google Earth along the trip of the last "Refresh"
+  void cmdSaveAs_Click();       ///< save the chart of the visible tab as a picture
+  void chkElevazione_Click();   ///< show or hide the altitude profile
+  void chkVelocita_Click();     ///< show or hide the speed profile
+  void optAltezza_Click();      ///< colour the map by altitude
+  void optVelocita_Click();     ///< colour the map by speed
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -57,6 +64,8 @@ class frmStatPercorso : public QWidget {
   void AggiornaGrafici();
   void AggiornaGraficoPercorrenza();
   void AggiornaGraficoCartina();
+  void ColoraGraficoCartina();
+  void redrawCharts();
 
   // Design positions are in twips (1440 per inch); these give pixels on this window's screen.
   int pixelsX(int twips) const;
@@ -70,6 +79,10 @@ class frmStatPercorso : public QWidget {
   UserPrompts& prompts_;
   int percorsoSel_ = 0;
   TripStatistics statistics_;
+  ProfileAxes profileAxes_;      // the Profile surface's axes as its last drawing left them
+  int drawnTrip_ = -1;           // the trip the charts show, -1 before the first drawing
+  QTimer* redrawTimer_ = nullptr;  // redraws the charts once a resize has settled
+  QString saveFolder_;           // where the Save dialog was last left
 
   QComboBox* cmbPercorso_ = nullptr;
   QLineEdit* txtEleMax_ = nullptr;

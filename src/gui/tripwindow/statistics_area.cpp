@@ -88,7 +88,8 @@ void frmStatPercorso::buildStatisticsArea() {
 
   QPushButton* cmdAggiorna = addButton("cmdAggiorna", QStringLiteral("Refresh"), 6030, 885);
   connect(cmdAggiorna, &QPushButton::clicked, this, &frmStatPercorso::cmdAggiorna_Click);
-  addButton("cmdSaveAs", QStringLiteral("Save as"), 7110, 795);
+  QPushButton* cmdSaveAs = addButton("cmdSaveAs", QStringLiteral("Save as"), 7110, 795);
+  connect(cmdSaveAs, &QPushButton::clicked, this, &frmStatPercorso::cmdSaveAs_Click);
   QPushButton* cmdGoogle = addButton("cmdGoogle", QStringLiteral("Google Earth"), 13380, 1485);
   connect(cmdGoogle, &QPushButton::clicked, this, &frmStatPercorso::cmdGoogle_Click);
 
@@ -142,6 +143,8 @@ void frmStatPercorso::buildStatisticsArea() {
   optAltezza_->setChecked(true);
   optVelocita_ = new QRadioButton(QStringLiteral("Speed"), frmColorazione_);
   optVelocita_->setObjectName(QStringLiteral("optVelocita"));
+  connect(optAltezza_, &QRadioButton::clicked, this, &frmStatPercorso::optAltezza_Click);
+  connect(optVelocita_, &QRadioButton::clicked, this, &frmStatPercorso::optVelocita_Click);
   auto* options = new QVBoxLayout(frmColorazione_);
   options->setContentsMargins(pixelsX(120), 0, pixelsX(60), 0);
   options->setSpacing(0);

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "store/percorsi.h"
+
+namespace vianora::cli {
+
+/// Writes, for every trip of the store, <index>-map.svg, <index>-profile.svg and
+/// <index>-distance.svg into a folder, drawn at the surface size the trip window has in its
+/// design. Returns an error message, empty when every file was written.
+std::string writeChartFiles(const Percorsi& store, const std::string& folder);
+
+}  // namespace vianora::cli

@@ -1,0 +1,31 @@
+#include "charts/colour_ramps.h"
+
+#include <cmath>
+
+namespace vianora {
+
+namespace {
+
+// Rounds half to even (the default rounding mode) and keeps the channel a byte; NaN gives 0.
+int channel(double value) {
+  const double rounded = std::nearbyint(value);
+  if (!(rounded > 0)) return 0;
+  if (rounded > 255) return 255;
+  return static_cast<int>(rounded);
+}
+
+}  // namespace
+
+Rgb ColoreAltitudine(double value, double min, double max) {
+  const double range = max - min;
+  if (range == 0) return rgb(0, 255, 0);
+  const double t = (value - min) / range;
+  return rgb(0, channel((1 - t) * 255), channel(t * 255));
+}
+
+Rgb ColoreVelocita(double value, double max) {
+  if (max == 0) return rgb(255, 0, 0);
+  return rgb(channel(std::fabs(value / max * 255)), 0, 0);
+}
+
+}  // namespace vianora

@@ -1,0 +1,99 @@
+#include "charts/svg_picture.h"
+
+#include <charconv>
+
+namespace vianora {
+
+namespace {
+
+// Tick labels are drawn in an 8-point font: 160 twips.
+constexpr double kLabelFontTwips = 160.0;
+
+void appendNumber(std::string& out, double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
+  out.append(buffer, result.ptr);
+}
+
+void appendColour(std::string& out, Rgb colour) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += '#';
+  for (int channel : {redOf(colour), greenOf(colour), blueOf(colour)}) {
+    out += kHex[channel >> 4];
+    out += kHex[channel & 0xF];
+  }
+}
+
+void appendEscaped(std::string& out, const std::string& text) {
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '"': out += "&quot;"; break;
+      default: out += c;
+    }
+  }
+}
+
+void appendLine(std::string& out, const ChartLine& line) {
+  out += "<line x1=\"";
+  appendNumber(out, line.x1);
+  out += "\" y1=\"";
+  appendNumber(out, line.y1);
+  out += "\" x2=\"";
+  appendNumber(out, line.x2);
+  out += "\" y2=\"";
+  appendNumber(out, line.y2);
+  out += "\" stroke=\"";
+  appendColour(out, line.colour);
+  out += "\" stroke-width=\"";
+  appendNumber(out, line.width * kTwipsPerPixel);
+  if (line.style == LineStyle::Dot) {
+    out += "\" stroke-dasharray=\"";
+    appendNumber(out, kTwipsPerPixel);
+    out += ' ';
+    appendNumber(out, 2 * kTwipsPerPixel);
+  }
+  out += "\"/>\n";
+}
+
+void appendLabel(std::string& out, const ChartLabel& label) {
+  out += "<text x=\"";
+  appendNumber(out, label.left);
+  out += "\" y=\"";
+  appendNumber(out, label.top + kLabelFontTwips);
+  out += "\">";
+  appendEscaped(out, label.caption);
+  out += "</text>\n";
+}
+
+}  // namespace
+
+std::string svgOfPicture(const ChartPicture& picture) {
+  std::string out =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 ";
+  appendNumber(out, picture.width);
+  out += ' ';
+  appendNumber(out, picture.height);
+  out += "\" width=\"";
+  appendNumber(out, picture.width / kTwipsPerPixel);
+  out += "\" height=\"";
+  appendNumber(out, picture.height / kTwipsPerPixel);
+  out += "\" font-family=\"sans-serif\" font-size=\"";
+  appendNumber(out, kLabelFontTwips);
+  out += "\">\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+  for (const auto& set : picture.lineSets) {
+    for (const ChartLine& line : set) {
+      if (line.visible) appendLine(out, line);
+    }
+  }
+  for (const ChartLabel& label : picture.labels) {
+    if (label.visible) appendLabel(out, label);
+  }
+  out += "</svg>\n";
+  return out;
+}
+
+}  // namespace vianora

@@ -1,0 +1,53 @@
+#include "tripwindow/chart_export.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "charts/svg_picture.h"
+#include "tripwindow/chart_surface.h"
+
+namespace vianora::gui {
+
+namespace {
+
+constexpr int kSvgFilter = 2;
+
+QString saveSvg(const ChartSurface& surface, const QString& path) {
+  QSaveFile file(path);
+  const std::string svg = svgOfPicture(surface.picture());
+  if (!file.open(QIODevice::WriteOnly) ||
+      file.write(svg.data(), static_cast<qint64>(svg.size())) != static_cast<qint64>(svg.size()) ||
+      !file.commit()) {
+    return file.errorString();
+  }
+  return {};
+}
+
+QString savePng(const ChartSurface& surface, const QString& path) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+  QImageWriter writer(&file, "png");
+  if (!writer.write(surface.toImage())) return writer.errorString();
+  if (!file.commit()) return file.errorString();
+  return {};
+}
+
+}  // namespace
+
+QStringList chartFileFilters() {
+  return {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG drawing (*.svg)")};
+}
+
+QString saveChart(const ChartSurface& surface, QString path, int filterPosition) {
+  const QString extension = QFileInfo(path).suffix().toLower();
+  bool svg = filterPosition == kSvgFilter;
+  if (extension == QLatin1String("svg")) svg = true;
+  if (extension == QLatin1String("png")) svg = false;
+  if (extension.isEmpty()) path += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+  const QString error = svg ? saveSvg(surface, path) : savePng(surface, path);
+  if (error.isEmpty()) return {};
+  return QStringLiteral("The chart could not be saved as\n%1\n\n%2").arg(path, error);
+}
+
+}  // namespace vianora::gui
