@@ -2,6 +2,7 @@
 # Takes screenshots of the program as a user sees it, on a virtual X display:
 #   main.png    the main window with a trip window refreshed on a sample track
 #   profile.png the same trip window on its "Profile" tab
+#   distance.png and on its "Distance" tab
 #   about.png   the About window over it
 # Usage: scripts/screenshots.sh [OUTPUT_DIR] [TRACK]   (default: build/screenshots, a sample)
 # Needs xvfb, xdotool and imagemagick (apt-get install -y xvfb xauth xdotool imagemagick).
@@ -34,6 +35,10 @@ shoot() {
   xdotool mousemove --window "$main" 86 163 click 1
   sleep 1
   import -window root "$out/profile.png"
+  # The "Distance" tab.
+  xdotool mousemove --window "$main" 150 163 click 1
+  sleep 1
+  import -window root "$out/distance.png"
   # The "?" command stands third on the menu bar.
   xdotool mousemove --window "$main" 118 12 click 1
   sleep 1

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTest>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
@@ -32,6 +33,7 @@ class TripChartsTest : public ::testing::Test {
     store.addPoint() = Punto{45.01, 7.01, 150, 39756.5 + 60 / 86400.0};
     store.addPoint() = Punto{45.02, 7.00, 120, 39756.5 + 180 / 86400.0};
     window.resize(1000, 760);
+    window.show();
     window.showTrip(0);
   }
 
@@ -127,6 +129,14 @@ TEST_F(TripChartsTest, SayingWhyAChartCouldNotBeSavedAndChangingNothing) {
   EXPECT_EQ(prompts.messages[0].kind, "critical");
   EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("/no/such/folder/x.png")));
   EXPECT_FALSE(QFile::exists(QStringLiteral("/no/such/folder/x.png")));
+}
+
+TEST_F(TripChartsTest, RedrawsTheChartsForTheNewSizeOnceAResizeSettles) {
+  const float before = surface(1)->picture().width;
+  window.resize(1400, 900);
+  QTest::qWait(400);
+  EXPECT_GT(surface(1)->picture().width, before);
+  EXPECT_EQ(surface(1)->picture().width, surface(1)->sizeInTwips().width);
 }
 
 }  // namespace

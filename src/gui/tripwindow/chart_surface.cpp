@@ -2,6 +2,10 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <utility>
 #include <unordered_map>
 
 namespace vianora::gui {
@@ -52,19 +56,75 @@ float ChartSurface::twipsY(int pixels) const {
 
 SurfaceSize ChartSurface::sizeInTwips() const { return {twipsX(width()), twipsY(height())}; }
 
+namespace {
+
+// A chain of a million segments puts hundreds of them into one pixel column, most far shorter
+// than a pixel, which paint slowly and, being so short, hardly at all. The segments that stay
+// inside one column are gathered into one vertical stroke over the span they cover there, in
+// the colour of the last of them: the chain looks as it should and paints fast.
+class ColumnGatherer {
+ public:
+  using Emit = std::function<void(const ChartLine&, const QLineF&)>;
+
+  explicit ColumnGatherer(Emit sink) : emit_(std::move(sink)) {}
+
+  void add(const ChartLine& line, const QLineF& pixels) {
+    const double left = std::floor(std::min(pixels.x1(), pixels.x2()));
+    const double right = std::floor(std::max(pixels.x1(), pixels.x2()));
+    if (left != right) {
+      flush();
+      emit_(line, pixels);
+      return;
+    }
+    if (count_ > 0 && left != column_) flush();
+    if (count_ == 0) {
+      column_ = left;
+      top_ = std::min(pixels.y1(), pixels.y2());
+      bottom_ = std::max(pixels.y1(), pixels.y2());
+    }
+    top_ = std::min({top_, pixels.y1(), pixels.y2()});
+    bottom_ = std::max({bottom_, pixels.y1(), pixels.y2()});
+    last_ = &line;
+    lastPixels_ = pixels;
+    ++count_;
+  }
+
+  void flush() {
+    if (count_ == 1) emit_(*last_, lastPixels_);
+    if (count_ > 1) {
+      const double x = column_ + 0.5;
+      emit_(*last_, QLineF(x, top_, x, std::max(bottom_, top_ + 1.0)));
+    }
+    count_ = 0;
+  }
+
+ private:
+  Emit emit_;
+  std::size_t count_ = 0;
+  double column_ = 0, top_ = 0, bottom_ = 0;
+  const ChartLine* last_ = nullptr;
+  QLineF lastPixels_;
+};
+
+}  // namespace
+
 void ChartSurface::groupLines() {
   groups_.clear();
   const double scaleX = logicalDpiX() / kTwipsPerInch;
   const double scaleY = logicalDpiY() / kTwipsPerInch;
   for (const auto& set : picture_.lineSets) {
     std::unordered_map<std::uint64_t, std::size_t> groupOfPen;
-    for (const ChartLine& line : set) {
-      if (!line.visible) continue;
+    ColumnGatherer gatherer([&](const ChartLine& line, const QLineF& pixels) {
       const auto [at, added] = groupOfPen.try_emplace(penKey(line), groups_.size());
       if (added) groups_.push_back(PenGroup{penOf(line), {}});
-      groups_[at->second].lines.append(
-          QLineF(line.x1 * scaleX, line.y1 * scaleY, line.x2 * scaleX, line.y2 * scaleY));
+      groups_[at->second].lines.append(pixels);
+    });
+    for (const ChartLine& line : set) {
+      if (!line.visible) continue;
+      gatherer.add(line, QLineF(line.x1 * scaleX, line.y1 * scaleY, line.x2 * scaleX,
+                                line.y2 * scaleY));
     }
+    gatherer.flush();
   }
 }
 
