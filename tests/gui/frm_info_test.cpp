@@ -86,30 +86,6 @@ TEST(FrmInfo, PaintsLightGreyOnBlackWithAnOrangeNameAndACyanAddress) {
   EXPECT_EQ(textColour(labelOf(window, "Label4")), QColor(128, 255, 255));
 }
 
-TEST(FrmInfo, UsesTheWindowTypefaceAtTheDesignSizes) {
-  frmInfo window;
-  for (const char* name : {"lblTitolo", "Label4"}) {
-    EXPECT_EQ(labelOf(window, name)->font().pointSize(), 18) << name;
-  }
-  for (const char* name : {"Label2", "Label3", "Label5", "Label6", "Label7"}) {
-    EXPECT_EQ(labelOf(window, name)->font().pointSize(), 12) << name;
-    EXPECT_EQ(labelOf(window, name)->font().families().value(0), QStringLiteral("MS Sans Serif"))
-        << name;
-  }
-  EXPECT_TRUE(labelOf(window, "Label3")->font().bold());
-  EXPECT_FALSE(labelOf(window, "Label2")->font().bold());
-}
-
-TEST(FrmInfo, ShowsThePictureWithItsProportions) {
-  frmInfo window;
-  QLabel* picture = labelOf(window, "Picture1");
-  const QPixmap pixmap = picture->pixmap();
-  ASSERT_FALSE(pixmap.isNull());
-  EXPECT_EQ(pixmap.size(), QSize(600, 516));
-  EXPECT_NEAR(double(picture->width()) / picture->height(), 600.0 / 516.0, 0.01);
-  EXPECT_LE(picture->width(), 600);
-}
-
 TEST(FrmInfo, LaysOutTheTextsBesideThePictureWithoutOverlap) {
   frmInfo window;
   window.show();
@@ -153,26 +129,6 @@ TEST(FrmInfo, ClicksAnywhereElseOpenNothing) {
   }
   click(&window);
   EXPECT_TRUE(opened.empty());
-}
-
-TEST(FrmInfo, RightClickOnTheAddressOpensNothing) {
-  std::vector<QUrl> opened;
-  frmInfo window(nullptr, [&](const QUrl& url) { opened.push_back(url); });
-  QLabel* address = labelOf(window, "Label4");
-  const QPointF at(2, 2);
-  QMouseEvent press(QEvent::MouseButtonPress, at, address->mapToGlobal(at), Qt::RightButton,
-                    Qt::RightButton, Qt::NoModifier);
-  QApplication::sendEvent(address, &press);
-  EXPECT_TRUE(opened.empty());
-}
-
-TEST(AppIcons, ApplicationIconHasItsSizes) {
-  const QIcon icon = applicationIcon();
-  ASSERT_FALSE(icon.isNull());
-  const QList<QSize> sizes = icon.availableSizes();
-  EXPECT_TRUE(sizes.contains(QSize(32, 32)));
-  EXPECT_TRUE(sizes.contains(QSize(64, 64)));
-  EXPECT_FALSE(icon.pixmap(QSize(64, 64)).isNull());
 }
 
 TEST(AppIcons, UpdateButtonIconIsEighteenByTwentyAndNotBlank) {
