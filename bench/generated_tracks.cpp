@@ -122,4 +122,31 @@ std::string makeSelfClosedPoints(std::size_t points) {
   return out;
 }
 
+/// A trip like a recorded one: a point a second, wandering, climbing and descending, with a
+/// few GPS jumps (too fast to count) and stretches without altitude.
+Percorso makeTrip(std::size_t points) {
+  Percorso trip;
+  trip.Nome = "Big track";
+  trip.Punti.clear();
+  trip.Punti.reserve(points);
+  double lat = 45.0701234;
+  double lon = 7.6869876;
+  double heading = 0.7;
+  for (std::size_t i = 0; i < points; ++i) {
+    const double t = static_cast<double>(i);
+    Punto p;
+    p.Latitudine = lat;
+    p.Longitudine = lon;
+    p.Altitudine = 1200.0 + 180.0 * std::sin(t / 2900.0) + 60.0 * std::sin(t / 377.0 + 1.0);
+    if (i % 50'000 < 100) p.Altitudine = 0.0;  // no altitude here
+    p.DataOra = 45426.25 + t / 86400.0;
+    trip.Punti.push_back(p);
+    heading += 0.05 * std::sin(t / 97.0) + 0.03 * std::sin(t / 13.0);
+    lat += 4.0 * std::cos(heading) / 111'320.0;
+    lon += 4.0 * std::sin(heading) / 78'700.0;
+    if (i % 100'003 == 0) lat += 0.01;  // a jump of about a kilometre in a second
+  }
+  return trip;
+}
+
 }  // namespace vianora::bench

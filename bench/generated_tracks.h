@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <string>
 
+#include "store/percorso.h"
+
 namespace vianora::bench {
 
 /// A GPX 1.1 file as devices write it (tab indentation, one element per line) of a wandering
@@ -14,5 +16,9 @@ std::string makePltFile(std::size_t points);
 
 /// Self-closed points only (<trkpt lat=".." lon=".."/>) in one segment.
 std::string makeSelfClosedPoints(std::size_t points);
+
+/// A trip as a logger records it, straight into memory: a point a second, wandering, climbing
+/// and descending, with a few GPS jumps (too fast to count) and stretches without altitude.
+Percorso makeTrip(std::size_t points);
 
 }  // namespace vianora::bench

@@ -16,7 +16,7 @@
 #include "generated_tracks.h"
 #include "import/gpx_text.h"
 #include "import/leggi_gpx.h"
-#include "import/user_prompts.h"
+#include "silent_prompts.h"
 #include "tripwindow/chart_surface.h"
 #include "tripwindow/frm_stat_percorso.h"
 
@@ -32,20 +32,6 @@ const vianora::Percorsi& bigStore() {
   }();
   return store;
 }
-
-class SilentPrompts : public vianora::gui::UserPrompts {
- public:
-  std::optional<FileChoice> chooseFileToOpen(QWidget*, const QStringList&, const QString&,
-                                             int) override {
-    return std::nullopt;
-  }
-  std::optional<FileChoice> chooseFileToSave(QWidget*, const QStringList&,
-                                             const QString&) override {
-    return std::nullopt;
-  }
-  void critical(QWidget*, const QString&, const QString&) override {}
-  void information(QWidget*, const QString&, const QString&) override {}
-};
 
 struct Charts {
   vianora::ProfileDrawing profile;
@@ -99,7 +85,7 @@ void PaintSurface(benchmark::State& state) {
 }
 
 void Refresh(benchmark::State& state) {
-  SilentPrompts prompts;
+  vianora::bench::SilentPrompts prompts;
   vianora::gui::frmStatPercorso window(bigStore(), prompts);
   window.resize(1920, 1080);
   for (auto _ : state) {

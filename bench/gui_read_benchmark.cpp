@@ -18,25 +18,11 @@
 #include "generated_tracks.h"
 #include "import/open_command.h"
 #include "import/reader_choice.h"
-#include "import/user_prompts.h"
+#include "silent_prompts.h"
 
 namespace {
 
 constexpr std::size_t kPoints = 1'000'000;
-
-class SilentPrompts : public vianora::gui::UserPrompts {
- public:
-  std::optional<FileChoice> chooseFileToOpen(QWidget*, const QStringList&, const QString&,
-                                             int) override {
-    return std::nullopt;
-  }
-  std::optional<FileChoice> chooseFileToSave(QWidget*, const QStringList&,
-                                             const QString&) override {
-    return std::nullopt;
-  }
-  void critical(QWidget*, const QString&, const QString&) override {}
-  void information(QWidget*, const QString&, const QString&) override {}
-};
 
 // The generated file lives as long as the benchmarks run.
 struct TemporaryGpxFile {
@@ -60,7 +46,7 @@ void CoreRead(benchmark::State& state) {
 }
 
 void WindowRead(benchmark::State& state) {
-  SilentPrompts prompts;
+  vianora::bench::SilentPrompts prompts;
   QProgressBar bar;
   double maxGapMs = 0;
   for (auto _ : state) {
