@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "earth/fly_through.h"
+#include "fake_google_earth.h"
 #include "fake_prompts.h"
 #include "tripwindow/chart_surface.h"
 
@@ -306,13 +308,17 @@ TEST_F(TripWindowTest, TypedTextIsNoChoiceAndLeavesTheLastFiguresShown) {
   EXPECT_EQ(list(*window)->count(), 2);  // typed text never becomes an entry
 }
 
-TEST_F(TripWindowTest, GoogleEarthAfterAValidRefreshAsksNothing) {
+TEST_F(TripWindowTest, GoogleEarthAfterAValidRefreshDoesNotAskForATrip) {
   auto window = openWindow();
+  auto absent = std::make_unique<testing::FakeLauncher>();
+  absent->installed = false;  // the flight itself is tested in earth_fly_through_test
+  window->flyThrough().setLauncher(std::move(absent));
   click(*window, "cmdGoogle");  // a new window still holds trip 0
   choose(*window, 1);
   click(*window, "cmdAggiorna");
   click(*window, "cmdGoogle");
-  EXPECT_TRUE(prompts.messages.empty());
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  for (const auto& message : prompts.messages) EXPECT_NE(message.text, "Select a valid trip!");
 }
 
 TEST_F(TripWindowTest, ChoosingWithoutRefreshChangesNothing) {

@@ -12,6 +12,7 @@
 
 #include "analysis/statistics_texts.h"
 #include "app/app_icons.h"
+#include "earth/fly_through.h"
 #include "import/user_prompts.h"
 #include "tripwindow/chart_surface.h"
 #include "tripwindow/locale_format.h"
@@ -78,6 +79,10 @@ frmStatPercorso::frmStatPercorso(const Percorsi& store, UserPrompts& prompts, QW
   setFont(designFont);
   buildStatisticsArea();
   buildChartsArea();
+  flyThrough_ = new FlyThrough(this, prompts_, [this]() -> const Percorso* {
+    if (percorsoSel_ < 0 || static_cast<std::size_t>(percorsoSel_) >= store_.size()) return nullptr;
+    return &store_[static_cast<std::size_t>(percorsoSel_)];
+  });
   resize(pixelsX(kClientWidth), pixelsY(kClientHeight));
 
   layOutCharts();
@@ -227,12 +232,22 @@ void frmStatPercorso::tbsPercorso_Click() {
   frmColorazione_->setVisible(selected == 0);
 }
 
+// A press during a flight stops it: one flight per window at a time.
 void frmStatPercorso::cmdGoogle_Click() {
+  if (flyThrough_->isFlying()) {
+    flyThrough_->stop();
+    return;
+  }
   if (percorsoSel_ == -1) {
     prompts_.information(this, kApplicationTitle, kInvalidTripMessage);
     return;
   }
-  // The fly-through along trip percorsoSel_ is started from here.
+  flyThrough_->fly();  // the window may be gone when it returns
+}
+
+void frmStatPercorso::closeEvent(QCloseEvent* event) {
+  flyThrough_->stop();
+  QWidget::closeEvent(event);
 }
 
 }  // namespace vianora::gui

@@ -20,6 +20,7 @@ namespace vianora::gui {
 
 class UserPrompts;
 class ChartSurface;
+class FlyThrough;
 
 /// The trip-analysis window: choose a trip, "Refresh" shows its statistics and charts.
 ///
@@ -41,6 +42,9 @@ class frmStatPercorso : public QWidget {
   /// Chooses trip `index` in the list and presses "Refresh", as a user would.
   void showTrip(int index);
 
+  /// The window's Google Earth fly-through (tests give it their own Google Earth and clock).
+  FlyThrough& flyThrough() { return *flyThrough_; }
+
  public slots:
   void cmdRefreshPerc_Click();  ///< refill the trip list from the store
   void cmdAggiorna_Click();     ///< select the chosen trip, compute and draw
@@ -54,6 +58,7 @@ class frmStatPercorso : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildStatisticsArea();
@@ -83,6 +88,7 @@ class frmStatPercorso : public QWidget {
   int drawnTrip_ = -1;           // the trip the charts show, -1 before the first drawing
   QTimer* redrawTimer_ = nullptr;  // redraws the charts once a resize has settled
   QString saveFolder_;           // where the Save dialog was last left
+  FlyThrough* flyThrough_ = nullptr;
 
   QComboBox* cmbPercorso_ = nullptr;
   QLineEdit* txtEleMax_ = nullptr;

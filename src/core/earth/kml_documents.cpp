@@ -1,0 +1,87 @@
+#include "earth/kml_documents.h"
+
+#include "earth/kml_number.h"
+
+namespace vianora {
+namespace {
+
+constexpr std::string_view kHeader =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n";
+constexpr std::string_view kFooter = "</kml>\n";
+constexpr std::string_view kLinkName = "vianora fly-through";
+
+std::string xmlEscaped(std::string_view text) {
+  std::string escaped;
+  for (const char c : text) {
+    switch (c) {
+      case '&':
+        escaped += "&amp;";
+        break;
+      case '<':
+        escaped += "&lt;";
+        break;
+      case '>':
+        escaped += "&gt;";
+        break;
+      case '"':
+        escaped += "&quot;";
+        break;
+      case '\'':
+        escaped += "&apos;";
+        break;
+      default:
+        escaped += c;
+    }
+  }
+  return escaped;
+}
+
+std::string element(std::string_view name, std::string_view text) {
+  std::string out;
+  out.reserve(2 * name.size() + text.size() + 5);
+  out.append("<").append(name).append(">").append(text).append("</").append(name).append(">");
+  return out;
+}
+
+// The children of LookAt in the order KML 2.2 requires.
+std::string lookAtKml(const LookAt& view) {
+  return "    <LookAt>\n      " + element("longitude", kmlNumber(view.longitude)) + "\n      " +
+         element("latitude", kmlNumber(view.latitude)) + "\n      " +
+         element("altitude", kmlNumber(view.altitude)) + "\n      " +
+         element("heading", kmlNumber(view.heading)) + "\n      " +
+         element("tilt", kmlNumber(view.tilt)) + "\n      " +
+         element("range", kmlNumber(view.range)) + "\n      " +
+         element("altitudeMode", altitudeModeName(view.altitudeMode)) + "\n    </LookAt>\n";
+}
+
+}  // namespace
+
+std::string cameraUrl(std::uint16_t port) {
+  return "http://127.0.0.1:" + std::to_string(port) + std::string(kCameraPath);
+}
+
+// An empty viewFormat keeps Google Earth from adding the visible area to the address, and
+// viewRefreshMode never keeps moving the camera by hand from triggering extra fetches.
+std::string launchKml(std::string_view cameraUrl, double refreshSeconds) {
+  std::string kml(kHeader);
+  kml += "  <NetworkLink>\n    " + element("name", kLinkName) + "\n    " +
+         element("flyToView", "1") + "\n    <Link>\n      " +
+         element("href", xmlEscaped(cameraUrl)) + "\n      " +
+         element("refreshMode", "onInterval") + "\n      " +
+         element("refreshInterval", kmlNumber(refreshSeconds)) + "\n      " +
+         element("viewRefreshMode", "never") + "\n      <viewFormat></viewFormat>\n" +
+         "    </Link>\n  </NetworkLink>\n";
+  kml += kFooter;
+  return kml;
+}
+
+std::string cameraKml(const std::optional<LookAt>& view) {
+  std::string kml(kHeader);
+  if (view) kml += "  <NetworkLinkControl>\n" + lookAtKml(*view) + "  </NetworkLinkControl>\n";
+  kml += "  <Document>" + element("name", kLinkName) + "</Document>\n";
+  kml += kFooter;
+  return kml;
+}
+
+}  // namespace vianora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "earth/look_at.h"
+
+namespace vianora {
+
+/// The path the camera document is served at.
+inline constexpr std::string_view kCameraPath = "/camera.kml";
+
+/// Seconds between two fetches of the camera document by Google Earth. The flight moves on a
+/// point every tenth of a second, but Google Earth flies smoothly only when a fly-to has a few
+/// tenths to run; half a second keeps its camera at most half a second behind the flight and
+/// shows every fifth point, the latest one at each fetch.
+inline constexpr double kCameraRefreshSeconds = 0.5;
+
+/// The address of the camera document on the loopback port `port`.
+std::string cameraUrl(std::uint16_t port);
+
+/// The KML file handed to Google Earth: one network link that fetches `cameraUrl` every
+/// `refreshSeconds` and flies to the view each answer carries.
+std::string launchKml(std::string_view cameraUrl, double refreshSeconds);
+
+/// The camera document: a KML file whose NetworkLinkControl carries `view`, or, before the
+/// first camera position, no view at all (Google Earth then stays where it is).
+std::string cameraKml(const std::optional<LookAt>& view);
+
+}  // namespace vianora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <string>
+
+class QTcpServer;
+class QTcpSocket;
+
+namespace vianora {
+struct HttpRequest;
+}
+
+namespace vianora::gui {
+
+/// A small HTTP server on 127.0.0.1 that serves one KML document at one path.
+///
+/// It never blocks: every connection is read as its bytes arrive. It reads at most
+/// kMaxRequestHeadBytes of a request, answers a GET of its path with the document, another
+/// path with 404 and another method with 405, and closes each connection after one answer. A
+/// malformed, oversized, foreign-host or idle connection is closed without an answer; the
+/// others go on being served.
+class KmlServer : public QObject {
+  Q_OBJECT
+
+ public:
+  /// Connections open at a time; more are closed at once.
+  static constexpr int kMaxConnections = 16;
+  /// The longest a connection may stay open, in milliseconds.
+  static constexpr int kConnectionLifetimeMs = 5000;
+
+  explicit KmlServer(std::string servedPath, QObject* parent = nullptr);
+  ~KmlServer() override;
+
+  /// Listens on 127.0.0.1:`port`, or a free port when it is 0. False, with errorString(),
+  /// when it cannot.
+  bool listen(quint16 port = 0);
+  quint16 port() const;
+  QString errorString() const;
+
+  /// The document served from now on.
+  void setDocument(std::string document) { document_ = std::move(document); }
+  /// How many times the document has been sent.
+  int servedCount() const { return servedCount_; }
+
+  void setConnectionLifetime(int milliseconds) { lifetimeMs_ = milliseconds; }
+
+ signals:
+  void served();  ///< the document has just been sent
+
+ private:
+  void acceptConnections();
+  void readRequest(QTcpSocket* socket, std::string& received);
+  void answer(QTcpSocket* socket, const HttpRequest& request);
+  int openConnections() const;
+
+  std::string servedPath_;
+  std::string document_;
+  QTcpServer* server_;
+  int servedCount_ = 0;
+  int lifetimeMs_ = kConnectionLifetimeMs;
+};
+
+}  // namespace vianora::gui
