@@ -36,12 +36,6 @@ std::optional<std::filesystem::path> sampleFile(const std::string& relativePath)
   return std::nullopt;
 }
 
-std::optional<std::filesystem::path> sharedSamplesDir() {
-  std::filesystem::path dir(VIANORA_SAMPLES_SHARED);
-  if (std::filesystem::is_directory(dir)) return dir;
-  return std::nullopt;
-}
-
 std::filesystem::path writeTempFile(const std::string& name, const std::string& bytes) {
   static TempDir dir;
   const auto path = dir.path() / name;

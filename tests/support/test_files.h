@@ -11,9 +11,6 @@ namespace vianora::testing {
 /// no value when neither is there.
 std::optional<std::filesystem::path> sampleFile(const std::string& relativePath);
 
-/// The shared collection's folder, when it is there.
-std::optional<std::filesystem::path> sharedSamplesDir();
-
 /// Writes bytes to a fresh temporary file and returns its path; removed when the test ends.
 std::filesystem::path writeTempFile(const std::string& name, const std::string& bytes);
 

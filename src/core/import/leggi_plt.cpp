@@ -33,6 +33,15 @@ bool readPointLine(Percorsi& store, std::string_view rest) {
   return true;
 }
 
+// The lines that carry no point: the headers, and line 6 (the point count).
+bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
+  return startsWithIgnoringCase(line, "OZIEXPLORER") ||
+         (line.size() == 6 && upperCasedAscii(line) == "WGS 84") ||
+         startsWithIgnoringCase(line, "ALTITUDE IS IN") ||
+         startsWithIgnoringCase(line, "RESERVED") ||
+         line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
+}
+
 void report(const FailureSink& failures, FailureCode code, std::int64_t line) {
   if (!failures) return;
   ImportFailure failure;
@@ -42,14 +51,6 @@ void report(const FailureSink& failures, FailureCode code, std::int64_t line) {
 }
 
 }  // namespace
-
-bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
-  return startsWithIgnoringCase(line, "OZIEXPLORER") ||
-         (line.size() == 6 && upperCasedAscii(line) == "WGS 84") ||
-         startsWithIgnoringCase(line, "ALTITUDE IS IN") ||
-         startsWithIgnoringCase(line, "RESERVED") ||
-         line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
-}
 
 void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress) {

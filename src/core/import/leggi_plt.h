@@ -19,7 +19,4 @@ namespace vianora {
 void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress = {});
 
-/// True for the lines that carry no point: the headers, and line 6 (the point count).
-bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber);
-
 }  // namespace vianora
