@@ -5,10 +5,6 @@ namespace vianora {
 namespace {
 
 // Design positions, twips.
-constexpr float kTabStripLeft = 90.0f;
-constexpr float kTabStripTop = 1620.0f;
-constexpr float kTabStripHeight = 375.0f;
-constexpr float kEdgeGap = 50.0f;
 constexpr float kVerticalAxisX = 120.0f;
 constexpr float kVerticalAxisTop = 30.0f;
 constexpr float kOriginLabelLeft = 90.0f;
@@ -17,17 +13,17 @@ constexpr float kOriginLabelLeft = 90.0f;
 
 SurfaceSize chartSurfaceSize(float clientWidth, float clientHeight) {
   const float top = kTabStripTop + kTabStripHeight;
-  return {clientWidth - kTabStripLeft - kEdgeGap, clientHeight - top - kEdgeGap};
+  return {clientWidth - kTabStripLeft - kSurfaceEdgeGap, clientHeight - top - kSurfaceEdgeGap};
 }
 
 ProfileAxes profileAxesForSurface(SurfaceSize surface, const ProfileControls& controls) {
   ProfileAxes axes;
-  const float checkBoxLeft = surface.width - controls.checkBoxWidth - 10.0f;
+  const float checkBoxLeft = surface.width - controls.checkBoxWidth - kCheckBoxGap;
   axes.origin.caption.assign(1, '0');
   axes.origin.left = kOriginLabelLeft;
   axes.origin.top = surface.height - controls.labelHeight - 100.0f;
   const float axisY = axes.origin.top - 80.0f;
-  axes.lineX = ChartLine{0.0f, axisY, checkBoxLeft - kEdgeGap, axisY};
+  axes.lineX = ChartLine{0.0f, axisY, checkBoxLeft - kSurfaceEdgeGap, axisY};
   axes.lineY = ChartLine{kVerticalAxisX, kVerticalAxisTop, kVerticalAxisX, axisY + 20.0f};
   return axes;
 }

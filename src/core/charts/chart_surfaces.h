@@ -8,6 +8,17 @@ namespace vianora {
 inline constexpr float kDesignClientWidth = 14895.0f;
 inline constexpr float kDesignClientHeight = 11445.0f;
 
+/// Where the tab strip stands in the trip window, in twips: the surfaces hang under it.
+inline constexpr float kTabStripLeft = 90.0f;
+inline constexpr float kTabStripTop = 1620.0f;
+inline constexpr float kTabStripHeight = 375.0f;
+/// The room the surfaces leave to the window's right and bottom edges, in twips.
+inline constexpr float kSurfaceEdgeGap = 50.0f;
+/// The Profile surface's check boxes: their top, and the gap to the surface's right edge and
+/// between the two, in twips.
+inline constexpr float kCheckBoxTop = 30.0f;
+inline constexpr float kCheckBoxGap = 10.0f;
+
 /// The size of a drawing surface, in twips.
 struct SurfaceSize {
   float width = 0;

@@ -30,20 +30,8 @@ constexpr int kDesignFontPoints = 8;
 constexpr int kLineEditMargin = 2;
 constexpr int kNarrowestStretch = 50;
 
-// Client size of a new window, and the margin the charts keep from its right and bottom edges.
-constexpr int kClientWidth = 14895;
-constexpr int kClientHeight = 11445;
-constexpr int kChartMargin = 50;
-
-// The tab strip; the surfaces hang directly under it.
-constexpr int kTabsLeft = 90;
-constexpr int kTabsTop = 1620;
-constexpr int kTabsHeight = 375;
-
-// The check boxes of the profile surface, from its top right corner.
-constexpr int kCheckTop = 30;
-constexpr int kCheckRightGap = 10;
-constexpr int kCheckGap = 10;
+// Design lengths of the window and its charts area, in twips, as whole numbers.
+constexpr int twips(float length) { return static_cast<int>(length); }
 
 const char* const kSurfaceNames[] = {"pctPercorso1", "pctPercorso2", "pctPercorso3"};
 
@@ -83,7 +71,7 @@ frmStatPercorso::frmStatPercorso(const Percorsi& store, UserPrompts& prompts, QW
     if (percorsoSel_ < 0 || static_cast<std::size_t>(percorsoSel_) >= store_.size()) return nullptr;
     return &store_[static_cast<std::size_t>(percorsoSel_)];
   });
-  resize(pixelsX(kClientWidth), pixelsY(kClientHeight));
+  resize(pixelsX(twips(kDesignClientWidth)), pixelsY(twips(kDesignClientHeight)));
 
   layOutCharts();
   cmdRefreshPerc_Click();
@@ -144,22 +132,22 @@ void frmStatPercorso::buildChartsArea() {
 // The tab strip spans the window; the surfaces fill the rest of it under the tab headers. Runs
 // at load and again whenever the window changes size.
 void frmStatPercorso::layOutCharts() {
-  const int left = pixelsX(kTabsLeft);
-  const int top = pixelsY(kTabsTop);
-  const int tabsHeight = std::max(pixelsY(kTabsHeight), tbsPercorso_->sizeHint().height());
-  const int chartWidth = std::max(0, width() - left - pixelsX(kChartMargin));
+  const int left = pixelsX(twips(kTabStripLeft));
+  const int top = pixelsY(twips(kTabStripTop));
+  const int tabsHeight = std::max(pixelsY(twips(kTabStripHeight)), tbsPercorso_->sizeHint().height());
+  const int chartWidth = std::max(0, width() - left - pixelsX(twips(kSurfaceEdgeGap)));
   tbsPercorso_->setGeometry(left, top, chartWidth, tabsHeight);
 
   const int surfaceTop = top + tabsHeight;
-  const int surfaceHeight = std::max(0, height() - surfaceTop - pixelsY(kChartMargin));
+  const int surfaceHeight = std::max(0, height() - surfaceTop - pixelsY(twips(kSurfaceEdgeGap)));
   for (ChartSurface* surface : pctPercorso_) {
     surface->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
   }
 
-  chkVelocita_->move(chartWidth - chkVelocita_->width() - pixelsX(kCheckRightGap),
-                     pixelsY(kCheckTop));
+  chkVelocita_->move(chartWidth - chkVelocita_->width() - pixelsX(twips(kCheckBoxGap)),
+                     pixelsY(twips(kCheckBoxTop)));
   chkElevazione_->move(chkVelocita_->x(),
-                       chkVelocita_->y() + chkVelocita_->height() + pixelsY(kCheckGap));
+                       chkVelocita_->y() + chkVelocita_->height() + pixelsY(twips(kCheckBoxGap)));
 }
 
 void frmStatPercorso::resizeEvent(QResizeEvent* event) {
