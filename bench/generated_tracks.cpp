@@ -47,10 +47,10 @@ class TrackWalk {
 void appendTime(std::string& out, std::int64_t second) {
   const std::int64_t total = 6 * 3600 + second;
   char buffer[32];
-  const int n = std::snprintf(buffer, sizeof buffer, "2024-05-%02d%c%02d:%02d:%02d",
-                              static_cast<int>(14 + total / 86400), 'T',
-                              static_cast<int>(total / 3600 % 24),
-                              static_cast<int>(total / 60 % 60), static_cast<int>(total % 60));
+  const int n =
+      std::snprintf(buffer, sizeof buffer, "2024-05-%02d%c%02d:%02d:%02d",
+                    static_cast<int>(14 + total / 86400), 'T', static_cast<int>(total / 3600 % 24),
+                    static_cast<int>(total / 60 % 60), static_cast<int>(total % 60));
   out.append(buffer, static_cast<std::size_t>(n)).append("Z");
 }
 
@@ -97,11 +97,10 @@ std::string makePltFile(std::size_t points) {
     const TrackWalk::Step p = walk.next();
     const std::int64_t total = 6 * 3600 + p.second;
     const int n = std::snprintf(
-        buffer, sizeof buffer, "%11.7f,%12.7f,%d,%8.1f,%.7f,%02d-May-24, %02d:%02d:%02d\r\n",
-        p.lat, p.lon, i == 0 ? 1 : 0, p.ele / 0.3048,
-        firstDay + static_cast<double>(p.second) / 86400.0, static_cast<int>(14 + total / 86400),
-        static_cast<int>(total / 3600 % 24), static_cast<int>(total / 60 % 60),
-        static_cast<int>(total % 60));
+        buffer, sizeof buffer, "%11.7f,%12.7f,%d,%8.1f,%.7f,%02d-May-24, %02d:%02d:%02d\r\n", p.lat,
+        p.lon, i == 0 ? 1 : 0, p.ele / 0.3048, firstDay + static_cast<double>(p.second) / 86400.0,
+        static_cast<int>(14 + total / 86400), static_cast<int>(total / 3600 % 24),
+        static_cast<int>(total / 60 % 60), static_cast<int>(total % 60));
     out.append(buffer, static_cast<std::size_t>(n));
   }
   return out;
@@ -114,8 +113,8 @@ std::string makeSelfClosedPoints(std::size_t points) {
   char buffer[96];
   for (std::size_t i = 0; i < points; ++i) {
     const TrackWalk::Step p = walk.next();
-    const int n = std::snprintf(buffer, sizeof buffer, "<trkpt lat=\"%.7f\" lon=\"%.7f\"/>\n",
-                                p.lat, p.lon);
+    const int n =
+        std::snprintf(buffer, sizeof buffer, "<trkpt lat=\"%.7f\" lon=\"%.7f\"/>\n", p.lat, p.lon);
     out.append(buffer, static_cast<std::size_t>(n));
   }
   out += "</trkseg>\n</trk>\n</gpx>\n";

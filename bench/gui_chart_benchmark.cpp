@@ -53,8 +53,8 @@ Charts drawCharts(const vianora::Percorso& trip, const vianora::TripStatistics& 
 void ChartGeometry(benchmark::State& state) {
   const vianora::Percorso& trip = bigStore()[0];
   const vianora::TripStatistics stats = vianora::computeTripStatistics(trip);
-  const vianora::SurfaceSize surface = vianora::chartSurfaceSize(
-      vianora::kDesignClientWidth, vianora::kDesignClientHeight);
+  const vianora::SurfaceSize surface =
+      vianora::chartSurfaceSize(vianora::kDesignClientWidth, vianora::kDesignClientHeight);
   std::size_t segments = 0;
   std::size_t bytes = 0;
   for (auto _ : state) {
@@ -68,7 +68,8 @@ void ChartGeometry(benchmark::State& state) {
     }
     benchmark::DoNotOptimize(charts.map.lineSets.data());
   }
-  state.counters["chart_bytes_per_segment"] = static_cast<double>(bytes) / static_cast<double>(segments);
+  state.counters["chart_bytes_per_segment"] =
+      static_cast<double>(bytes) / static_cast<double>(segments);
 }
 
 void PaintSurface(benchmark::State& state) {

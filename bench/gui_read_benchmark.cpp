@@ -26,7 +26,9 @@ constexpr std::size_t kPoints = 1'000'000;
 
 // The generated file lives as long as the benchmarks run.
 struct TemporaryGpxFile {
-  TemporaryGpxFile() { std::ofstream(path, std::ios::binary) << vianora::bench::makeGpxFile(kPoints); }
+  TemporaryGpxFile() {
+    std::ofstream(path, std::ios::binary) << vianora::bench::makeGpxFile(kPoints);
+  }
   ~TemporaryGpxFile() { std::filesystem::remove(path); }
   std::string path =
       (std::filesystem::temp_directory_path() / "vianora-gui-benchmark.gpx").string();

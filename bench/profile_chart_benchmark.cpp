@@ -7,9 +7,9 @@
 #include <cstdint>
 
 #include "analysis/trip_statistics.h"
-#include "generated_tracks.h"
 #include "charts/chart_surfaces.h"
 #include "charts/profile_chart.h"
+#include "generated_tracks.h"
 #include "store/percorso.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "analysis/trip_statistics.h"
-#include "generated_tracks.h"
 #include "charts/chart_surfaces.h"
 #include "charts/progress_chart.h"
+#include "generated_tracks.h"
 #include "store/percorso.h"
 
 namespace {

@@ -10,6 +10,7 @@
 // Each benchmark checks that every point was read, so a reader that stops early cannot pass
 // for a fast one.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
@@ -19,7 +20,6 @@
 #include <string>
 #include <string_view>
 #include <system_error>
-#include <unistd.h>
 
 #include "generated_tracks.h"
 #include "import/gpx_text.h"

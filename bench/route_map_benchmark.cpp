@@ -7,8 +7,8 @@
 #include <cstdint>
 
 #include "analysis/trip_statistics.h"
-#include "generated_tracks.h"
 #include "charts/route_map.h"
+#include "generated_tracks.h"
 #include "store/percorso.h"
 
 namespace {

@@ -31,7 +31,8 @@ std::string failureLine(const std::string& path, const vianora::ImportFailure& f
 int main(int argc, char** argv) {
   using namespace vianora;
   std::string error;
-  const auto options = cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
+  const auto options =
+      cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {
     std::fprintf(stderr, "vianora-stats: %s\n\n%s", error.c_str(), cli::usageText().c_str());
     return kExitUsage;

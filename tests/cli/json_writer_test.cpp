@@ -10,11 +10,12 @@ namespace vianora::cli {
 namespace {
 
 TEST(Utf8Text, KeepsValidTextAndReplacesEachInvalidByte) {
-  EXPECT_EQ(validUtf8("Città \xE2\x82\xAC \xF0\x9F\x9A\xB2"), "Città \xE2\x82\xAC \xF0\x9F\x9A\xB2");
-  EXPECT_EQ(validUtf8("caf\xE9"), "caf\xEF\xBF\xBD");               // Latin-1 é
-  EXPECT_EQ(validUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");     // overlong "/"
+  EXPECT_EQ(validUtf8("Città \xE2\x82\xAC \xF0\x9F\x9A\xB2"),
+            "Città \xE2\x82\xAC \xF0\x9F\x9A\xB2");
+  EXPECT_EQ(validUtf8("caf\xE9"), "caf\xEF\xBF\xBD");                            // Latin-1 é
+  EXPECT_EQ(validUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");                  // overlong "/"
   EXPECT_EQ(validUtf8("\xED\xA0\x80"), "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD");  // a surrogate
-  EXPECT_EQ(validUtf8("\xE2\x82"), "\xEF\xBF\xBD\xEF\xBF\xBD");     // cut short at the end
+  EXPECT_EQ(validUtf8("\xE2\x82"), "\xEF\xBF\xBD\xEF\xBF\xBD");  // cut short at the end
 }
 
 TEST(JsonWriter, EscapesStringsAndWritesNumbersInShortestForm) {

@@ -22,7 +22,7 @@ class FakePrompts : public UserPrompts {
     int filterPosition;
   };
 
-  std::deque<std::optional<FileChoice>> answers;  ///< one per Open dialog; empty queue = cancel
+  std::deque<std::optional<FileChoice>> answers;      ///< one per Open dialog; empty queue = cancel
   std::deque<std::optional<FileChoice>> saveAnswers;  ///< one per Save dialog
   std::vector<DialogCall> dialogs;
   std::vector<Message> messages;

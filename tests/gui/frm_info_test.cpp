@@ -92,8 +92,8 @@ TEST(FrmInfo, LaysOutTheTextsBesideThePictureWithoutOverlap) {
   window.adjustSize();
   QLabel* picture = labelOf(window, "Picture1");
   std::vector<QLabel*> texts;
-  for (const char* name : {"lblTitolo", "Label3", "Label2", "Label5", "Label6", "Label7",
-                           "Label4"}) {
+  for (const char* name :
+       {"lblTitolo", "Label3", "Label2", "Label5", "Label6", "Label7", "Label4"}) {
     texts.push_back(labelOf(window, name));
   }
   for (std::size_t i = 0; i < texts.size(); ++i) {
@@ -103,8 +103,7 @@ TEST(FrmInfo, LaysOutTheTextsBesideThePictureWithoutOverlap) {
         << texts[i]->objectName().toStdString();
     for (std::size_t j = i + 1; j < texts.size(); ++j) {
       EXPECT_FALSE(texts[i]->geometry().intersects(texts[j]->geometry()))
-          << texts[i]->objectName().toStdString() << " / "
-          << texts[j]->objectName().toStdString();
+          << texts[i]->objectName().toStdString() << " / " << texts[j]->objectName().toStdString();
     }
   }
 }
@@ -123,8 +122,8 @@ TEST(FrmInfo, ClickOnTheAddressOpensTheMakersWebPage) {
 TEST(FrmInfo, ClicksAnywhereElseOpenNothing) {
   std::vector<QUrl> opened;
   frmInfo window(nullptr, [&](const QUrl& url) { opened.push_back(url); });
-  for (const char* name : {"Label5", "lblTitolo", "Label3", "Label2", "Label6", "Label7",
-                           "Picture1"}) {
+  for (const char* name :
+       {"Label5", "lblTitolo", "Label3", "Label2", "Label6", "Label7", "Picture1"}) {
     click(labelOf(window, name));
   }
   click(&window);

@@ -1,6 +1,7 @@
 // GUI tests run the real widgets on Qt's offscreen platform: no display is needed.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

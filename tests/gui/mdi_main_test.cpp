@@ -1,15 +1,16 @@
 #include "app/mdi_main.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
+#include <QApplication>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QDropEvent>
-#include <QApplication>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "app/frm_info.h"
 #include "fake_prompts.h"
@@ -20,7 +21,8 @@ namespace vianora::gui {
 namespace {
 
 const QString kData = QStringLiteral(VIANORA_SAMPLES_REPO "/../tests/cli/data/");
-const QString kWikipedia = QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
+const QString kWikipedia =
+    QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -28,7 +30,9 @@ class MainWindowTest : public ::testing::Test {
   testing::FakePrompts prompts;
   MDIMain window{store, prompts};
 
-  QAction* action(const char* name) { return window.findChild<QAction*>(QString::fromLatin1(name)); }
+  QAction* action(const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+  }
   void open(const QString& path, int filter) {
     prompts.answers.push_back(UserPrompts::FileChoice{path, filter});
     action("mnuFileApri")->trigger();
@@ -140,7 +144,8 @@ TEST_F(MainWindowTest, ShowsTheFiguresWorkedOutByHandForARealFile) {
   EXPECT_EQ(box("txtDistanza"), "0.002");
   EXPECT_EQ(box("txtDistSalita"), "0.002");
   EXPECT_EQ(box("txtTimeSalita"), "00:00:08");
-  EXPECT_TRUE(box("txtInizio").endsWith(QStringLiteral("6:37:31 PM"))) << box("txtInizio").toStdString();
+  EXPECT_TRUE(box("txtInizio").endsWith(QStringLiteral("6:37:31 PM")))
+      << box("txtInizio").toStdString();
   EXPECT_TRUE(box("txtFine").endsWith(QStringLiteral("6:37:34 PM")));
   EXPECT_EQ(box("txtDurata"), "00:00:03");
   EXPECT_EQ(box("txtVelocita"), "2.892");
@@ -174,7 +179,8 @@ TEST_F(MainWindowTest, OpensDroppedFiles) {
   EXPECT_TRUE(enter.isAccepted());
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&window, &drop);
-  for (int i = 0; i < 5 && store.isEmpty(); ++i) QApplication::processEvents();  // read once the drop has ended
+  for (int i = 0; i < 5 && store.isEmpty(); ++i)
+    QApplication::processEvents();  // read once the drop has ended
   EXPECT_EQ(store[0].Nome, "Example GPX Document");
   EXPECT_EQ(window.workspace()->subWindowList().size(), 1);
 }

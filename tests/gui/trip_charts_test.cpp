@@ -1,4 +1,6 @@
 // The charts in the trip window: check boxes, colouring options, "Refresh" twice, "Save as".
+#include <gtest/gtest.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -8,7 +10,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QXmlStreamReader>
-#include <gtest/gtest.h>
 
 #include "charts/profile_chart.h"
 #include "charts/route_map.h"
@@ -41,7 +42,9 @@ class TripChartsTest : public ::testing::Test {
   T* find(const char* name) {
     return window.findChild<T*>(QString::fromLatin1(name));
   }
-  ChartSurface* surface(int k) { return find<ChartSurface>(k == 1 ? "pctPercorso1" : k == 2 ? "pctPercorso2" : "pctPercorso3"); }
+  ChartSurface* surface(int k) {
+    return find<ChartSurface>(k == 1 ? "pctPercorso1" : k == 2 ? "pctPercorso2" : "pctPercorso3");
+  }
 
   Percorsi store;
   testing::FakePrompts prompts;
@@ -123,7 +126,8 @@ TEST_F(TripChartsTest, SavesTheVisibleChartAsAReadablePngAndSvg) {
 }
 
 TEST_F(TripChartsTest, SayingWhyAChartCouldNotBeSavedAndChangingNothing) {
-  prompts.saveAnswers.push_back(UserPrompts::FileChoice{QStringLiteral("/no/such/folder/x.png"), 1});
+  prompts.saveAnswers.push_back(
+      UserPrompts::FileChoice{QStringLiteral("/no/such/folder/x.png"), 1});
   find<QPushButton>("cmdSaveAs")->click();
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].kind, "critical");

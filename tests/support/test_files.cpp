@@ -1,9 +1,9 @@
 #include "test_files.h"
 
+#include <unistd.h>
+
 #include <fstream>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace vianora::testing {
 
@@ -12,8 +12,7 @@ namespace {
 class TempDir {
  public:
   TempDir() {
-    path_ = std::filesystem::temp_directory_path() /
-            ("vianora-test-" + std::to_string(::getpid()));
+    path_ = std::filesystem::temp_directory_path() / ("vianora-test-" + std::to_string(::getpid()));
     std::filesystem::create_directories(path_);
   }
   ~TempDir() {

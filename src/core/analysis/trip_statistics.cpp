@@ -14,10 +14,14 @@ void track(std::size_t& index, std::size_t i, const std::vector<Punto>& points, 
 }
 
 void trackPositions(TripStatistics& s, std::size_t i, const std::vector<Punto>& p) {
-  track(s.IdxLonMin, i, p, [](const Punto& b, const Punto& at) { return at.Longitudine > b.Longitudine; });
-  track(s.IdxLatMin, i, p, [](const Punto& b, const Punto& at) { return at.Latitudine > b.Latitudine; });
-  track(s.IdxLonMax, i, p, [](const Punto& b, const Punto& at) { return at.Longitudine < b.Longitudine; });
-  track(s.IdxLatMax, i, p, [](const Punto& b, const Punto& at) { return at.Latitudine < b.Latitudine; });
+  track(s.IdxLonMin, i, p,
+        [](const Punto& b, const Punto& at) { return at.Longitudine > b.Longitudine; });
+  track(s.IdxLatMin, i, p,
+        [](const Punto& b, const Punto& at) { return at.Latitudine > b.Latitudine; });
+  track(s.IdxLonMax, i, p,
+        [](const Punto& b, const Punto& at) { return at.Longitudine < b.Longitudine; });
+  track(s.IdxLatMax, i, p,
+        [](const Punto& b, const Punto& at) { return at.Latitudine < b.Latitudine; });
 }
 
 // The start is seeded like the end only when point 0 carries a date-time; otherwise it stays

@@ -13,25 +13,25 @@ namespace vianora {
 /// the extremes are taken over the later point of each counting pair. Point indexes are 0
 /// while unset (a candidate index is never 0, except the start as described below).
 struct TripStatistics {
-  double Dislivello = 0.0;          ///< total ascent: sum of the rises, metres
-  double DistanzaTotale = 0.0;      ///< total distance, km
-  double AltitudineMax = 1.0;       ///< maximum altitude, metres (1.0 when none is higher)
-  double AltitudineMin = 8844.43;   ///< minimum altitude, metres (a seed above any real one)
-  double VelocitaMax = 0.0;         ///< fastest segment below 200 km/h, km per day
-  std::size_t IdxLonMin = 0;        ///< point with the smallest longitude
-  std::size_t IdxLatMin = 0;        ///< point with the smallest latitude
-  std::size_t IdxLonMax = 0;        ///< point with the largest longitude
-  std::size_t IdxLatMax = 0;        ///< point with the largest latitude
-  double DistVelocitaMax = 0.0;     ///< distance run when the maximum speed was reached, km
-  double DistAltitudineMax = 0.0;   ///< distance run at the maximum altitude, km
-  double DistAltitudineMin = 0.0;   ///< distance run at the minimum altitude, km
-  std::size_t IdxInizio = 0;        ///< start point: earliest date-time
-  std::size_t IdxFine = 0;          ///< end point: latest date-time
-  double climbDistance = 0.0;       ///< distance of the climbing pairs, km
-  double climbTime = 0.0;           ///< time of the climbing pairs, days
+  double Dislivello = 0.0;         ///< total ascent: sum of the rises, metres
+  double DistanzaTotale = 0.0;     ///< total distance, km
+  double AltitudineMax = 1.0;      ///< maximum altitude, metres (1.0 when none is higher)
+  double AltitudineMin = 8844.43;  ///< minimum altitude, metres (a seed above any real one)
+  double VelocitaMax = 0.0;        ///< fastest segment below 200 km/h, km per day
+  std::size_t IdxLonMin = 0;       ///< point with the smallest longitude
+  std::size_t IdxLatMin = 0;       ///< point with the smallest latitude
+  std::size_t IdxLonMax = 0;       ///< point with the largest longitude
+  std::size_t IdxLatMax = 0;       ///< point with the largest latitude
+  double DistVelocitaMax = 0.0;    ///< distance run when the maximum speed was reached, km
+  double DistAltitudineMax = 0.0;  ///< distance run at the maximum altitude, km
+  double DistAltitudineMin = 0.0;  ///< distance run at the minimum altitude, km
+  std::size_t IdxInizio = 0;       ///< start point: earliest date-time
+  std::size_t IdxFine = 0;         ///< end point: latest date-time
+  double climbDistance = 0.0;      ///< distance of the climbing pairs, km
+  double climbTime = 0.0;          ///< time of the climbing pairs, days
 
-  double startDay = 0.0;            ///< date-time of the start point, day number
-  double endDay = 0.0;              ///< date-time of the end point, day number
+  double startDay = 0.0;  ///< date-time of the start point, day number
+  double endDay = 0.0;    ///< date-time of the end point, day number
 
   /// End minus start, days.
   double duration() const { return endDay - startDay; }

@@ -25,8 +25,8 @@ enum class LineStyle : std::uint8_t {
 /// One line of a chart: a data segment, an axis or a grid line.
 struct ChartLine {
   float x1 = 0, y1 = 0, x2 = 0, y2 = 0;  ///< end points in twips from the surface's top left
-  Rgb colour = 0;                         ///< pen colour
-  std::uint8_t width = 1;                 ///< pen width in pixels
+  Rgb colour = 0;                        ///< pen colour
+  std::uint8_t width = 1;                ///< pen width in pixels
   LineStyle style = LineStyle::Solid;
   bool visible = true;
 

@@ -21,8 +21,8 @@ struct Scales {
 };
 
 ChartLine frameLine(const ChartLine& from) {
-  return ChartLine{from.x1, from.y1, from.x2, from.y2, kProgressLineColour, 1, LineStyle::Solid,
-                   true};
+  return ChartLine{from.x1, from.y1,          from.x2, from.y2, kProgressLineColour,
+                   1,       LineStyle::Solid, true};
 }
 
 double dayOf(const Percorso& trip, std::size_t index, double fallback) {
@@ -45,8 +45,10 @@ bool clipToFarSquare(double& x1, double& y1, double& x2, double& y2) {
       continue;
     }
     const double r = q[i] / p[i];
-    if (p[i] < 0) enter = std::max(enter, r);
-    else leave = std::min(leave, r);
+    if (p[i] < 0)
+      enter = std::max(enter, r);
+    else
+      leave = std::min(leave, r);
   }
   if (enter > leave) return false;
   const double ax = x1;
@@ -62,26 +64,30 @@ bool clipToFarSquare(double& x1, double& y1, double& x2, double& y2) {
 // surface is kept. One that cannot be placed at all is kept hidden, so the curve keeps one
 // line per segment.
 [[gnu::noinline]] ChartLine farSegment(double x1, double y1, double x2, double y2) {
-  const bool finite = std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) &&
-                      std::isfinite(y2);
+  const bool finite =
+      std::isfinite(x1) && std::isfinite(y1) && std::isfinite(x2) && std::isfinite(y2);
   if (!finite || !clipToFarSquare(x1, y1, x2, y2)) {
-    return ChartLine{0, 0, 0, 0, kProgressLineColour, kProgressSegmentWidth, LineStyle::Solid,
+    return ChartLine{0,    0, 0, 0, kProgressLineColour, kProgressSegmentWidth, LineStyle::Solid,
                      false};
   }
   const double f = kProgressFarTwips;
   return ChartLine{static_cast<float>(std::clamp(x1, -f, f)),
                    static_cast<float>(std::clamp(y1, -f, f)),
                    static_cast<float>(std::clamp(x2, -f, f)),
-                   static_cast<float>(std::clamp(y2, -f, f)), kProgressLineColour,
-                   kProgressSegmentWidth, LineStyle::Solid, true};
+                   static_cast<float>(std::clamp(y2, -f, f)),
+                   kProgressLineColour,
+                   kProgressSegmentWidth,
+                   LineStyle::Solid,
+                   true};
 }
 
 ChartLine segment(double x1, double y1, double x2, double y2) {
   const double f = kProgressFarTwips;
   if (std::abs(x1) <= f && std::abs(y1) <= f && std::abs(x2) <= f && std::abs(y2) <= f) {
-    return ChartLine{static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
-                     static_cast<float>(y2), kProgressLineColour, kProgressSegmentWidth,
-                     LineStyle::Solid, true};
+    return ChartLine{static_cast<float>(x1), static_cast<float>(y1),
+                     static_cast<float>(x2), static_cast<float>(y2),
+                     kProgressLineColour,    kProgressSegmentWidth,
+                     LineStyle::Solid,       true};
   }
   return farSegment(x1, y1, x2, y2);
 }
@@ -98,8 +104,7 @@ std::vector<ChartLine> curveOf(const std::vector<Punto>& points, const Scales& s
     if (p.Altitudine == 0 || q.Altitudine == 0) continue;
     const double d = Distanza(q, p);
     curve.push_back(segment(s.x0 + (p.DataOra - s.t0) * s.xScale, s.base - cum * s.yScale,
-                            s.x0 + (q.DataOra - s.t0) * s.xScale,
-                            s.base - (cum + d) * s.yScale));
+                            s.x0 + (q.DataOra - s.t0) * s.xScale, s.base - (cum + d) * s.yScale));
     cum += d;
   }
   return curve;

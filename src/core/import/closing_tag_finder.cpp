@@ -1,9 +1,9 @@
 #include "import/closing_tag_finder.h"
 
+#include <string.h>  // memmem
+
 #include <algorithm>
 #include <cstring>
-
-#include <string.h>  // memmem
 
 namespace vianora {
 
@@ -33,7 +33,8 @@ std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) con
   // Far ahead: memmem a stretch at a time (overlapping by the tag's length less one).
   constexpr std::size_t kStretch = std::size_t{1} << 20;
   while (static_cast<std::size_t>(end - at) >= tag.size()) {
-    const std::size_t length = std::min(kStretch + tag.size() - 1, static_cast<std::size_t>(end - at));
+    const std::size_t length =
+        std::min(kStretch + tag.size() - 1, static_cast<std::size_t>(end - at));
     const void* found = ::memmem(at, length, tag.data(), tag.size());
     if (found != nullptr) return static_cast<std::size_t>(static_cast<const char*>(found) - begin);
     at += length - (tag.size() - 1);

@@ -26,13 +26,13 @@ inline GpxElement classifyGpxElement(std::string_view name) {
     GpxElement element;
   };
   static constexpr Known kKnown[] = {
-      {"TRKPT", GpxElement::Point},      {"ELE", GpxElement::Altitude},
-      {"TIME", GpxElement::Time},        {"RTEPT", GpxElement::Point},
-      {"NAME", GpxElement::Name},        {"TRKSEG", GpxElement::Container},
-      {"TRK", GpxElement::Trip},         {"RTE", GpxElement::Trip},
-      {"SPEED", GpxElement::Skipped},    {"COURSE", GpxElement::Skipped},
-      {"WPT", GpxElement::Skipped},      {"METADATA", GpxElement::Skipped},
-      {"GPX", GpxElement::Container},    {"?XML", GpxElement::Declaration},
+      {"TRKPT", GpxElement::Point},   {"ELE", GpxElement::Altitude},
+      {"TIME", GpxElement::Time},     {"RTEPT", GpxElement::Point},
+      {"NAME", GpxElement::Name},     {"TRKSEG", GpxElement::Container},
+      {"TRK", GpxElement::Trip},      {"RTE", GpxElement::Trip},
+      {"SPEED", GpxElement::Skipped}, {"COURSE", GpxElement::Skipped},
+      {"WPT", GpxElement::Skipped},   {"METADATA", GpxElement::Skipped},
+      {"GPX", GpxElement::Container}, {"?XML", GpxElement::Declaration},
   };
   if (name.size() < 3 || name.size() > 8) return GpxElement::Other;
   for (const Known& known : kKnown) {

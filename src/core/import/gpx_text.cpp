@@ -47,9 +47,15 @@ void FieldReader::advance(char* data, std::size_t from, std::size_t to) {
   std::size_t r = from;
   while (r < to) {
     switch (state_) {
-      case State::FieldStart: r = fieldStart(r); break;
-      case State::InField: r = inField(r, to); break;
-      case State::InQuotes: r = inQuotes(r, to); break;
+      case State::FieldStart:
+        r = fieldStart(r);
+        break;
+      case State::InField:
+        r = inField(r, to);
+        break;
+      case State::InQuotes:
+        r = inQuotes(r, to);
+        break;
     }
   }
 }
@@ -65,14 +71,21 @@ std::size_t FieldReader::fieldStart(std::size_t r) {
   const bool lineFeedOfCrLf = c == '\n' && afterCarriageReturn_;
   afterCarriageReturn_ = c == '\r';
   switch (c) {
-    case ' ': break;  // blanks before a field are skipped
-    case '"': state_ = State::InQuotes; break;
+    case ' ':
+      break;  // blanks before a field are skipped
+    case '"':
+      state_ = State::InQuotes;
+      break;
     case ',':
-    case '\r': data_[w_++] = ' '; break;  // an empty field
+    case '\r':
+      data_[w_++] = ' ';
+      break;  // an empty field
     case '\n':
       if (!lineFeedOfCrLf) data_[w_++] = ' ';
       break;
-    case '\t': state_ = State::InField; break;  // the tab itself vanishes
+    case '\t':
+      state_ = State::InField;
+      break;  // the tab itself vanishes
     default:
       state_ = State::InField;
       data_[w_++] = c;

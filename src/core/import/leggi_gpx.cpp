@@ -40,8 +40,11 @@ class GpxReader {
  public:
   GpxReader(Percorsi& store, std::string_view text, const FailureSink& failures,
             const ProgressFn& progress)
-      : store_(store), text_(text), failures_(failures),
-        finder_(text, [this] { progress_.stillAt(); }), progress_(progress, text.size()) {}
+      : store_(store),
+        text_(text),
+        failures_(failures),
+        finder_(text, [this] { progress_.stillAt(); }),
+        progress_(progress, text.size()) {}
 
   void run();
 
@@ -235,8 +238,10 @@ bool GpxReader::readTime(std::string_view content) {
   std::string& written = scratch_;
   written.clear();
   for (char c : content) {
-    if (c == 'T') written += ' ';
-    else if (c != 'Z') written += c;
+    if (c == 'T')
+      written += ' ';
+    else if (c != 'Z')
+      written += c;
   }
   std::string_view rest = written;
   const std::string_view datePart = NextToken(rest, ".");

@@ -4,11 +4,16 @@ namespace vianora {
 
 std::string_view failureDescription(FailureCode code) {
   switch (code) {
-    case FailureCode::Overflow: return "Overflow";
-    case FailureCode::OutOfMemory: return "Out of memory";
-    case FailureCode::TypeMismatch: return "Type mismatch";
-    case FailureCode::FileNotFound: return "File not found";
-    case FailureCode::PathFileAccess: return "Path/File access error";
+    case FailureCode::Overflow:
+      return "Overflow";
+    case FailureCode::OutOfMemory:
+      return "Out of memory";
+    case FailureCode::TypeMismatch:
+      return "Type mismatch";
+    case FailureCode::FileNotFound:
+      return "File not found";
+    case FailureCode::PathFileAccess:
+      return "Path/File access error";
   }
   return "Application-defined or object-defined error";
 }

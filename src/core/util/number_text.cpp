@@ -110,8 +110,8 @@ std::optional<double> plainNumber(std::string_view text, bool quoted) {
   if (quoted && i < text.size() && text[i] == '"') ++i;
   if (i < text.size()) {
     const char next = text[i];
-    if (next == ' ' || next == '\t' || next == '\n' || next == '"' || next == 'e' ||
-        next == 'E' || next == 'd' || next == 'D' || next == '.' || isDigit(next)) {
+    if (next == ' ' || next == '\t' || next == '\n' || next == '"' || next == 'e' || next == 'E' ||
+        next == 'd' || next == 'D' || next == '.' || isDigit(next)) {
       return std::nullopt;
     }
   }

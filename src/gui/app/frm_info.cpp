@@ -59,8 +59,8 @@ class LinkLabel : public QLabel {
 }  // namespace
 
 frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       openUrl_(std::move(openUrl)) {
   loadImageResources();
   setObjectName(QStringLiteral("frmInfo"));
@@ -86,12 +86,12 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
     return l;
   };
 
-  QLabel* lblTitolo = label("lblTitolo",
-                            versionCaption(VIANORA_VERSION_MAJOR, VIANORA_VERSION_MINOR,
-                                           VIANORA_VERSION_PATCH),
-                            windowFont(18));
-  QLabel* label3 = label("Label3", QStringLiteral("Quillon Vianora"), windowFont(12, true),
-                         kNameOrange);
+  QLabel* lblTitolo =
+      label("lblTitolo",
+            versionCaption(VIANORA_VERSION_MAJOR, VIANORA_VERSION_MINOR, VIANORA_VERSION_PATCH),
+            windowFont(18));
+  QLabel* label3 =
+      label("Label3", QStringLiteral("Quillon Vianora"), windowFont(12, true), kNameOrange);
   QLabel* label2 = label("Label2", QStringLiteral("by Brennmoor's staff"), windowFont(12));
   QLabel* label5 = label("Label5",
                          QStringLiteral("the easy way to analyze your trip in bicycle, car, "
@@ -106,7 +106,8 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
                                         "futures and new release."),
                          windowFont(12));
 
-  auto* label4 = new LinkLabel(webAddress(), [this] { openWebPage(); }, this);
+  auto* label4 = new LinkLabel(
+      webAddress(), [this] { openWebPage(); }, this);
   label4->setObjectName(QStringLiteral("Label4"));
   label4->setTextFormat(Qt::PlainText);
   label4->setFont(windowFont(18));
@@ -130,8 +131,8 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
 
   // The description wraps at the width of its first line, which then stays whole, and never
   // narrower than the title or the address; the window ends up about as tall as the picture.
-  const int textWidth = std::max({lblTitolo->sizeHint().width(), label4->sizeHint().width(),
-                                  label5->sizeHint().width()});
+  const int textWidth = std::max(
+      {lblTitolo->sizeHint().width(), label4->sizeHint().width(), label5->sizeHint().width()});
   for (QLabel* wrapped : {label5, label6, label7}) {
     wrapped->setWordWrap(true);
     wrapped->setFixedWidth(textWidth);

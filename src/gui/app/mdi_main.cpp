@@ -47,8 +47,8 @@ void MDIMain::buildMenus() {
   QAction* test = file->addAction(QStringLiteral("Test"));
   test->setObjectName(QStringLiteral("mnuTest"));
   test->setEnabled(false);  // switched off: it has no command
-  mnuFileApri_ = file->addAction(QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                                 this, &MDIMain::mnuFileApri_Click);
+  mnuFileApri_ = file->addAction(QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                                 &MDIMain::mnuFileApri_Click);
   mnuFileApri_->setObjectName(QStringLiteral("mnuFileApri"));
   file->addSeparator()->setObjectName(QStringLiteral("mnuBarra0"));
   QAction* exit = file->addAction(QStringLiteral("Exit"), this, &MDIMain::mnuFileEsci_Click);
@@ -56,8 +56,8 @@ void MDIMain::buildMenus() {
 
   QMenu* analyzer = menuBar()->addMenu(QStringLiteral("Analyzer"));
   analyzer->setObjectName(QStringLiteral("mnuAnalisi"));
-  QAction* analyze = analyzer->addAction(QStringLiteral("Analyze trip"), this,
-                                         &MDIMain::mnuAnalisiPercorso_Click);
+  QAction* analyze =
+      analyzer->addAction(QStringLiteral("Analyze trip"), this, &MDIMain::mnuAnalisiPercorso_Click);
   analyze->setObjectName(QStringLiteral("mnuAnalisiPercorso"));
 
   QAction* about = menuBar()->addAction(QStringLiteral("?"), this, &MDIMain::mnuAbout_Click);

@@ -31,10 +31,10 @@ class MDIMain : public QMainWindow {
   QMdiArea* workspace() const { return workspace_; }
 
  public slots:
-  void mnuFileApri_Click();                  ///< File > Open
-  void mnuFileEsci_Click();                  ///< File > Exit
+  void mnuFileApri_Click();                     ///< File > Open
+  void mnuFileEsci_Click();                     ///< File > Exit
   frmStatPercorso* mnuAnalisiPercorso_Click();  ///< Analyzer > Analyze trip
-  void mnuAbout_Click();                     ///< ?
+  void mnuAbout_Click();                        ///< ?
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -37,9 +37,9 @@ QString messageText(const std::string& text) {
 
 QStringList OpenCommand::dialogFilters() {
   // The filter string pairs descriptions and patterns; each description names its pattern.
-  const QStringList parts = QString::fromUtf8(kOpenDialogFilter.data(),
-                                              static_cast<qsizetype>(kOpenDialogFilter.size()))
-                                .split(QLatin1Char('|'));
+  const QStringList parts =
+      QString::fromUtf8(kOpenDialogFilter.data(), static_cast<qsizetype>(kOpenDialogFilter.size()))
+          .split(QLatin1Char('|'));
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
   return filters;
@@ -83,10 +83,11 @@ void OpenCommand::readFile(QWidget* parent, const QString& path, ReaderKind read
   if (gpxFailures > kShownFailuresPerFile) {
     NormalCursorForAWhile normal;
     const int more = gpxFailures - kShownFailuresPerFile;
-    prompts_.critical(parent, kApplicationTitle,
-                      QStringLiteral("%1 more reading errors in %2 were not shown. The last one:\n\n%3")
-                          .arg(more)
-                          .arg(QFileInfo(path).fileName(), messageText(lastGpxFailure)));
+    prompts_.critical(
+        parent, kApplicationTitle,
+        QStringLiteral("%1 more reading errors in %2 were not shown. The last one:\n\n%3")
+            .arg(more)
+            .arg(QFileInfo(path).fileName(), messageText(lastGpxFailure)));
   }
 }
 

@@ -23,8 +23,7 @@ class UserPrompts {
 
   /// Shows the Open dialog; no value when the user cancels.
   virtual std::optional<FileChoice> chooseFileToOpen(QWidget* parent, const QStringList& filters,
-                                                     const QString& folder,
-                                                     int filterPosition) = 0;
+                                                     const QString& folder, int filterPosition) = 0;
   /// Shows the Save dialog; no value when the user cancels.
   virtual std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QStringList& filters,
                                                      const QString& folder) = 0;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
-#include <utility>
 #include <unordered_map>
+#include <utility>
 
 namespace vianora::gui {
 
@@ -121,8 +121,8 @@ void ChartSurface::groupLines() {
     });
     for (const ChartLine& line : set) {
       if (!line.visible) continue;
-      gatherer.add(line, QLineF(line.x1 * scaleX, line.y1 * scaleY, line.x2 * scaleX,
-                                line.y2 * scaleY));
+      gatherer.add(line,
+                   QLineF(line.x1 * scaleX, line.y1 * scaleY, line.x2 * scaleX, line.y2 * scaleY));
     }
     gatherer.flush();
   }

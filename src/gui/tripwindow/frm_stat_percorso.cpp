@@ -134,7 +134,8 @@ void frmStatPercorso::buildChartsArea() {
 void frmStatPercorso::layOutCharts() {
   const int left = pixelsX(twips(kTabStripLeft));
   const int top = pixelsY(twips(kTabStripTop));
-  const int tabsHeight = std::max(pixelsY(twips(kTabStripHeight)), tbsPercorso_->sizeHint().height());
+  const int tabsHeight =
+      std::max(pixelsY(twips(kTabStripHeight)), tbsPercorso_->sizeHint().height());
   const int chartWidth = std::max(0, width() - left - pixelsX(twips(kSurfaceEdgeGap)));
   tbsPercorso_->setGeometry(left, top, chartWidth, tabsHeight);
 

@@ -84,10 +84,10 @@ class frmStatPercorso : public QWidget {
   UserPrompts& prompts_;
   int percorsoSel_ = 0;
   TripStatistics statistics_;
-  ProfileAxes profileAxes_;      // the Profile surface's axes as its last drawing left them
-  int drawnTrip_ = -1;           // the trip the charts show, -1 before the first drawing
+  ProfileAxes profileAxes_;        // the Profile surface's axes as its last drawing left them
+  int drawnTrip_ = -1;             // the trip the charts show, -1 before the first drawing
   QTimer* redrawTimer_ = nullptr;  // redraws the charts once a resize has settled
-  QString saveFolder_;           // where the Save dialog was last left
+  QString saveFolder_;             // where the Save dialog was last left
   FlyThrough* flyThrough_ = nullptr;
 
   QComboBox* cmbPercorso_ = nullptr;

@@ -48,16 +48,16 @@ void frmStatPercorso::AggiornaGrafici() {
 
 void frmStatPercorso::AggiornaGraficoPercorrenza() {
   ChartSurface& surface = *pctPercorso_[2];
-  surface.setPicture(::vianora::AggiornaGraficoPercorrenza(
-      store_[static_cast<std::size_t>(percorsoSel_)], statistics_, profileAxes_,
-      surface.sizeInTwips()));
+  surface.setPicture(
+      ::vianora::AggiornaGraficoPercorrenza(store_[static_cast<std::size_t>(percorsoSel_)],
+                                            statistics_, profileAxes_, surface.sizeInTwips()));
 }
 
 void frmStatPercorso::AggiornaGraficoCartina() {
   ChartSurface& surface = *pctPercorso_[0];
-  surface.setPicture(::vianora::AggiornaGraficoCartina(
-      store_[static_cast<std::size_t>(percorsoSel_)], statistics_, surface.sizeInTwips(),
-      colouringOf(*optVelocita_)));
+  surface.setPicture(
+      ::vianora::AggiornaGraficoCartina(store_[static_cast<std::size_t>(percorsoSel_)], statistics_,
+                                        surface.sizeInTwips(), colouringOf(*optVelocita_)));
 }
 
 void frmStatPercorso::ColoraGraficoCartina() {
@@ -80,12 +80,14 @@ void frmStatPercorso::redrawCharts() {
 }
 
 void frmStatPercorso::chkElevazione_Click() {
-  setSegmentsVisible(pctPercorso_[1]->picture(), ProfileDrawing::kAltitudeSet, chkElevazione_->isChecked());
+  setSegmentsVisible(pctPercorso_[1]->picture(), ProfileDrawing::kAltitudeSet,
+                     chkElevazione_->isChecked());
   pctPercorso_[1]->pictureChanged();
 }
 
 void frmStatPercorso::chkVelocita_Click() {
-  setSegmentsVisible(pctPercorso_[1]->picture(), ProfileDrawing::kSpeedSet, chkVelocita_->isChecked());
+  setSegmentsVisible(pctPercorso_[1]->picture(), ProfileDrawing::kSpeedSet,
+                     chkVelocita_->isChecked());
   pctPercorso_[1]->pictureChanged();
 }
 

@@ -83,7 +83,8 @@ TEST(TripStatistics, NeverTakesAnImpossibleOrBackwardSpeedAsTheMaximum) {
   EXPECT_EQ(s.VelocitaMax, slow);
   EXPECT_EQ(s.DistVelocitaMax, Distanza(t.Punti[1], t.Punti[0]) + Distanza(t.Punti[2], t.Punti[1]));
   ASSERT_TRUE(s.averageSpeedKmh().has_value());  // the fast segment still counts on average
-  EXPECT_EQ(*s.averageSpeedKmh(), s.DistanzaTotale / ((t.Punti[2].DataOra - t.Punti[1].DataOra) * 24));
+  EXPECT_EQ(*s.averageSpeedKmh(),
+            s.DistanzaTotale / ((t.Punti[2].DataOra - t.Punti[1].DataOra) * 24));
 }
 
 TEST(TripStatistics, TripsWithoutTimesHaveNoSpeeds) {
@@ -106,7 +107,8 @@ TEST(TripStatistics, StartStaysAtAnUntimedFirstPoint) {
 }
 
 TEST(TripStatistics, ShowsOnlyTheTimeOfDayOfLongDurationsButAveragesOverThemAll) {
-  const Percorso t = trip({{45, 7, 100, kDay0}, {45, 7, 100, kDay0}, {46, 7, 100, kDay0 + 25.0 / 24}});
+  const Percorso t =
+      trip({{45, 7, 100, kDay0}, {45, 7, 100, kDay0}, {46, 7, 100, kDay0 + 25.0 / 24}});
   const TripStatistics s = computeTripStatistics(t);
   const StatisticsTexts x = english(s);
   EXPECT_EQ(x.duration, "01:00:00");
@@ -115,8 +117,8 @@ TEST(TripStatistics, ShowsOnlyTheTimeOfDayOfLongDurationsButAveragesOverThemAll)
 }
 
 TEST(TripStatistics, WritesSlowSpeedsWithoutALeadingZeroAndGroupsThousands) {
-  const Percorso t = trip({{0, 0, 100, kDay0}, {0.0001, 0, 100, kDay0 + 1.0 / 24},
-                           {13.8, 0, 100, kDay0 + 200}});
+  const Percorso t =
+      trip({{0, 0, 100, kDay0}, {0.0001, 0, 100, kDay0 + 1.0 / 24}, {13.8, 0, 100, kDay0 + 200}});
   const StatisticsTexts x = english(computeTripStatistics(t));
   EXPECT_EQ(x.maxSpeed.substr(0, 1), ".");
   EXPECT_EQ(x.distance, "1,234.310");
@@ -126,8 +128,9 @@ TEST(TripStatistics, HandlesTripsBeyondSixteenBitIndexes) {
   Percorso t;
   t.Punti.resize(100000);
   for (std::size_t i = 0; i < t.Punti.size(); ++i) {
-    t.Punti[i] = Punto{45.0 + 1e-5 * static_cast<double>(i), 7.0, 100.0 + static_cast<double>(i % 7),
-                       kDay0 + static_cast<double>(i) * kSecond};
+    t.Punti[i] =
+        Punto{45.0 + 1e-5 * static_cast<double>(i), 7.0, 100.0 + static_cast<double>(i % 7),
+              kDay0 + static_cast<double>(i) * kSecond};
   }
   const TripStatistics s = computeTripStatistics(t);
   EXPECT_EQ(s.IdxFine, 99999u);

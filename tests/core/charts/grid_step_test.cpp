@@ -31,10 +31,10 @@ TEST(GridStep, TakesAnIntegralTotalAsIfItsPointFollowedTheLastDigit) {
 }
 
 TEST(GridStep, ReadsATotalInExponentFormByItsDecimalExponent) {
-  EXPECT_DOUBLE_EQ(gridStep(1.5e-5), 1e-7);   // as 0.00015 gives 1e-6
+  EXPECT_DOUBLE_EQ(gridStep(1.5e-5), 1e-7);  // as 0.00015 gives 1e-6
   EXPECT_DOUBLE_EQ(gridStep(3e-5), 5e-7);
   EXPECT_DOUBLE_EQ(gridStep(2.2e-12), 2e-14);
-  EXPECT_DOUBLE_EQ(gridStep(1.5e15), 1e14);   // as 150000000000000 gives 1e13
+  EXPECT_DOUBLE_EQ(gridStep(1.5e15), 1e14);  // as 150000000000000 gives 1e13
   EXPECT_DOUBLE_EQ(gridStep(9e20), 5e19);
 }
 

@@ -132,8 +132,8 @@ TEST(ProfileChart, RisesFromTheBaselineAfterASegmentOfSpeedZero) {
 }
 
 TEST(ProfileChart, EndsASegmentBetweenTwoPointsOfTheSameTimeOnTheBaseline) {
-  const ProfileDrawing d = draw(tripOf(
-      {point(1000, 1.0), point(2000, 1.5), point(1000, 1.5), point(2000, 2.0)}));
+  const ProfileDrawing d =
+      draw(tripOf({point(1000, 1.0), point(2000, 1.5), point(1000, 1.5), point(2000, 2.0)}));
   const auto& speed = set(d, Sets::kSpeedSet);
   ASSERT_EQ(speed.size(), 3u);
   EXPECT_FLOAT_EQ(speed[1].y1, 0);
@@ -143,8 +143,8 @@ TEST(ProfileChart, EndsASegmentBetweenTwoPointsOfTheSameTimeOnTheBaseline) {
 }
 
 TEST(ProfileChart, LeavesOutBothSegmentsAtAPointWithoutAltitudeAndRunsTheAxisOnWithoutThem) {
-  const ProfileDrawing d = draw(tripOf({point(1000, 1.0), point(2000, 1.5), point(0, 2.0),
-                                        point(1500, 2.5), point(2500, 3.0)}));
+  const ProfileDrawing d = draw(tripOf(
+      {point(1000, 1.0), point(2000, 1.5), point(0, 2.0), point(1500, 2.5), point(2500, 3.0)}));
   const auto& altitude = set(d, Sets::kAltitudeSet);
   const auto& speed = set(d, Sets::kSpeedSet);
   ASSERT_EQ(altitude.size(), 2u);
@@ -156,8 +156,8 @@ TEST(ProfileChart, LeavesOutBothSegmentsAtAPointWithoutAltitudeAndRunsTheAxisOnW
 }
 
 TEST(ProfileChart, GivesBothSegmentsOfAStepTheSameEnds) {
-  const ProfileDrawing d = draw(tripOf(
-      {point(1000, 1.0), point(1300, 1.1, 45.001), point(1100, 1.3, 45.003)}));
+  const ProfileDrawing d =
+      draw(tripOf({point(1000, 1.0), point(1300, 1.1, 45.001), point(1100, 1.3, 45.003)}));
   const auto& altitude = set(d, Sets::kAltitudeSet);
   const auto& speed = set(d, Sets::kSpeedSet);
   ASSERT_EQ(altitude.size(), speed.size());
@@ -375,8 +375,8 @@ TEST(ProfileChart, EndsTheLastSegmentAtTheLayoutsAxisEndNotAtTheMovedOne) {
 }
 
 TEST(ProfileChart, GivesTheSamePictureWhenRefreshedTwice) {
-  const Percorso trip = tripOf({point(1000, 1.0), point(2000, 1.5), point(0, 2.0),
-                                point(1500, 2.5), point(2500, 3.0)});
+  const Percorso trip = tripOf(
+      {point(1000, 1.0), point(2000, 1.5), point(0, 2.0), point(1500, 2.5), point(2500, 3.0)});
   const ProfileDrawing first = draw(trip);
   const ProfileDrawing second = draw(trip);
   EXPECT_TRUE(samePicture(first.picture, second.picture));

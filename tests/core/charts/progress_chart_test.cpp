@@ -145,12 +145,11 @@ TEST_F(ProgressChart, DrawsAPauseFlatAndAFastStretchSteep) {
 }
 
 TEST_F(ProgressChart, LeavesAGapAtConstantHeightAroundAPointWithoutAltitude) {
-  const ChartPicture p =
-      draw(tripOf({at(0, 0), at(2, 10), at(3, 20, 0.0), at(4, 30), at(6, 40)}));
+  const ChartPicture p = draw(tripOf({at(0, 0), at(2, 10), at(3, 20, 0.0), at(4, 30), at(6, 40)}));
   ASSERT_EQ(curve(p).size(), 2u);  // 0-1 and 3-4; both pairs touching point 2 are left out
   const ChartLine& before = curve(p)[0];
   const ChartLine& after = curve(p)[1];
-  EXPECT_EQ(after.y1, before.y2);                // no distance travelled across the gap
+  EXPECT_EQ(after.y1, before.y2);  // no distance travelled across the gap
   EXPECT_NEAR(after.x1, x0() + plotWidth() * 30 / 40, 0.01);  // at the time of point 3
   EXPECT_NEAR(before.x2, x0() + plotWidth() * 10 / 40, 0.01);
 }
@@ -319,7 +318,8 @@ TEST_F(ProgressChart, KeepsTheVisiblePartOfASegmentRunningFarOffTheSurface) {
   // Where it crosses the vertical axis, the kept part stands where the whole line would.
   const double xScale = plotWidth() * 24;
   const double farX = x0() - kStartDay * xScale;
-  const double farY = base() - Distanza(trip.Punti[0], noTime) * plotHeight() / stats.DistanzaTotale;
+  const double farY =
+      base() - Distanza(trip.Punti[0], noTime) * plotHeight() / stats.DistanzaTotale;
   const double wholeAtAxis = back.y2 + (farY - back.y2) * plotWidth() / (x0() + plotWidth() - farX);
   const double keptAtAxis =
       back.y2 + (double{back.y1} - back.y2) * plotWidth() / (double{back.x2} - back.x1);

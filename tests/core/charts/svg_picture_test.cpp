@@ -9,9 +9,10 @@ TEST(SvgPicture, KeepsTwipCoordinatesColoursAndCaptions) {
   ChartPicture picture;
   picture.width = 14755;
   picture.height = 9400;
-  picture.lineSets.push_back({ChartLine{120, 30, 120, 9000, rgb(0, 0, 0), 1, LineStyle::Solid, true},
-                              ChartLine{1000.5f, 8000, 1000.5f, 30, rgb(255, 128, 0), 2, LineStyle::Dot, true},
-                              ChartLine{1, 2, 3, 4, rgb(1, 2, 3), 2, LineStyle::Solid, false}});
+  picture.lineSets.push_back(
+      {ChartLine{120, 30, 120, 9000, rgb(0, 0, 0), 1, LineStyle::Solid, true},
+       ChartLine{1000.5f, 8000, 1000.5f, 30, rgb(255, 128, 0), 2, LineStyle::Dot, true},
+       ChartLine{1, 2, 3, 4, rgb(1, 2, 3), 2, LineStyle::Solid, false}});
   picture.labels.push_back(ChartLabel{1020.5f, 9100, "0.5 <&>", true});
   const std::string svg = svgOfPicture(picture);
   EXPECT_NE(svg.find("viewBox=\"0 0 14755 9400\""), std::string::npos);

@@ -233,8 +233,8 @@ TEST(LeggiGpx, ReportsANumberBeyondADoubleAndAbandonsTheEnclosingContent) {
       "<name>after</name></trk></gpx>");
   ASSERT_EQ(r.failures.size(), 1u);
   EXPECT_EQ(r.failures[0].number(), 6);
-  EXPECT_EQ(r.store[0].Punti.size(), 1u);   // the rest of the segment is abandoned
-  EXPECT_EQ(r.store[0].Nome, "after");      // the track goes on after the segment
+  EXPECT_EQ(r.store[0].Punti.size(), 1u);  // the rest of the segment is abandoned
+  EXPECT_EQ(r.store[0].Nome, "after");     // the track goes on after the segment
 }
 
 TEST(LeggiGpx, KeepsWhatATruncatedFileHeldAndSurvivesGarbage) {

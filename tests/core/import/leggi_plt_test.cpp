@@ -29,8 +29,9 @@ TEST(LeggiPlt, ReadsAStandardTrackFileIntoOneTripNamedAfterTheFile) {
   Percorsi store;
   Read read;
   read.into(store,
-            kHeader + "45.5,7.25,0,820.2,39756.5,04-Nov-08,12:00:00\r\n"
-                      "45.6,7.35,0,830,39756.75,04-Nov-08,18:00:00\r\n",
+            kHeader +
+                "45.5,7.25,0,820.2,39756.5,04-Nov-08,12:00:00\r\n"
+                "45.6,7.35,0,830,39756.75,04-Nov-08,18:00:00\r\n",
             "ride.plt");
   EXPECT_TRUE(read.failures.empty());
   ASSERT_EQ(store.size(), 1u);

@@ -45,7 +45,8 @@ TEST(ReaderChoice, ReadsAPltFileWithTheGpxReaderWhenToldAndFindsNothing) {
 
 TEST(ReaderChoice, ReportsProgressUpToTheWholeFile) {
   std::string bytes = "<gpx><trk><name>p</name><trkseg>";
-  for (int i = 0; i < 20000; ++i) bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"><ele>1</ele></trkpt>\r\n";
+  for (int i = 0; i < 20000; ++i)
+    bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"><ele>1</ele></trkpt>\r\n";
   bytes += "</trkseg></trk></gpx>";
   const auto path = testing::writeTempFile("progress.gpx", bytes);
   Percorsi store;

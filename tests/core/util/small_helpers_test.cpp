@@ -24,7 +24,13 @@ TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
 TEST(WaitSeconds, ReturnsOnlyOnceTheClockHasPassedTheWaitAndPumpsMeanwhile) {
   double now = 86399.95;  // just before midnight: an elapsed clock does not care
   int pumps = 0;
-  WaitSeconds(0.1, [&] { ++pumps; now += 0.01; }, [&] { return now; });
+  WaitSeconds(
+      0.1,
+      [&] {
+        ++pumps;
+        now += 0.01;
+      },
+      [&] { return now; });
   EXPECT_GT(now - 86399.95, 0.1);
   EXPECT_LE(now - 86399.95, 0.12);
   EXPECT_GE(pumps, 10);
@@ -33,7 +39,8 @@ TEST(WaitSeconds, ReturnsOnlyOnceTheClockHasPassedTheWaitAndPumpsMeanwhile) {
 TEST(WaitSeconds, ChecksTheClockBeforePumpingTheFirstTime) {
   double now = 0;
   int pumps = 0;
-  WaitSeconds(-1, [&] { ++pumps; }, [&] { return now; });
+  WaitSeconds(
+      -1, [&] { ++pumps; }, [&] { return now; });
   EXPECT_EQ(pumps, 0);
 }
 
