@@ -11,6 +11,7 @@
 #include "analysis/distanza.h"
 #include "charts/colour_ramps.h"
 #include "charts/grid_step.h"
+#include "charts/label_spacing.h"
 #include "util/number_format.h"
 
 namespace vianora {
@@ -99,7 +100,8 @@ void drawProfiles(const std::vector<Punto>& points, const Plot& plot, ProfileDra
 }
 
 // Grid lines are dotted copies of the vertical axis, one step apart from one step past the
-// origin to the first multiple at or past D; x grows by repeated addition.
+// origin to the first multiple at or past D; x grows by repeated addition. Captions show the
+// multiple of the step itself: the sums' rounding (0.750000000000001 for 0.75) does not show.
 void drawGrid(double total, const Plot& plot, ProfileDrawing& drawing,
               std::string_view decimalSeparator) {
   const double step = gridStep(total);
@@ -109,7 +111,8 @@ void drawGrid(double total, const Plot& plot, ProfileDrawing& drawing,
   const double expected = std::min(total / step + 2, 4096.0);
   grid.reserve(static_cast<std::size_t>(expected));
   labels.reserve(labels.size() + static_cast<std::size_t>(expected));
-  for (double x = step; x <= total + step && std::isfinite(x); x += step) {
+  double multiple = 1;  // the caption is the exact multiple of the step, free of the sums' error
+  for (double x = step; x <= total + step && std::isfinite(x); x += step, multiple += 1) {
     ChartLine line = drawing.axes.lineY;
     line.x1 = line.x2 = twips(plot.x0 + x * plot.xScale);
     line.style = LineStyle::Dot;
@@ -117,7 +120,7 @@ void drawGrid(double total, const Plot& plot, ProfileDrawing& drawing,
     grid.push_back(line);
     ChartLabel label = drawing.axes.origin;
     label.left = line.x1 + kLabelGap;
-    label.caption = generalNumberText(x, decimalSeparator);
+    label.caption = generalNumberText(multiple * step, decimalSeparator);
     label.visible = true;
     labels.push_back(std::move(label));
   }
@@ -141,6 +144,7 @@ ProfileDrawing AggiornaGrafici(const Percorso& trip, const TripStatistics& stats
     drawGrid(stats.DistanzaTotale, *plot, drawing, decimalSeparator);
   }
   drawing.picture.lineSets[ProfileDrawing::kAxesSet] = {drawing.axes.lineX, drawing.axes.lineY};
+  thinCrowdedLabels(drawing.picture);
   return drawing;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/distanza.h"
+#include "charts/label_spacing.h"
 #include "util/time_format.h"
 
 namespace vianora {
@@ -171,6 +172,7 @@ ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatisti
   s.base = lnPercX.y2;
   picture.lineSets[kProgressSet] = curveOf(trip.Punti, s);
   addTimeGrid(picture, s, duration);
+  thinCrowdedLabels(picture);
   return picture;
 }
 
