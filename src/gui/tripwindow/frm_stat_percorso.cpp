@@ -187,6 +187,7 @@ void frmStatPercorso::cmdAggiorna_Click() {
     return;
   }
   // The statistics first: the charts read what they leave.
+  drawnTrip_ = percorsoSel_;
   Aggiorna();
   AggiornaGrafici();
   AggiornaGraficoPercorrenza();
@@ -194,7 +195,7 @@ void frmStatPercorso::cmdAggiorna_Click() {
 }
 
 void frmStatPercorso::Aggiorna() {
-  const Percorso& trip = store_[static_cast<std::size_t>(percorsoSel_)];
+  const Percorso& trip = shownTrip();
   statistics_ = computeTripStatistics(trip);
   const StatisticsTexts texts = statisticsTexts(statistics_, localeDisplayFormat());
 

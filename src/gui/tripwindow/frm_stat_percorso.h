@@ -71,6 +71,8 @@ class frmStatPercorso : public QWidget {
   void AggiornaGraficoCartina();
   void ColoraGraficoCartina();
   void redrawCharts();
+  /// The trip of the last successful "Refresh", whose statistics and charts are on show.
+  const Percorso& shownTrip() const;
 
   // Design positions are in twips (1440 per inch); these give pixels on this window's screen.
   int pixelsX(int twips) const;
@@ -84,8 +86,8 @@ class frmStatPercorso : public QWidget {
   UserPrompts& prompts_;
   int percorsoSel_ = 0;
   TripStatistics statistics_;
-  ProfileAxes profileAxes_;        // the Profile surface's axes as its last drawing left them
-  int drawnTrip_ = -1;             // the trip the charts show, -1 before the first drawing
+  ProfileAxes profileAxes_;  // the Profile surface's axes as its last drawing left them
+  int drawnTrip_ = -1;       // the trip statistics and charts show, -1 before the first Refresh
   QTimer* redrawTimer_ = nullptr;  // redraws the charts once a resize has settled
   QString saveFolder_;             // where the Save dialog was last left
   FlyThrough* flyThrough_ = nullptr;

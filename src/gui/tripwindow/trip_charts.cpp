@@ -38,45 +38,43 @@ void frmStatPercorso::AggiornaGrafici() {
   const SurfaceSize size = surface.sizeInTwips();
   const ProfileAxes layout = profileAxesForSurface(size, controlsOf(surface, *chkVelocita_));
   const std::string decimal = QLocale().decimalPoint().toStdString();
-  ProfileDrawing drawing = ::vianora::AggiornaGrafici(
-      store_[static_cast<std::size_t>(percorsoSel_)], statistics_, layout, size,
-      chkElevazione_->isChecked(), chkVelocita_->isChecked(), decimal);
+  ProfileDrawing drawing =
+      ::vianora::AggiornaGrafici(shownTrip(), statistics_, layout, size,
+                                 chkElevazione_->isChecked(), chkVelocita_->isChecked(), decimal);
   profileAxes_ = drawing.axes;
   surface.setPicture(std::move(drawing.picture));
-  drawnTrip_ = percorsoSel_;
 }
 
 void frmStatPercorso::AggiornaGraficoPercorrenza() {
   ChartSurface& surface = *pctPercorso_[2];
-  surface.setPicture(
-      ::vianora::AggiornaGraficoPercorrenza(store_[static_cast<std::size_t>(percorsoSel_)],
-                                            statistics_, profileAxes_, surface.sizeInTwips()));
+  surface.setPicture(::vianora::AggiornaGraficoPercorrenza(shownTrip(), statistics_, profileAxes_,
+                                                           surface.sizeInTwips()));
 }
 
 void frmStatPercorso::AggiornaGraficoCartina() {
   ChartSurface& surface = *pctPercorso_[0];
-  surface.setPicture(
-      ::vianora::AggiornaGraficoCartina(store_[static_cast<std::size_t>(percorsoSel_)], statistics_,
-                                        surface.sizeInTwips(), colouringOf(*optVelocita_)));
+  surface.setPicture(::vianora::AggiornaGraficoCartina(
+      shownTrip(), statistics_, surface.sizeInTwips(), colouringOf(*optVelocita_)));
 }
 
 void frmStatPercorso::ColoraGraficoCartina() {
   if (drawnTrip_ < 0) return;
   ChartSurface& surface = *pctPercorso_[0];
-  ::vianora::ColoraGraficoCartina(surface.picture(), store_[static_cast<std::size_t>(drawnTrip_)],
-                                  statistics_, colouringOf(*optVelocita_));
+  ::vianora::ColoraGraficoCartina(surface.picture(), shownTrip(), statistics_,
+                                  colouringOf(*optVelocita_));
   surface.pictureChanged();
 }
 
 // After a resize the charts of the trip on show are drawn again for the new surfaces.
 void frmStatPercorso::redrawCharts() {
   if (drawnTrip_ < 0) return;
-  const int shown = percorsoSel_;
-  percorsoSel_ = drawnTrip_;
   AggiornaGrafici();
   AggiornaGraficoPercorrenza();
   AggiornaGraficoCartina();
-  percorsoSel_ = shown;
+}
+
+const Percorso& frmStatPercorso::shownTrip() const {
+  return store_[static_cast<std::size_t>(drawnTrip_)];
 }
 
 void frmStatPercorso::chkElevazione_Click() {
