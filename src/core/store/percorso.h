@@ -14,6 +14,7 @@ struct Percorso {
   std::vector<Punto> Punti;   ///< points in file order; always holds at least point 0
   std::string Versione;       ///< version text of a GPX file's XML declaration
   std::int32_t Codifica = 0;  ///< code of the encoding named in that declaration
+  std::string sourceFile;     ///< path of the file the trip was read from; empty until read
 
   Percorso() : Punti(1) {}
 };
