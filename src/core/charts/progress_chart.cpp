@@ -26,10 +26,6 @@ ChartLine frameLine(const ChartLine& from) {
                    1,       LineStyle::Solid, true};
 }
 
-double dayOf(const Percorso& trip, std::size_t index, double fallback) {
-  return index < trip.Punti.size() ? trip.Punti[index].DataOra : fallback;
-}
-
 // Clips a segment to the square of side 2 * kProgressFarTwips around the origin (Liang and
 // Barsky); false when it lies wholly outside.
 bool clipToFarSquare(double& x1, double& y1, double& x2, double& y2) {
@@ -111,8 +107,9 @@ std::vector<ChartLine> curveOf(const std::vector<Punto>& points, const Scales& s
   return curve;
 }
 
-// The time grid: a dotted line spanning the vertical axis and an "hh:mm" label at every step of
-// elapsed time not beyond the duration; the time grows by repeated addition.
+// The time grid: a dotted line spanning the vertical axis and an "hh:mm" label of the elapsed
+// hours and minutes (past 24 hours too: "28:00") at every step of elapsed time not beyond the
+// duration; the time grows by repeated addition.
 void addTimeGrid(ChartPicture& picture, const Scales& s, double duration) {
   const double step = progressGridStep(duration, s.xScale);
   if (step <= 0 || !(duration >= step)) return;
@@ -128,7 +125,7 @@ void addTimeGrid(ChartPicture& picture, const Scales& s, double duration) {
     line.x1 = line.x2 = x;
     line.style = LineStyle::Dot;
     grid.push_back(line);
-    picture.labels.push_back(ChartLabel{x + kProgressTickOffset, top, formatTimeOfDay(t, false)});
+    picture.labels.push_back(ChartLabel{x + kProgressTickOffset, top, formatDuration(t, false)});
   }
 }
 
@@ -164,8 +161,8 @@ ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatisti
 
   Scales s;
   s.x0 = axisY.x1;
-  s.t0 = dayOf(trip, stats.IdxInizio, stats.startDay);
-  const double duration = dayOf(trip, stats.IdxFine, stats.endDay) - s.t0;
+  s.t0 = stats.startDay;
+  const double duration = stats.endDay - stats.startDay;
   const double width = static_cast<double>(lnPercX.x2) - s.x0;
   s.xScale = duration == 0 ? width : width / duration;  // equal times: the plot is one day
   s.yScale = (static_cast<double>(lnPercX.y1) - axisY.y1) / distance;

@@ -54,8 +54,9 @@ double progressGridStep(double durationDays, double twipsPerDay);
 
 /// Draws the "Distance" surface: the distance travelled so far (rising from the horizontal
 /// axis to the plot's top at the trip's total distance) against the time elapsed since the
-/// start point (stats.IdxInizio, at the vertical axis; the end point stats.IdxFine at the
-/// right edge), with a dotted grid line and an "hh:mm" tick label every grid step.
+/// start point (stats.startDay, at the vertical axis; the end point's stats.endDay at the
+/// right edge), with a dotted grid line and an "hh:mm" tick label of the elapsed hours and
+/// minutes every grid step.
 ///
 /// The frame (both axes and the origin label's position) is copied from the Profile surface's
 /// axes as the profile drawing left them. Every pair of consecutive points whose altitudes are

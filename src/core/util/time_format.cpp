@@ -15,6 +15,8 @@ using Int128 = __int128;
 constexpr int kSecondsPerDay = 86'400;
 // Whole days are held within this: far beyond every calendar date, and safe from overflow.
 constexpr Int128 kWholeDayLimit = 1'000'000'000'000'000'000;
+// Hours of a duration stay countable up to here; no date gives a span a millionth as long.
+constexpr std::int64_t kLongestDurationDays = 100'000'000'000'000'000;
 // Scaled down by 10^22 or more, even 15 nines of days make less than half a second.
 constexpr int kLargestUsefulDivisorPower = 21;
 
@@ -92,9 +94,19 @@ DateTimeParts dateTimeParts(double dayNumber) {
   return parts;
 }
 
-std::string formatTimeOfDay(double dayNumber, bool withSeconds) {
-  if (!std::isfinite(dayNumber)) return nonFiniteText(dayNumber);
-  return timeText(dateTimeParts(dayNumber), withSeconds);
+std::string formatDuration(double days, bool withSeconds) {
+  if (!std::isfinite(days)) return nonFiniteText(days);
+  const DaysAndSeconds split = splitDayNumber(std::abs(days));
+  const std::int64_t seconds = split.secondOfDay % 60;
+  const std::int64_t minutes = split.secondOfDay / 60 % 60;
+  const std::int64_t hours =
+      std::min(split.wholeDays, kLongestDurationDays) * 24 + split.secondOfDay / 3600;
+  const bool negative = days < 0 && (hours != 0 || minutes != 0 || seconds != 0);
+  std::string text = negative ? "-" : "";
+  if (hours < 10) text += '0';
+  text += std::to_string(hours) + ":" + twoDigits(static_cast<int>(minutes));
+  if (withSeconds) text.append(":").append(twoDigits(static_cast<int>(seconds)));
+  return text;
 }
 
 std::string isoDateTimeText(double dayNumber) {

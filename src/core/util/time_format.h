@@ -21,9 +21,11 @@ struct DateTimeParts {
 /// 1899-12-29).
 DateTimeParts dateTimeParts(double dayNumber);
 
-/// "hh:mm:ss" (or "hh:mm" without seconds): the time of day of a day number rounded to whole
-/// seconds; whole days are dropped, so 25 hours show as 01:00:00.
-std::string formatTimeOfDay(double dayNumber, bool withSeconds = true);
+/// A span of time in days as total hours, minutes and seconds, "hh:mm:ss" (or "hh:mm"): the
+/// hours take at least two digits and as many as needed, so 11.5 days show as 276:00:00; a
+/// negative span has a leading "-". The span is taken to 15 significant digits and rounded
+/// half away from zero to whole seconds first; "hh:mm" leaves out the rounded seconds.
+std::string formatDuration(double days, bool withSeconds = true);
 
 /// yyyy-MM-dd HH:mm:ss; the time alone when the whole-day part is 0, the date alone when the
 /// time is exactly midnight.

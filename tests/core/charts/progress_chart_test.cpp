@@ -31,14 +31,7 @@ Percorso tripOf(std::vector<Punto> points) {
 
 class ProgressChart : public ::testing::Test {
  protected:
-  /// Draws a trip whose first point is its start point. (The statistics never choose point 0
-  /// when it has a time: they take the start among the later points of the counting pairs.)
-  ChartPicture draw(const Percorso& trip) {
-    TripStatistics stats = computeTripStatistics(trip);
-    stats.IdxInizio = 0;
-    stats.startDay = trip.Punti[0].DataOra;
-    return draw(trip, stats);
-  }
+  ChartPicture draw(const Percorso& trip) { return draw(trip, computeTripStatistics(trip)); }
   ChartPicture draw(const Percorso& trip, const TripStatistics& stats) {
     return AggiornaGraficoPercorrenza(trip, stats, axes, surface);
   }
@@ -99,14 +92,14 @@ TEST_F(ProgressChart, FollowsTheDurationAloneForItsGrid) {
   EXPECT_EQ(captions(shortTrip), captions(longTrip));
 }
 
-TEST_F(ProgressChart, WrapsItsHourLabelsPastTwentyFourHours) {
+TEST_F(ProgressChart, CountsItsHourLabelsOnPastTwentyFourHours) {
   const ChartPicture p = draw(tripOf({at(0, 0), at(300, 25 * 60 + 10)}));
   ASSERT_EQ(grid(p).size(), 50u);  // still one line per half hour: 268 twips apart
   const std::vector<std::string> c = captions(p);
   EXPECT_EQ(c[46], "23:30");
-  EXPECT_EQ(c[47], "00:00");  // 24 hours
-  EXPECT_EQ(c[48], "00:30");
-  EXPECT_EQ(c[49], "01:00");
+  EXPECT_EQ(c[47], "24:00");
+  EXPECT_EQ(c[48], "24:30");
+  EXPECT_EQ(c[49], "25:00");
   EXPECT_NEAR(grid(p)[47].x1, x0() + plotWidth() * 24 * 60 / 1510, 0.01);
 }
 
@@ -250,19 +243,6 @@ TEST_F(ProgressChart, DrawsEqualTimesAsAVerticalLineOnTheAxisWithoutAGrid) {
   EXPECT_EQ(p.labels.size(), 1u);
 }
 
-TEST_F(ProgressChart, ReadsAZeroDurationAsOneDayForAPointBeforeTheStart) {
-  // Points 1 and 2 share the earliest and the latest time; point 0, six hours later, is the
-  // earlier end of the first counting pair and lies a quarter of the one-day plot right.
-  const Percorso trip = tripOf({at(0, 360), at(1, 0), at(2, 0)});
-  const TripStatistics stats = computeTripStatistics(trip);
-  ASSERT_EQ(stats.duration(), 0.0);
-  const ChartPicture p = draw(trip, stats);
-  ASSERT_EQ(curve(p).size(), 2u);
-  EXPECT_NEAR(curve(p)[0].x1, x0() + plotWidth() / 4, 0.01);
-  EXPECT_FLOAT_EQ(curve(p)[0].x2, static_cast<float>(x0()));
-  EXPECT_TRUE(grid(p).empty());
-}
-
 TEST_F(ProgressChart, DrawsTripsBeyondSixteenBitsOfPoints) {
   std::vector<Punto> points;
   for (int i = 0; i < 40'000; ++i) points.push_back(at(i * 0.001, i / 60.0));
@@ -279,18 +259,17 @@ TEST_F(ProgressChart, WidensTheGridStepWhenHalfHoursWouldCrowdTogether) {
   const std::vector<std::string> c = captions(p);
   EXPECT_EQ(c[0], "02:00");
   EXPECT_EQ(c[10], "22:00");
-  EXPECT_EQ(c[11], "00:00");
-  EXPECT_EQ(c[12], "02:00");
+  EXPECT_EQ(c[11], "24:00");
+  EXPECT_EQ(c[12], "26:00");
+  EXPECT_EQ(c[119], "240:00");
   EXPECT_NEAR(grid(p)[1].x1 - grid(p)[0].x1, plotWidth() * 2 / 241, 0.01);
 }
 
-TEST_F(ProgressChart, BoundsTheGridOfAStartPointWithoutATime) {
-  // The statistics take the point without a time (day 0) as the start: 45,426 days long.
-  Punto noTime = at(0, 0);
-  noTime.DataOra = 0;
-  const Percorso trip = tripOf({at(0, 0), noTime, at(3, 60)});
-  const TripStatistics stats = computeTripStatistics(trip);
-  ASSERT_EQ(stats.IdxInizio, 1u);
+TEST_F(ProgressChart, BoundsTheGridOfAVeryLongTrip) {
+  // A start on day 1 of the calendar and an end in 2024: 45,426 days long.
+  const Percorso trip = tripOf({at(0, 0), at(3, 60)});
+  TripStatistics stats = computeTripStatistics(trip);
+  stats.startDay = 1;
   const ChartPicture p = draw(trip, stats);
   EXPECT_LE(grid(p).size(), static_cast<std::size_t>(plotWidth() / kProgressMinGridSpacing));
   EXPECT_GT(grid(p).size(), 0u);
@@ -301,13 +280,11 @@ TEST_F(ProgressChart, BoundsTheGridOfAStartPointWithoutATime) {
 }
 
 TEST_F(ProgressChart, KeepsTheVisiblePartOfASegmentRunningFarOffTheSurface) {
-  // Statistics that keep a real start: the point without a time lies 45,426 days before it.
+  // The point without a time lies 45,426 days before the start.
   Punto noTime = at(1, 0);
   noTime.DataOra = 0;
   const Percorso trip = tripOf({at(0, 0), noTime, at(2, 60)});
-  TripStatistics stats = computeTripStatistics(trip);
-  stats.IdxInizio = 0;
-  stats.IdxFine = 2;
+  const TripStatistics stats = computeTripStatistics(trip);
   const ChartPicture p = draw(trip, stats);
   ASSERT_EQ(curve(p).size(), 2u);
   const ChartLine& back = curve(p)[1];  // from far left to the end point
@@ -331,11 +308,7 @@ TEST_F(ProgressChart, HidesASegmentLyingWhollyFarOffTheSurface) {
   noTime.DataOra = 0;
   Punto alsoNoTime = at(2, 0);
   alsoNoTime.DataOra = 0;
-  const Percorso trip = tripOf({at(0, 0), noTime, alsoNoTime, at(3, 60)});
-  TripStatistics stats = computeTripStatistics(trip);
-  stats.IdxInizio = 0;
-  stats.IdxFine = 3;
-  const ChartPicture p = draw(trip, stats);
+  const ChartPicture p = draw(tripOf({at(0, 0), noTime, alsoNoTime, at(3, 60)}));
   ASSERT_EQ(curve(p).size(), 3u);  // still one line per counting pair
   EXPECT_TRUE(curve(p)[0].visible);
   EXPECT_FALSE(curve(p)[1].visible);

@@ -35,42 +35,35 @@ TEST(DateTimeParts, CountsNegativeDayNumbersLinearly) {
   EXPECT_EQ(dateTimeParts(-1.0).hour, 0);
 }
 
-TEST(FormatTimeOfDay, DropsWholeDaysAndPadsEachField) {
-  EXPECT_EQ(formatTimeOfDay(0.0), "00:00:00");
-  EXPECT_EQ(formatTimeOfDay(25 / 24.0), "01:00:00");
-  EXPECT_EQ(formatTimeOfDay(39756.5), "12:00:00");
-  EXPECT_EQ(formatTimeOfDay(-0.25), "18:00:00");
-  EXPECT_EQ(formatTimeOfDay(-1.25), "18:00:00");
-  EXPECT_EQ(formatTimeOfDay(3723 * kSecond), "01:02:03");
-  EXPECT_EQ(formatTimeOfDay(86399 * kSecond), "23:59:59");
-}
-
-TEST(FormatTimeOfDay, RoundsToWholeSecondsHalfAwayFromZero) {
-  EXPECT_EQ(formatTimeOfDay(0.5 * kSecond), "00:00:01");
-  EXPECT_EQ(formatTimeOfDay(0.49 * kSecond), "00:00:00");
-  // 1/6400 of a day is exactly 13.5 seconds in 15 digits, though not in binary.
-  EXPECT_EQ(formatTimeOfDay(1 / 6400.0), "00:00:14");
-  EXPECT_EQ(formatTimeOfDay(-1 / 6400.0), "23:59:46");
-  EXPECT_EQ(formatTimeOfDay(0.99999999999999), "00:00:00");
-  EXPECT_EQ(formatTimeOfDay(1e-300), "00:00:00");
-  EXPECT_EQ(formatTimeOfDay(-1e-300), "00:00:00");
-}
-
-TEST(FormatTimeOfDay, TakesTheDayNumberToFifteenDigitsFirst) {
-  // Both read 39756.5000000000 in 15 digits, so the day's time is exactly noon.
-  EXPECT_EQ(formatTimeOfDay(39756.50000000001), "12:00:00");
-  EXPECT_EQ(formatTimeOfDay(39756.49999999999), "12:00:00");
-  // A whole number of days in 15 digits has no time of day, however large.
-  EXPECT_EQ(formatTimeOfDay(123456789012345.4), "00:00:00");
-  EXPECT_EQ(formatTimeOfDay(1e300), "00:00:00");
-  EXPECT_EQ(formatTimeOfDay(-1e300), "00:00:00");
-  EXPECT_EQ(formatTimeOfDay(12345678901234.5), "12:00:00");
-}
-
-TEST(FormatTimeOfDay, LeavesOutTheSecondsOfTheRoundedTimeOnRequest) {
-  EXPECT_EQ(formatTimeOfDay(0.5 + 59 * kSecond, false), "12:00");
-  EXPECT_EQ(formatTimeOfDay(0.5 + 59.6 * kSecond, false), "12:01");
-  EXPECT_EQ(formatTimeOfDay(-0.25, false), "18:00");
+TEST(FormatDuration, WritesTotalHoursMinutesAndSeconds) {
+  struct Case {
+    double days;
+    bool withSeconds;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0.0, true, "00:00:00"},
+      {3723 * kSecond, true, "01:02:03"},
+      {86399 * kSecond, true, "23:59:59"},
+      {25 / 24.0, true, "25:00:00"},
+      {11 + (13 * 3600 + 46 * 60 + 38) * kSecond, true, "277:46:38"},
+      {1000.0, true, "24000:00:00"},
+      {-0.25, true, "-06:00:00"},
+      {28 / 24.0, false, "28:00"},
+      {0.5 + 59 * kSecond, false, "12:00"},
+      {0.5 + 59.6 * kSecond, false, "12:01"},  // the rounded seconds are left out
+      // Rounded half away from zero, after taking the span to 15 digits.
+      {0.5 * kSecond, true, "00:00:01"},
+      {0.49 * kSecond, true, "00:00:00"},
+      {1 / 6400.0, true, "00:00:14"},  // exactly 13.5 s in 15 digits, though not in binary
+      {0.99999999999999, true, "24:00:00"},
+      {-1e-300, true, "00:00:00"},
+      {1e300, true, "2400000000000000000:00:00"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.days);
+    EXPECT_EQ(formatDuration(c.days, c.withSeconds), c.text);
+  }
 }
 
 TEST(IsoDateTimeText, WritesDateAndTime) {
@@ -107,8 +100,8 @@ TEST(IsoDateTimeText, WritesSomeTextForDayNumbersBeyondTheCalendar) {
 }
 
 TEST(TimeTexts, NameValuesThatAreNotFinite) {
-  EXPECT_EQ(formatTimeOfDay(kNaN), "NaN");
-  EXPECT_EQ(formatTimeOfDay(kInfinity, false), "Infinity");
+  EXPECT_EQ(formatDuration(kNaN), "NaN");
+  EXPECT_EQ(formatDuration(kInfinity, false), "Infinity");
   EXPECT_EQ(isoDateTimeText(-kInfinity), "-Infinity");
   EXPECT_EQ(isoDateTimeText(kNaN), "NaN");
   EXPECT_EQ(dateTimeParts(kNaN).wholeDays, 0);
