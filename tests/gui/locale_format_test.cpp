@@ -40,12 +40,12 @@ TEST(LocaleDisplayFormat, KeepsSeparatorsOfMoreThanOneByte) {
 TEST(LocaleDisplayFormat, WritesDateTimesInTheSameLocale) {
   const DisplayFormat italian = localeDisplayFormat(kItalian);
   ASSERT_TRUE(italian.dateTime);
-  EXPECT_EQ(italian.dateTime(kDay0), "04/11/08 12:00:00");
+  EXPECT_EQ(italian.dateTime(kDay0), "04/11/2008 12:00:00");
 }
 
-TEST(LocaleDateTimeText, ShowsShortDateAndTimeWithSeconds) {
-  EXPECT_EQ(localeDateTimeText(kDay0 + 75 * kSecond, kEnglish), "11/4/08 12:01:15 PM");
-  EXPECT_EQ(localeDateTimeText(kDay0 + 75 * kSecond, kItalian), "04/11/08 12:01:15");
+TEST(LocaleDateTimeText, ShowsShortDateWithTheWholeYearAndTimeWithSeconds) {
+  EXPECT_EQ(localeDateTimeText(kDay0 + 75 * kSecond, kEnglish), "11/4/2008 12:01:15 PM");
+  EXPECT_EQ(localeDateTimeText(kDay0 + 75 * kSecond, kItalian), "04/11/2008 12:01:15");
 }
 
 TEST(LocaleDateTimeText, AddsSecondsWithTheLocaleTimeSeparator) {
@@ -59,8 +59,8 @@ TEST(LocaleDateTimeText, ShowsTheTimeAloneOnDayZero) {
 }
 
 TEST(LocaleDateTimeText, ShowsTheDateAloneAtMidnight) {
-  EXPECT_EQ(localeDateTimeText(39756.0, kEnglish), "11/4/08");
-  EXPECT_EQ(localeDateTimeText(39756.0, kItalian), "04/11/08");
+  EXPECT_EQ(localeDateTimeText(39756.0, kEnglish), "11/4/2008");
+  EXPECT_EQ(localeDateTimeText(39756.0, kItalian), "04/11/2008");
 }
 
 TEST(LocaleDateTimeText, WritesNumbersThatAreNoDateTheCoreWay) {

@@ -47,6 +47,28 @@ QString timeFormatWithSeconds(const QLocale& locale) {
   return withSeconds;
 }
 
+// The locale's short date format with the year in four digits: many locales write two
+// ("21/06/07"), which cannot tell 1907 from 2007.
+QString dateFormatWithFullYear(const QLocale& locale) {
+  const QString format = locale.dateFormat(QLocale::ShortFormat);
+  QString full;
+  bool quoted = false;
+  for (qsizetype i = 0; i < format.size();) {
+    const QChar c = format[i];
+    if (c == u'\'') quoted = !quoted;
+    if (quoted || c != u'y') {
+      full += c;
+      ++i;
+      continue;
+    }
+    qsizetype run = 0;
+    while (i + run < format.size() && format[i + run] == u'y') ++run;
+    full += QStringLiteral("yyyy");
+    i += run;
+  }
+  return full;
+}
+
 QString isoText(double dayNumber) { return QString::fromStdString(isoDateTimeText(dayNumber)); }
 
 }  // namespace
@@ -73,7 +95,7 @@ QString localeDateTimeText(double dayNumber, const QLocale& locale) {
   if (parts.year < 1) return isoText(dayNumber);
   const QDate date(parts.year, parts.month, parts.day);
   if (!date.isValid()) return isoText(dayNumber);
-  const QString dateText = locale.toString(date, locale.dateFormat(QLocale::ShortFormat));
+  const QString dateText = locale.toString(date, dateFormatWithFullYear(locale));
   if (parts.hour == 0 && parts.minute == 0 && parts.second == 0) return dateText;
   return dateText + u' ' + timeText;
 }
