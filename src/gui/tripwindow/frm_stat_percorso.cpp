@@ -14,6 +14,7 @@
 #include "app/app_icons.h"
 #include "earth/fly_through.h"
 #include "import/user_prompts.h"
+#include "store/trip_titles.h"
 #include "tripwindow/chart_surface.h"
 #include "tripwindow/locale_format.h"
 
@@ -159,9 +160,7 @@ void frmStatPercorso::resizeEvent(QResizeEvent* event) {
 
 void frmStatPercorso::cmdRefreshPerc_Click() {
   cmbPercorso_->clear();
-  for (std::size_t i = 0; i < store_.size(); ++i) {
-    cmbPercorso_->addItem(fromUtf8(store_[i].Nome));
-  }
+  for (const std::string& entry : tripListEntries(store_)) cmbPercorso_->addItem(fromUtf8(entry));
   cmbPercorso_->setCurrentIndex(-1);
   cmbPercorso_->setEditText(kChooseTripText);
 }
@@ -199,7 +198,7 @@ void frmStatPercorso::Aggiorna() {
   statistics_ = computeTripStatistics(trip);
   const StatisticsTexts texts = statisticsTexts(statistics_, localeDisplayFormat());
 
-  setWindowTitle(fromUtf8(trip.Nome));
+  setWindowTitle(fromUtf8(tripTitle(store_, static_cast<std::size_t>(drawnTrip_))));
   showFigure(txtDislivello_, texts.ascent);
   showFigure(txtEleMax_, texts.altitudeMax);
   showFigure(txtEleMin_, texts.altitudeMin);
