@@ -64,6 +64,11 @@ void JsonWriter::value(std::string_view key, long long number) {
   out_ += std::to_string(number);
 }
 
+void JsonWriter::value(std::string_view key, std::optional<long long> number) {
+  startItem(key);
+  out_ += number ? std::to_string(*number) : "null";
+}
+
 std::string jsonNumber(double number) {
   if (!std::isfinite(number)) return "null";
   char buffer[32];

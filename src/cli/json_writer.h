@@ -21,6 +21,7 @@ class JsonWriter {
   void value(std::string_view key, double number);
   void value(std::string_view key, std::optional<double> number);
   void value(std::string_view key, long long number);
+  void value(std::string_view key, std::optional<long long> number);
 
   const std::string& text() const { return out_; }
 

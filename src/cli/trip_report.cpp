@@ -2,6 +2,7 @@
 
 #include "analysis/statistics_texts.h"
 #include "json_writer.h"
+#include "store/trip_titles.h"
 #include "utf8_text.h"
 #include "util/time_format.h"
 
@@ -12,10 +13,11 @@ namespace {
 // The command-line tool writes English separators and ISO 8601 date-times.
 DisplayFormat toolFormat() { return DisplayFormat{Separators{".", ","}, isoDateTimeText}; }
 
-std::string tripText(std::size_t index, const Percorso& trip) {
+std::string tripText(const Percorsi& store, std::size_t index) {
+  const Percorso& trip = store[index];
   const TripStatistics s = computeTripStatistics(trip);
   const StatisticsTexts t = statisticsTexts(s, toolFormat());
-  std::string out = "Trip " + std::to_string(index) + ": " + validUtf8(trip.Nome) + "\n";
+  std::string out = "Trip " + std::to_string(index) + ": " + validUtf8(tripTitle(store, index)) + "\n";
   out += "  Points: " + std::to_string(trip.Punti.size()) + "\n";
   out += "  Altitude Max: " + t.altitudeMax + " m. Km " + t.altitudeMaxKm + "\n";
   out += "  Min: " + t.altitudeMin + " m. Km " + t.altitudeMinKm + "\n";
@@ -29,20 +31,32 @@ std::string tripText(std::size_t index, const Percorso& trip) {
   return out;
 }
 
+// Raw figures that cannot be computed are null: altitudes without a counting pair, times
+// without a point that carries one.
+template <typename T>
+std::optional<T> ifCounted(const TripStatistics& s, T value) {
+  return s.hasCountingPair ? std::optional<T>(value) : std::nullopt;
+}
+
+template <typename T>
+std::optional<T> ifTimed(const TripStatistics& s, T value) {
+  return s.hasTimes ? std::optional<T>(value) : std::nullopt;
+}
+
 void writeStats(JsonWriter& json, const TripStatistics& s) {
   json.beginObject("stats");
   json.value("ascent_m", s.Dislivello);
-  json.value("altitude_max_m", s.AltitudineMax);
-  json.value("altitude_min_m", s.AltitudineMin);
-  json.value("altitude_max_km", s.DistAltitudineMax);
-  json.value("altitude_min_km", s.DistAltitudineMin);
+  json.value("altitude_max_m", ifCounted(s, s.AltitudineMax));
+  json.value("altitude_min_m", ifCounted(s, s.AltitudineMin));
+  json.value("altitude_max_km", ifCounted(s, s.DistAltitudineMax));
+  json.value("altitude_min_km", ifCounted(s, s.DistAltitudineMin));
   json.value("distance_km", s.DistanzaTotale);
   json.value("climb_distance_km", s.climbDistance);
-  json.value("climb_time_days", s.climbTime);
-  json.value("start_index", static_cast<long long>(s.IdxInizio));
-  json.value("end_index", static_cast<long long>(s.IdxFine));
-  json.value("start_day", s.startDay);
-  json.value("end_day", s.endDay);
+  json.value("climb_time_days", ifTimed(s, s.climbTime));
+  json.value("start_index", ifTimed(s, static_cast<long long>(s.IdxInizio)));
+  json.value("end_index", ifTimed(s, static_cast<long long>(s.IdxFine)));
+  json.value("start_day", ifTimed(s, s.startDay));
+  json.value("end_day", ifTimed(s, s.endDay));
   json.value("duration_days", s.duration());
   json.value("average_speed_kmh", s.averageSpeedKmh());
   json.value("max_speed_kmh", s.maxSpeedKmh());
@@ -69,11 +83,14 @@ void writeDisplay(JsonWriter& json, const StatisticsTexts& t) {
   json.endObject();
 }
 
-void writeTrip(JsonWriter& json, std::size_t index, const Percorso& trip) {
+void writeTrip(JsonWriter& json, const Percorsi& store, std::size_t index) {
+  const Percorso& trip = store[index];
   const TripStatistics s = computeTripStatistics(trip);
   json.beginObject();
   json.value("index", static_cast<long long>(index));
   json.value("name", trip.Nome);
+  json.value("title", tripTitle(store, index));
+  json.value("file", trip.sourceFile);
   json.value("points", static_cast<long long>(trip.Punti.size()));
   json.value("version", trip.Versione);
   json.value("encoding", static_cast<long long>(trip.Codifica));
@@ -88,7 +105,7 @@ std::string textReport(const Percorsi& store) {
   std::string out;
   for (std::size_t i = 0; i < store.size(); ++i) {
     if (i > 0) out += '\n';
-    out += tripText(i, store[i]);
+    out += tripText(store, i);
   }
   return out;
 }
@@ -97,7 +114,7 @@ std::string jsonReport(const Percorsi& store) {
   JsonWriter json;
   json.beginObject();
   json.beginArray("trips");
-  for (std::size_t i = 0; i < store.size(); ++i) writeTrip(json, i, store[i]);
+  for (std::size_t i = 0; i < store.size(); ++i) writeTrip(json, store, i);
   json.endArray();
   json.endObject();
   return json.text();

@@ -16,7 +16,9 @@ struct DisplayFormat {
   std::function<std::string(double dayNumber)> dateTime;
 };
 
-/// The average speed's text when the trip has no duration.
+/// The text of a figure that cannot be computed: the average speed of a trip without a
+/// duration, times of a trip whose points carry none, altitudes of a trip without a counting
+/// pair.
 inline constexpr std::string_view kNotComputable = "N.C.";
 
 /// The fourteen texts of the statistics boxes, one per box.
@@ -28,10 +30,10 @@ struct StatisticsTexts {
   std::string altitudeMinKm;  ///< txtDistEleMin, "#,##0.000" km
   std::string distance;       ///< txtDistanza, "#,##0.000" km
   std::string climbDistance;  ///< txtDistSalita, "#,##0.000" km
-  std::string climbTime;      ///< txtTimeSalita, "hh:mm:ss"
+  std::string climbTime;      ///< txtTimeSalita, total "hh:mm:ss"
   std::string start;          ///< txtInizio, general date-time text
   std::string end;            ///< txtFine, general date-time text
-  std::string duration;       ///< txtDurata, "hh:mm:ss"
+  std::string duration;       ///< txtDurata, total "hh:mm:ss"
   std::string averageSpeed;   ///< txtVelocita, "#,##.000" km/h or "N.C."
   std::string maxSpeed;       ///< txtVelocitaMax, "#,##.000" km/h
   std::string maxSpeedKm;     ///< txtDistMaxVel, "#,##0.000" km

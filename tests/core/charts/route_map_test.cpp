@@ -166,13 +166,15 @@ TEST(RouteMap, DrawsBothPairsAroundAPointWithoutAltitudeAndKeepsTheNumbering) {
 }
 
 TEST(RouteMap, AnchorsTheCountingPointsAtTheMarginsAndLetsOtherPointsFallBeyondThem) {
-  // Point 0 is not a counting point, so it lies north-west of the extremes.
-  const Percorso trip = tripOf({point(45.2, 6.9), point(45.1, 7.0), point(45.0, 7.2)});
+  // Point 1 has no altitude, so points 0 and 1 are no counting points: they lie north-west of
+  // the extremes.
+  const Percorso trip = tripOf(
+      {point(45.2, 6.9), point(45.15, 6.95, 0), point(45.1, 7.0), point(45.0, 7.2)});
   const TripStatistics stats = computeTripStatistics(trip);
   const ChartPicture map =
       AggiornaGraficoCartina(trip, stats, {10400, 5400}, MapColouring::Altitude);
-  ASSERT_EQ(segmentsOf(map).size(), 2u);
-  const ChartLine& first = segmentsOf(map)[0];
+  ASSERT_EQ(segmentsOf(map).size(), 3u);
+  const ChartLine& first = segmentsOf(map)[1];
   EXPECT_NEAR(first.x2, 200, kTolerance);  // the westernmost counting point
   EXPECT_NEAR(first.y2, 200, kTolerance);  // the northernmost counting point
   EXPECT_LT(first.x1, 0.0f);
