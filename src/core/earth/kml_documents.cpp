@@ -76,9 +76,16 @@ std::string launchKml(std::string_view cameraUrl, double refreshSeconds) {
   return kml;
 }
 
-std::string cameraKml(const std::optional<LookAt>& view) {
+// KML 2.2 puts minRefreshPeriod first in NetworkLinkControl and the view last.
+std::string cameraKml(const std::optional<LookAt>& view, LinkRefresh refresh) {
+  const bool stop = refresh == LinkRefresh::Stop;
   std::string kml(kHeader);
-  if (view) kml += "  <NetworkLinkControl>\n" + lookAtKml(*view) + "  </NetworkLinkControl>\n";
+  if (view || stop) {
+    kml += "  <NetworkLinkControl>\n";
+    if (stop) kml += "    " + element("minRefreshPeriod", kmlNumber(kStoppedLinkSeconds)) + "\n";
+    if (view) kml += lookAtKml(*view);
+    kml += "  </NetworkLinkControl>\n";
+  }
   kml += "  <Document>" + element("name", kLinkName) + "</Document>\n";
   kml += kFooter;
   return kml;

@@ -18,6 +18,17 @@ inline constexpr std::string_view kCameraPath = "/camera.kml";
 /// shows every fifth point, the latest one at each fetch.
 inline constexpr double kCameraRefreshSeconds = 0.5;
 
+/// Whether Google Earth goes on fetching the camera document after an answer.
+enum class LinkRefresh {
+  Continue,  ///< every kCameraRefreshSeconds, as the link asks
+  Stop,      ///< not again: the flight is over and the server about to close
+};
+
+/// The least time Google Earth must let pass before fetching the camera document again after a
+/// Stop answer, in seconds: a week, longer than Google Earth is usually left running, and still
+/// a count of milliseconds that fits in 32 bits, should Google Earth keep one.
+inline constexpr double kStoppedLinkSeconds = 7 * 24 * 60 * 60;
+
 /// The address of the camera document on the loopback port `port`.
 std::string cameraUrl(std::uint16_t port);
 
@@ -26,7 +37,10 @@ std::string cameraUrl(std::uint16_t port);
 std::string launchKml(std::string_view cameraUrl, double refreshSeconds);
 
 /// The camera document: a KML file whose NetworkLinkControl carries `view`, or, before the
-/// first camera position, no view at all (Google Earth then stays where it is).
-std::string cameraKml(const std::optional<LookAt>& view);
+/// first camera position, no view at all (Google Earth then stays where it is). A Stop answer
+/// also carries a minRefreshPeriod of kStoppedLinkSeconds, which holds back the link's own
+/// refreshes: an `expires` time would not, as it only counts for links refreshed onExpire.
+std::string cameraKml(const std::optional<LookAt>& view,
+                      LinkRefresh refresh = LinkRefresh::Continue);
 
 }  // namespace vianora

@@ -79,5 +79,37 @@ TEST(CameraKml, WithoutAViewIsAnEmptyDocument) {
   positionOf(kml, "</kml>");
 }
 
+// The whole document, so that the nesting is checked too: kml > NetworkLinkControl >
+// minRefreshPeriod before the view, then the Document.
+TEST(CameraKml, AStopAnswerHoldsBackTheLinkForAWeek) {
+  LookAt view;
+  view.latitude = 45.5;
+  view.longitude = 7.25;
+  view.altitude = 1000;
+  view.range = 1000;
+  view.altitudeMode = AltitudeMode::RelativeToGround;
+  const std::string head =
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+      "<kml xmlns=\"http://www.opengis.net/kml/2.2\">\n"
+      "  <NetworkLinkControl>\n"
+      "    <minRefreshPeriod>604800</minRefreshPeriod>\n";
+  const std::string tail =
+      "  </NetworkLinkControl>\n"
+      "  <Document><name>vianora fly-through</name></Document>\n"
+      "</kml>\n";
+  const std::string lookAt =
+      "    <LookAt>\n"
+      "      <longitude>7.25</longitude>\n"
+      "      <latitude>45.5</latitude>\n"
+      "      <altitude>1000</altitude>\n"
+      "      <heading>0</heading>\n"
+      "      <tilt>0</tilt>\n"
+      "      <range>1000</range>\n"
+      "      <altitudeMode>relativeToGround</altitudeMode>\n"
+      "    </LookAt>\n";
+  EXPECT_EQ(cameraKml(view, LinkRefresh::Stop), head + lookAt + tail);
+  EXPECT_EQ(cameraKml(std::nullopt, LinkRefresh::Stop), head + tail);  // stopped before point 0
+}
+
 }  // namespace
 }  // namespace vianora
