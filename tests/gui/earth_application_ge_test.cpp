@@ -121,19 +121,27 @@ TEST_F(ApplicationGETest, WritesPointDecimalsUnderACommaLocale) {
   if (!cLocale) GTEST_LOG_(INFO) << "no comma-decimal C locale installed: C++ and Qt ones only";
 }
 
-TEST_F(ApplicationGETest, ReleasingItClosesTheLinkAndRemovesTheLaunchFile) {
+TEST_F(ApplicationGETest, ReleasingItStopsTheLinkWithOneLastAnswerThenClosesIt) {
   auto earth = create();
   nextFetch();
+  earth->SetCameraParams(45.125, -7.5, 1000.0, 1, 1000.0, 0.0, 0.0, 4.0);
   const QString launchFile = earth->launchKmlPath();
   EXPECT_TRUE(QFile::exists(launchFile));
   const quint16 port = static_cast<quint16>(QUrl(launcher.link.href).port());
-  earth.reset();
+  ApplicationGE::release(std::move(earth));
   EXPECT_FALSE(QFile::exists(launchFile));
+  const auto& documents = launcher.earth->documents;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !documents.back().minRefreshPeriod.isEmpty(); },
+                              ApplicationGE::kLastAnswerMs));
+  EXPECT_TRUE(documents.back().valid);
+  EXPECT_EQ(documents.back().minRefreshPeriod, "604800");
+  EXPECT_EQ(documents.back().number("latitude"), 45.125);  // the last view is kept
   QTcpSocket socket;
   socket.connectToHost(QHostAddress::LocalHost, port);
   EXPECT_FALSE(socket.waitForConnected(1000));
   const int failures = launcher.earth->failures;
   EXPECT_TRUE(QTest::qWaitFor([&] { return launcher.earth->failures > failures; }, 3000));
+  EXPECT_FALSE(documents.back().minRefreshPeriod.isEmpty());  // nothing was served after it
 }
 
 TEST_F(ApplicationGETest, SaysWhenGoogleEarthIsNotInstalled) {

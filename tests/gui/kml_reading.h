@@ -111,11 +111,12 @@ inline LaunchLink readLaunchKml(const QByteArray& text) {
   return link;
 }
 
-/// A camera document as Google Earth gets it: whether it reads as KML 2.2, and the texts of
-/// its LookAt's elements when it carries one.
+/// A camera document as Google Earth gets it: whether it reads as KML 2.2, the texts of its
+/// LookAt's elements when it carries one, and its minRefreshPeriod.
 struct CameraDocument {
   bool valid = false;
   std::optional<QMap<QString, QString>> lookAt;  // element name -> text
+  QString minRefreshPeriod;                      // empty when there is none
 
   double number(const QString& name) const { return lookAt->value(name).toDouble(); }
   bool sameView(const CameraDocument& other) const { return lookAt == other.lookAt; }
@@ -128,7 +129,16 @@ inline CameraDocument readCameraKml(const QByteArray& text) {
   document.valid = inSchemaOrder(root->childNames(), {"NetworkLinkControl", "Document"}) &&
                    root->child("Document") != nullptr;
   const KmlElement* control = root->child("NetworkLinkControl");
-  const KmlElement* view = control != nullptr ? control->child("LookAt") : nullptr;
+  if (control == nullptr) return document;
+  // NetworkLinkControl's children in KML 2.2's order; Camera and LookAt are the choice of view.
+  document.valid =
+      document.valid &&
+      inSchemaOrder(control->childNames(),
+                    {"minRefreshPeriod", "maxSessionLength", "cookie", "message", "linkName",
+                     "linkDescription", "linkSnippet", "expires", "Update", "Camera", "LookAt"});
+  if (const KmlElement* period = control->child("minRefreshPeriod"))
+    document.minRefreshPeriod = period->text;
+  const KmlElement* view = control->child("LookAt");
   if (view == nullptr) return document;
   document.valid =
       document.valid &&

@@ -1,9 +1,9 @@
 #include "earth/application_ge.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "earth/google_earth_launcher.h"
-#include "earth/kml_documents.h"
 
 namespace vianora::gui {
 namespace {
@@ -24,16 +24,16 @@ const QString kCannotStart = QStringLiteral("Google Earth Pro (%1) could not be 
 
 }  // namespace
 
-ApplicationGE::ApplicationGE() : server_(std::string(kCameraPath)) {
-  server_.setDocument(cameraKml(std::nullopt));
+ApplicationGE::ApplicationGE() : server_(std::make_unique<KmlServer>(std::string(kCameraPath))) {
+  server_->setDocument(cameraKml(std::nullopt));
 }
 
 ApplicationGE::Created ApplicationGE::create(GoogleEarthLauncher& launcher, quint16 port) {
   const QString program = launcher.find();
   if (program.isEmpty()) return {nullptr, kNotFound};
   std::unique_ptr<ApplicationGE> earth(new ApplicationGE);
-  if (!earth->server_.listen(port)) {
-    return {nullptr, kCannotListen.arg(earth->server_.errorString())};
+  if (!earth->server_->listen(port)) {
+    return {nullptr, kCannotListen.arg(earth->server_->errorString())};
   }
   const QString writeFailure = earth->writeLaunchKml();
   if (!writeFailure.isEmpty()) return {nullptr, kCannotWrite.arg(writeFailure)};
@@ -50,19 +50,27 @@ QString ApplicationGE::writeLaunchKml() {
   if (!folder_.isValid()) return folder_.errorString();
   QFile file(launchKmlPath());
   const QByteArray kml =
-      QByteArray::fromStdString(launchKml(cameraUrl(server_.port()), kCameraRefreshSeconds));
+      QByteArray::fromStdString(launchKml(cameraUrl(server_->port()), kCameraRefreshSeconds));
   if (!file.open(QIODevice::WriteOnly) || file.write(kml) != kml.size() || !file.flush()) {
     return file.errorString();
   }
   return {};
 }
 
-std::int32_t ApplicationGE::IsInitialized() { return server_.servedCount() > 0 ? 1 : 0; }
+std::int32_t ApplicationGE::IsInitialized() { return server_->servedCount() > 0 ? 1 : 0; }
 
 void ApplicationGE::SetCameraParams(double lat, double lon, double alt, std::int32_t altMode,
                                     double range, double tilt, double azimuth, double speed) {
-  const LookAt view = lookAtOf({lat, lon, alt, altMode, range, tilt, azimuth, speed});
-  server_.setDocument(cameraKml(view));
+  view_ = lookAtOf({lat, lon, alt, altMode, range, tilt, azimuth, speed});
+  server_->setDocument(cameraKml(view_));
+}
+
+void ApplicationGE::release(std::unique_ptr<ApplicationGE> earth) {
+  KmlServer* server = earth->server_.release();
+  server->setDocument(cameraKml(earth->view_, LinkRefresh::Stop));
+  // The application owns it meanwhile: quitting does not wait for Google Earth.
+  server->setParent(QCoreApplication::instance());
+  server->endAfterNextAnswer(kLastAnswerMs);
 }
 
 }  // namespace vianora::gui

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
+#include <optional>
 
 #include "earth/i_application_ge.h"
+#include "earth/kml_documents.h"
 #include "earth/kml_server.h"
 
 namespace vianora::gui {
@@ -17,7 +19,8 @@ class GoogleEarthLauncher;
 /// Creating one starts a camera document server on 127.0.0.1 and opens Google Earth Pro on a
 /// launch file whose network link fetches that document every kCameraRefreshSeconds and flies
 /// to the view it carries. Until the first SetCameraParams the document carries no view.
-/// Releasing the instance stops the server and removes the launch file.
+/// release() ends the link so that Google Earth stops fetching it; deleting the instance
+/// otherwise closes the server at once. Either removes the launch file.
 class ApplicationGE : public IApplicationGE {
  public:
   /// A started instance, or why there is none.
@@ -26,8 +29,17 @@ class ApplicationGE : public IApplicationGE {
     QString failure;  ///< the message for the user when there is no instance
   };
 
+  /// How long a released link waits for Google Earth's next fetch: two refresh intervals.
+  static constexpr int kLastAnswerMs = static_cast<int>(2 * 1000 * kCameraRefreshSeconds);
+
   /// Starts the link and Google Earth Pro on it; `port` 0 takes a free one.
   static Created create(GoogleEarthLauncher& launcher, quint16 port = 0);
+
+  /// Ends a flight's link without waiting: Google Earth's next fetch, within kLastAnswerMs,
+  /// gets the last view with a NetworkLinkControl that stops the link's refreshes, and then
+  /// the server closes. The server outlives `earth` by kLastAnswerMs at most, and never the
+  /// application object: quitting does not wait for Google Earth.
+  static void release(std::unique_ptr<ApplicationGE> earth);
 
   /// Non-zero once Google Earth has fetched the camera document.
   std::int32_t IsInitialized() override;
@@ -45,8 +57,9 @@ class ApplicationGE : public IApplicationGE {
   ApplicationGE();
   QString writeLaunchKml();
 
-  KmlServer server_;
-  QTemporaryDir folder_;  // holds the launch file
+  std::unique_ptr<KmlServer> server_;
+  std::optional<LookAt> view_;  // the view of the last SetCameraParams
+  QTemporaryDir folder_;        // holds the launch file
 };
 
 }  // namespace vianora::gui

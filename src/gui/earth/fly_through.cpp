@@ -70,7 +70,7 @@ void FlyThrough::fly() {
 
   const ReadinessResult readiness = waitForEarth(*earth, hooks);
   if (readiness == ReadinessResult::Ready) flyTrip(*earth, hooks);
-  earth.reset();  // the link closes with the flight
+  ApplicationGE::release(std::move(earth));  // the link stops with the flight
   if (alive.isNull()) return;
   QCoreApplication::instance()->removeEventFilter(this);
   stopRequest_.reset();

@@ -38,7 +38,7 @@ class FlyThrough : public QObject {
 
   /// Starts Google Earth, waits until it is ready and flies it along the trip; returns once
   /// the flight has ended. Failures are told to the user; a completed or stopped flight ends
-  /// silently.
+  /// silently. However it ends, Google Earth's next fetch is told to stop refreshing the link.
   void fly();
 
   /// Asks the running flight, if any, to end at its next step.

@@ -39,6 +39,11 @@ int KmlServer::openConnections() const {
   return static_cast<int>(server_->findChildren<QTcpSocket*>().size());
 }
 
+void KmlServer::endAfterNextAnswer(int withinMs) {
+  ending_ = true;
+  QTimer::singleShot(withinMs, this, &QObject::deleteLater);
+}
+
 void KmlServer::acceptConnections() {
   while (QTcpSocket* socket = server_->nextPendingConnection()) {
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
@@ -80,6 +85,10 @@ void KmlServer::answer(QTcpSocket* socket, const HttpRequest& request) {
     closeNow(socket);
     return;
   }
+  const bool last = ending_ && kind == RequestAnswer::Document;
+  // The server goes once its last answer has left; connected first, as a socket may
+  // disconnect as soon as it is written.
+  if (last) connect(socket, &QTcpSocket::disconnected, this, &QObject::deleteLater);
   socket->write(QByteArray::fromStdString(responseText(kind, document_)));
   socket->disconnectFromHost();
   if (kind != RequestAnswer::Document) return;

@@ -45,6 +45,11 @@ class KmlServer : public QObject {
 
   void setConnectionLifetime(int milliseconds) { lifetimeMs_ = milliseconds; }
 
+  /// Ends the server without waiting: the next GET of its path still gets the document, and
+  /// the server deletes itself, port and connections, once that answer has left; without such
+  /// a GET it deletes itself after `withinMs`. Only for a server made with new.
+  void endAfterNextAnswer(int withinMs);
+
  signals:
   void served();  ///< the document has just been sent
 
@@ -59,6 +64,7 @@ class KmlServer : public QObject {
   QTcpServer* server_;
   int servedCount_ = 0;
   int lifetimeMs_ = kConnectionLifetimeMs;
+  bool ending_ = false;  // the next document sent is the last
 };
 
 }  // namespace vianora::gui
