@@ -233,7 +233,7 @@ bool GpxReader::readAltitude(std::string_view content) {
   return true;
 }
 
-// "T" becomes a blank and "Z" goes; what follows the first "." counts as milliseconds.
+// "T" becomes a blank and "Z" goes; what follows the first "." is the fraction of a second.
 bool GpxReader::readTime(std::string_view content) {
   std::string& written = scratch_;
   written.clear();
@@ -245,17 +245,12 @@ bool GpxReader::readTime(std::string_view content) {
   }
   std::string_view rest = written;
   const std::string_view datePart = NextToken(rest, ".");
-  const auto milliseconds = numberOfText(rest);
-  if (!milliseconds) {
-    fail(FailureCode::Overflow);
-    return false;
-  }
   const auto day = dayNumberOfGpxDate(datePart);
   if (!day) {
     fail(FailureCode::TypeMismatch);
     return false;
   }
-  store_.lastPoint().DataOra = *day + *milliseconds / 24 / 60 / 60 / 1000;
+  store_.lastPoint().DataOra = *day + millisecondsOfGpxFraction(rest) / 24 / 60 / 60 / 1000;
   return true;
 }
 

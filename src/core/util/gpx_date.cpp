@@ -78,4 +78,21 @@ std::optional<double> dayNumberOfGpxDate(std::string_view datePart) {
   return dayNumberOf(CivilDate{*year, *month, *day}, *hour, *minute, *second);
 }
 
+double millisecondsOfGpxFraction(std::string_view afterPoint) {
+  // Whole digits and exact powers of ten, so the one division rounds as a literal would.
+  constexpr int kMaxDigits = 15;  // below 2^53
+  constexpr int kMillisecondDigits = 3;
+  double digits = 0;
+  int count = 0;
+  while (count < kMaxDigits && count < static_cast<int>(afterPoint.size()) &&
+         isDigit(afterPoint[count])) {
+    digits = digits * 10 + (afterPoint[count] - '0');
+    ++count;
+  }
+  double scale = 1;
+  for (int i = count; i > kMillisecondDigits; --i) scale *= 10;
+  for (int i = count; i < kMillisecondDigits; ++i) digits *= 10;
+  return digits / scale;
+}
+
 }  // namespace vianora

@@ -16,4 +16,10 @@ namespace vianora {
 /// Anything else, and a date or time that does not exist, gives no value ("Type mismatch").
 std::optional<double> dayNumberOfGpxDate(std::string_view datePart);
 
+/// Milliseconds of the fraction of a second of a GPX time, given the text after the seconds'
+/// ".": its leading digits read as a decimal fraction of a second, so ".5" gives 500 and
+/// ".123456" gives 123.456. What follows the digits (a time-zone offset, say) is not read, and
+/// a text that does not begin with a digit gives 0. Digits past the fifteenth are dropped.
+double millisecondsOfGpxFraction(std::string_view afterPoint);
+
 }  // namespace vianora

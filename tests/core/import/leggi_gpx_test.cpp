@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "import/gpx_text.h"
@@ -137,17 +138,29 @@ TEST(LeggiGpx, GivesAltitudeOneWithoutEleAndZeroForAnEmptyEle) {
   EXPECT_EQ(r.store[0].Punti[2].Altitudine, 1.0);
 }
 
-TEST(LeggiGpx, CountsTheDigitsAfterTheSecondsAsMilliseconds) {
-  Read r = readGpx(
-      "<trk><trkpt lat=\"1\"><time>2007-06-21T08:30:15.250Z</time></trkpt>"
-      "<trkpt lat=\"1\"><time>2007-06-21T08:30:15.5Z</time></trkpt>"
-      "<trkpt lat=\"1\"><time>2007-06-21T08:30:15+02:00</time></trkpt></trk>");
+TEST(LeggiGpx, ReadsTheDigitsAfterTheSecondsAsAFractionOfASecond) {
+  struct Case {
+    const char* time;
+    double milliseconds;  // added to 2007-06-21 08:30:15
+  };
+  const Case cases[] = {
+      {"2007-06-21T08:30:15.250Z", 250},
+      {"2007-06-21T08:30:15.5Z", 500},
+      {"2007-06-21T08:30:15.123456Z", 123.456},
+      {"2007-06-21T08:30:15.05Z", 50},
+      {"2007-06-21T08:30:15.5+02:00", 500},
+      {"2007-06-21T08:30:15.75-0500", 750},
+      {"2007-06-21T08:30:15.Z", 0},
+      {"2007-06-21T08:30:15.x5Z", 0},
+      {"2007-06-21T08:30:15+02:00", 0},  // the offset is not applied
+  };
   const double base = day(2007, 6, 21, 8, 30, 15);
-  ASSERT_EQ(r.store[0].Punti.size(), 3u);
-  EXPECT_EQ(r.store[0].Punti[0].DataOra, base + 250.0 / 24 / 60 / 60 / 1000);
-  EXPECT_EQ(r.store[0].Punti[1].DataOra, base + 5.0 / 24 / 60 / 60 / 1000);
-  EXPECT_EQ(r.store[0].Punti[2].DataOra, base);  // the offset is not applied
-  EXPECT_TRUE(r.failures.empty());
+  for (const Case& c : cases) {
+    Read r = readGpx(std::string("<trk><trkpt lat=\"1\" lon=\"2\"><time>") + c.time +
+                     "</time></trkpt></trk>");
+    EXPECT_TRUE(r.failures.empty()) << c.time;
+    EXPECT_NEAR((r.store[0].Punti[0].DataOra - base) * 86400000, c.milliseconds, 0.001) << c.time;
+  }
 }
 
 TEST(LeggiGpx, ReadsNumbersWithADotAndOnlyFromDoubleQuotedValues) {
