@@ -2,6 +2,12 @@
 
 namespace vianora {
 
+std::string ImportFailure::description() const {
+  std::string text(failureDescription(code));
+  if (!detail.empty()) text.append(": ").append(detail);
+  return text;
+}
+
 std::string openFailureTitle(const ImportFailure& failure) { return "Errore " + failure.source; }
 
 std::string openFailureText(const ImportFailure& failure) {

@@ -19,9 +19,11 @@ struct ImportFailure {
   FailureCode code = FailureCode::PathFileAccess;
   std::string source{kFailureSource};
   std::int64_t line = 0;  ///< line of the file where it happened; 0 where there is none
+  std::string detail{};   ///< what in the file it concerns (a point, say); often empty
 
   int number() const { return static_cast<int>(code); }
-  std::string description() const { return std::string(failureDescription(code)); }
+  /// The description of the failure number, followed by ": " and the detail when there is one.
+  std::string description() const;
 };
 
 /// Receives each failure as it happens; reading goes on as the readers' rules say.

@@ -1,11 +1,14 @@
 #include "import/leggi_gpx.h"
 
+#include <algorithm>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "import/closing_tag_finder.h"
 #include "import/gpx_element.h"
+#include "import/gpx_point_position.h"
 #include "util/gpx_date.h"
 #include "util/next_token.h"
 #include "util/number_text.h"
@@ -62,9 +65,12 @@ class GpxReader {
   void readContentAsElements(std::string_view name);
   std::size_t nextTagFrom(std::size_t from) const;
   bool readDeclaration(std::string_view attributes);
-  bool readPointAttributes(std::string_view attributes);
+  void readPoint(std::string_view name, std::string_view attributes);
+  void refusePoint(std::string_view name, std::string_view attributes);
+  std::string pointDetail() const;
   bool readAltitude(std::string_view content);
   bool readTime(std::string_view content);
+  void report(FailureCode code, std::string detail = {});
   void fail(FailureCode code);
 
   std::size_t end() const { return open_.back().end; }
@@ -77,7 +83,9 @@ class GpxReader {
   std::vector<Content> open_;
   std::size_t pos_ = 0;  // where the innermost open content goes on
   bool childOpened_ = false;
-  std::string scratch_;  // reused for the text of each time, so that no point allocates
+  std::string_view tag_;         // the tag being read, ">" included, for failures that name it
+  std::size_t pointNumber_ = 0;  // track and route points met so far
+  std::string scratch_;          // reused for the text of each time, so that no point allocates
 };
 
 void GpxReader::run() {
@@ -123,6 +131,7 @@ void GpxReader::readTag() {
   const std::size_t close = text_.substr(0, limit).find('>', pos_);
   const std::size_t tagEnd = close == npos ? limit : close;
   std::string_view tag = trimBlanks(text_.substr(pos_, tagEnd - pos_));
+  tag_ = trimBlanks(text_.substr(pos_, (close == npos ? limit : close + 1) - pos_));
   pos_ = close == npos ? limit : close + 1;
 
   // The name follows the "<" up to the first blank; the attributes follow the blank.
@@ -151,10 +160,7 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
       store_.lastTrip().Nome = std::string(cutContent(name));
       return;
     case GpxElement::Point:
-      store_.addPoint();
-      if (!readPointAttributes(attributes)) return;
-      store_.lastPoint().Altitudine = 1.0;
-      readContentAsElements(name);
+      readPoint(name, attributes);
       return;
     case GpxElement::Altitude:
       readAltitude(cutContent(name));
@@ -207,20 +213,45 @@ bool GpxReader::readDeclaration(std::string_view attributes) {
   return true;
 }
 
-bool GpxReader::readPointAttributes(std::string_view attributes) {
-  while (!attributes.empty()) {
-    std::string_view piece = NextToken(attributes, " ");
-    const std::string_view key = NextToken(piece, "=");
-    const bool latitude = equalsIgnoringCase(key, "LAT");
-    if (!latitude && !equalsIgnoringCase(key, "LON")) continue;
-    const auto value = numberOfQuotedText(piece);
-    if (!value) {
-      fail(FailureCode::Overflow);
-      return false;
-    }
-    (latitude ? store_.lastPoint().Latitudine : store_.lastPoint().Longitudine) = *value;
+// A point is stored only with both lat and lon: a file cut off inside a point's tag must not
+// add a point at longitude 0. One whose value overflows keeps what was read before it.
+void GpxReader::readPoint(std::string_view name, std::string_view attributes) {
+  ++pointNumber_;
+  const GpxPointPosition position = readGpxPointPosition(attributes);
+  if (!position.overflow && !(position.latitude && position.longitude)) {
+    refusePoint(name, attributes);
+    return;
   }
-  return true;
+  Punto& point = store_.addPoint();
+  if (position.latitude) point.Latitudine = *position.latitude;
+  if (position.longitude) point.Longitudine = *position.longitude;
+  if (position.overflow) {
+    fail(FailureCode::Overflow);
+    return;
+  }
+  point.Altitudine = 1.0;
+  readContentAsElements(name);
+}
+
+// The content is skipped, so that its ele and time cannot land on the point before; a
+// self-closed point has none, and what follows it is read as usual.
+void GpxReader::refusePoint(std::string_view name, std::string_view attributes) {
+  report(FailureCode::PointWithoutPosition, pointDetail());
+  if (!attributes.ends_with('/')) cutContent(name);
+}
+
+// "point 7 of the file, <trkpt lat="45.1">"; a long tag is cut short, between characters.
+std::string GpxReader::pointDetail() const {
+  constexpr std::size_t kShownTag = 60;
+  const auto insideCharacter = [this](std::size_t at) {
+    return (static_cast<unsigned char>(tag_[at]) & 0xC0) == 0x80;  // a UTF-8 continuation byte
+  };
+  std::size_t shown = std::min(tag_.size(), kShownTag);
+  while (shown > 0 && shown < tag_.size() && insideCharacter(shown)) --shown;
+  std::string detail = "point " + std::to_string(pointNumber_) + " of the file, ";
+  detail.append(tag_.substr(0, shown));
+  if (shown < tag_.size()) detail += "...";
+  return detail;
 }
 
 bool GpxReader::readAltitude(std::string_view content) {
@@ -254,14 +285,18 @@ bool GpxReader::readTime(std::string_view content) {
   return true;
 }
 
+void GpxReader::report(FailureCode code, std::string detail) {
+  if (!failures_) return;
+  ImportFailure failure;
+  failure.shown = ImportFailure::Shown::ByGpxReader;
+  failure.code = code;
+  failure.detail = std::move(detail);
+  failures_(failure);
+}
+
 // The content being read is abandoned; the enclosing one goes on after it.
 void GpxReader::fail(FailureCode code) {
-  if (failures_) {
-    ImportFailure failure;
-    failure.shown = ImportFailure::Shown::ByGpxReader;
-    failure.code = code;
-    failures_(failure);
-  }
+  report(code);
   childOpened_ = true;  // the position is set by closeContent, not by the tag loop
   closeContent();
 }

@@ -15,7 +15,9 @@ namespace vianora {
 /// their upper-cased names; an element's content runs to its closing tag spelled exactly as
 /// the opening one, or to the end of the enclosing content when there is none. A failure (a
 /// time that does not convert, a number beyond a double) is reported and abandons the rest of
-/// the element content being read; reading goes on after it in the enclosing content.
+/// the element content being read; reading goes on after it in the enclosing content. A track
+/// or route point without a lat or a lon attribute is not stored: it is reported, its content
+/// is skipped and reading goes on after it.
 void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
               const ProgressFn& progress = {});
 

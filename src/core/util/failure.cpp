@@ -14,6 +14,8 @@ std::string_view failureDescription(FailureCode code) {
       return "File not found";
     case FailureCode::PathFileAccess:
       return "Path/File access error";
+    case FailureCode::PointWithoutPosition:
+      return "Point without a position";
   }
   return "Application-defined or object-defined error";
 }

@@ -77,7 +77,7 @@ TEST(LeggiGpx, IgnoresTextBeforeTheFirstTagAndTextWithoutTags) {
 
 TEST(LeggiGpx, GivesEachNamedTrackATripAndJoinsUnnamedOnesIntoTripZero) {
   Read two = readGpx(
-      "<gpx><trk><name>A</name><trkseg><trkpt lat='1'/></trkseg></trk>"
+      "<gpx><trk><name>A</name><trkseg><trkpt lat='1' lon='1'/></trkseg></trk>"
       "<trk><name>B</name><trkseg><trkpt lat=\"2\" lon=\"3\"></trkpt></trkseg></trk></gpx>");
   ASSERT_EQ(two.store.size(), 2u);
   EXPECT_EQ(two.store[0].Nome, "A");
@@ -86,9 +86,9 @@ TEST(LeggiGpx, GivesEachNamedTrackATripAndJoinsUnnamedOnesIntoTripZero) {
 
   // Until trip 0 has a name, every track goes into it.
   Read unnamed = readGpx(
-      "<gpx><trk><trkseg><trkpt lat=\"1\"></trkpt></trkseg></trk>"
-      "<rte><rtept lat=\"2\"></rtept><name>R</name></rte>"
-      "<trk><trkseg><trkpt lat=\"3\"></trkpt></trkseg></trk></gpx>");
+      "<gpx><trk><trkseg><trkpt lat=\"1\" lon=\"1\"></trkpt></trkseg></trk>"
+      "<rte><rtept lat=\"2\" lon=\"2\"></rtept><name>R</name></rte>"
+      "<trk><trkseg><trkpt lat=\"3\" lon=\"3\"></trkpt></trkseg></trk></gpx>");
   ASSERT_EQ(unnamed.store.size(), 2u);
   EXPECT_EQ(unnamed.store[0].Nome, "R");
   EXPECT_EQ(unnamed.store[0].Punti.size(), 2u);
@@ -129,8 +129,8 @@ TEST(LeggiGpx, SkipsWaypointsMetadataSpeedAndCourse) {
 
 TEST(LeggiGpx, GivesAltitudeOneWithoutEleAndZeroForAnEmptyEle) {
   Read r = readGpx(
-      "<trk><trkpt lat=\"1\"></trkpt><trkpt lat=\"2\"><ele></ele></trkpt>"
-      "<trkpt lat=\"3\"><time>2007-06-21T08:30:15Z</time></trkpt></trk>");
+      "<trk><trkpt lat=\"1\" lon=\"1\"></trkpt><trkpt lat=\"2\" lon=\"2\"><ele></ele></trkpt>"
+      "<trkpt lat=\"3\" lon=\"3\"><time>2007-06-21T08:30:15Z</time></trkpt></trk>");
   ASSERT_EQ(r.store[0].Punti.size(), 3u);
   EXPECT_EQ(r.store[0].Punti[0].Altitudine, 1.0);
   EXPECT_EQ(r.store[0].Punti[0].DataOra, 0.0);
@@ -166,18 +166,71 @@ TEST(LeggiGpx, ReadsTheDigitsAfterTheSecondsAsAFractionOfASecond) {
 TEST(LeggiGpx, ReadsNumbersWithADotAndOnlyFromDoubleQuotedValues) {
   Read r = readGpx(
       "<trk><trkpt lat=\"45.5\" lon=\"9.25/\"></trkpt><trkpt lat = \"46\" lon='7'></trkpt>"
-      "<trkpt lon=\"1\"></trkpt></trk>");
-  ASSERT_EQ(r.store[0].Punti.size(), 3u);
+      "</trk>");
+  EXPECT_TRUE(r.failures.empty());
+  ASSERT_EQ(r.store[0].Punti.size(), 2u);
   EXPECT_EQ(r.store[0].Punti[0].Latitudine, 45.5);
   EXPECT_EQ(r.store[0].Punti[0].Longitudine, 9.25);
-  EXPECT_EQ(r.store[0].Punti[1].Latitudine, 0.0);   // blanks around "=": no LAT key
+  EXPECT_EQ(r.store[0].Punti[1].Latitudine, 0.0);   // blanks around "=": a LAT without value
   EXPECT_EQ(r.store[0].Punti[1].Longitudine, 0.0);  // single quotes stay and read as 0
-  EXPECT_EQ(r.store[0].Punti[2].Latitudine, 0.0);   // a later point without lat
 }
 
-TEST(LeggiGpx, KeepsThePlaceholderLatitudeOfAFirstPointWithoutLat) {
-  Read r = readGpx("<trk><trkpt lon=\"5\"></trkpt></trk>");
-  EXPECT_EQ(r.store[0].Punti[0].Latitudine, 1.0);
+TEST(LeggiGpx, LeavesOutAPointWithoutLatOrLonWithItsContentAndReportsIt) {
+  struct Case {
+    const char* gpx;
+    std::vector<Punto> points;  // latitude, longitude, altitude, day number
+  };
+  const double morning = day(2007, 6, 21, 8, 30, 15);
+  const Case cases[] = {
+      // A file cut off inside the tag of its second point.
+      {"<gpx><trk><trkseg><trkpt lat=\"45.1\" lon=\"7.2\"><ele>5</ele></trkpt>"
+       "<trkpt lat=\"45.1002\" lo",
+       {{45.1, 7.2, 5, 0}}},
+      // A point without lat between two: its ele and time do not land on the point before.
+      {"<trk><trkpt lat=\"1\" lon=\"2\"><ele>5</ele><time>2007-06-21T08:30:15Z</time></trkpt>"
+       "<trkpt lon=\"3\"><ele>99</ele><time>2008-01-01T00:00:00Z</time></trkpt>"
+       "<trkpt lat=\"4\" lon=\"5\"></trkpt></trk>",
+       {{1, 2, 5, morning}, {4, 5, 1, 0}}},
+      // A first point without lon leaves no placeholder: the next one takes point 0.
+      {"<rte><rtept lat=\"1\"><ele>9</ele></rtept><rtept lat=\"2\" lon=\"3\"></rtept></rte>",
+       {{2, 3, 1, 0}}},
+      // The only point of a trip refused: the trip keeps its zeroed point 0.
+      {"<trk><name>T</name><trkpt lon=\"5\"><ele>9</ele></trkpt></trk>", {{0, 0, 0, 0}}},
+      // A self-closed point has no content to skip: the points after it are read.
+      {"<trk><trkseg><trkpt lat=\"1\" lon=\"2\"/><trkpt lat=\"3\"/><trkpt lat=\"5\" lon=\"6\"/>"
+       "</trkseg></trk>",
+       {{1, 2, 1, 0}, {5, 6, 1, 0}}},
+  };
+  for (const Case& c : cases) {
+    Read r = readGpx(c.gpx);
+    ASSERT_EQ(r.failures.size(), 1u) << c.gpx;
+    EXPECT_EQ(r.failures[0].number(), 1001);
+    EXPECT_EQ(r.failures[0].shown, ImportFailure::Shown::ByGpxReader);
+    const auto& points = r.store[0].Punti;
+    ASSERT_EQ(points.size(), c.points.size()) << c.gpx;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+      EXPECT_EQ(points[i].Latitudine, c.points[i].Latitudine) << c.gpx << " point " << i;
+      EXPECT_EQ(points[i].Longitudine, c.points[i].Longitudine) << c.gpx << " point " << i;
+      EXPECT_EQ(points[i].Altitudine, c.points[i].Altitudine) << c.gpx << " point " << i;
+      EXPECT_EQ(points[i].DataOra, c.points[i].DataOra) << c.gpx << " point " << i;
+    }
+  }
+}
+
+TEST(LeggiGpx, NamesThePointWithoutAPositionByItsNumberAndTag) {
+  Read r = readGpx(
+      "<trk><trkpt lat=\"1\" lon=\"2\"/><rtept lat=\"3\" lon=\"4\"></rtept>"
+      "<trkpt lat=\"45.1002\" lon-x=\"7\"></trkpt>"
+      "<trkpt lat=\"45.1002\" lo");
+  ASSERT_EQ(r.failures.size(), 2u);
+  EXPECT_EQ(gpxFailureText(r.failures[0]),
+            "Error number: 1001\r\nPoint without a position: point 3 of the file, "
+            "<trkpt lat=\"45.1002\" lon-x=\"7\">\r\nSource: vianora\r\nError line: 0");
+  EXPECT_EQ(r.failures[1].description(),
+            "Point without a position: point 4 of the file, <trkpt lat=\"45.1002\" lo");
+  const std::string longTag = "<trkpt lat=\"1\" ele=\"" + std::string(60, '9') + "\">";
+  EXPECT_EQ(readGpx(longTag).failures.at(0).description(),
+            "Point without a position: point 1 of the file, " + longTag.substr(0, 60) + "...");
 }
 
 TEST(LeggiGpx, KeepsOnlyTheLastPointWhenEveryLatitudeReadsZero) {
@@ -213,7 +266,7 @@ TEST(LeggiGpx, ReadsTwoHundredThousandSelfClosedPointsWithoutRecursing) {
 TEST(LeggiGpx, NeedsTheClosingTagSpelledLikeTheOpeningOne) {
   // The point's content runs to the end of the segment: its time is still read.
   Read r = readGpx(
-      "<trk><TRKPT lat=\"1\"><ele>5</ele></trkpt><trkpt lat=\"2\"></trkpt>"
+      "<trk><TRKPT lat=\"1\" lon=\"1\"><ele>5</ele></trkpt><trkpt lat=\"2\" lon=\"2\"></trkpt>"
       "<name>N</name></trk>");
   ASSERT_EQ(r.store[0].Punti.size(), 2u);
   EXPECT_EQ(r.store[0].Nome, "N");
@@ -226,9 +279,9 @@ TEST(LeggiGpx, KeepsTheNameAsWritten) {
 
 TEST(LeggiGpx, ReportsEachBadTimeAndKeepsEveryPoint) {
   Read r = readGpx(
-      "<trk><trkpt lat=\"1\"><time>yesterday</time><ele>5</ele></trkpt>"
-      "<trkpt lat=\"2\"><time></time></trkpt>"
-      "<trkpt lat=\"3\"><ele>6</ele><time>2007-06-21T08:30:15Z</time></trkpt></trk>");
+      "<trk><trkpt lat=\"1\" lon=\"1\"><time>yesterday</time><ele>5</ele></trkpt>"
+      "<trkpt lat=\"2\" lon=\"2\"><time></time></trkpt>"
+      "<trkpt lat=\"3\" lon=\"3\"><ele>6</ele><time>2007-06-21T08:30:15Z</time></trkpt></trk>");
   ASSERT_EQ(r.failures.size(), 2u);
   EXPECT_EQ(r.failures[0].number(), 13);
   EXPECT_EQ(r.failures[0].shown, ImportFailure::Shown::ByGpxReader);
@@ -242,7 +295,7 @@ TEST(LeggiGpx, ReportsEachBadTimeAndKeepsEveryPoint) {
 
 TEST(LeggiGpx, ReportsANumberBeyondADoubleAndAbandonsTheEnclosingContent) {
   Read r = readGpx(
-      "<gpx><trk><trkseg><trkpt lat=\"1e999\"></trkpt><trkpt lat=\"2\"></trkpt></trkseg>"
+      "<gpx><trk><trkseg><trkpt lat=\"1e999\"></trkpt><trkpt lat=\"2\" lon=\"3\"></trkpt></trkseg>"
       "<name>after</name></trk></gpx>");
   ASSERT_EQ(r.failures.size(), 1u);
   EXPECT_EQ(r.failures[0].number(), 6);
