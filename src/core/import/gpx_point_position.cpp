@@ -1,5 +1,7 @@
 #include "import/gpx_point_position.h"
 
+#include <algorithm>
+
 #include "util/ascii.h"
 #include "util/next_token.h"
 #include "util/number_text.h"
@@ -21,6 +23,19 @@ GpxPointPosition readGpxPointPosition(std::string_view attributes) {
     (latitude ? position.latitude : position.longitude) = *value;
   }
   return position;
+}
+
+std::string gpxPointDetail(std::size_t number, std::string_view tag) {
+  constexpr std::size_t kShownTag = 60;
+  const auto insideCharacter = [tag](std::size_t at) {
+    return (static_cast<unsigned char>(tag[at]) & 0xC0) == 0x80;  // a UTF-8 continuation byte
+  };
+  std::size_t shown = std::min(tag.size(), kShownTag);
+  while (shown > 0 && shown < tag.size() && insideCharacter(shown)) --shown;
+  std::string detail = "point " + std::to_string(number) + " of the file, ";
+  detail.append(tag.substr(0, shown));
+  if (shown < tag.size()) detail += "...";
+  return detail;
 }
 
 }  // namespace vianora

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vianora {
@@ -17,5 +19,9 @@ struct GpxPointPosition {
 /// number of the rest with its double quotes removed. A key without "=" or value still counts
 /// as met and reads 0, and so does a single-quoted value; a later key wins over an earlier one.
 GpxPointPosition readGpxPointPosition(std::string_view attributes);
+
+/// Names a point in a failure: "point 7 of the file, <trkpt lat="45.1">", by its number among
+/// the file's track and route points and its tag; a long tag is cut short between characters.
+std::string gpxPointDetail(std::size_t number, std::string_view tag);
 
 }  // namespace vianora

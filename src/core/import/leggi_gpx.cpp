@@ -1,6 +1,5 @@
 #include "import/leggi_gpx.h"
 
-#include <algorithm>
 #include <new>
 #include <string>
 #include <utility>
@@ -8,6 +7,7 @@
 
 #include "import/closing_tag_finder.h"
 #include "import/gpx_element.h"
+#include "import/gpx_encoding.h"
 #include "import/gpx_point_position.h"
 #include "util/gpx_date.h"
 #include "util/next_token.h"
@@ -67,7 +67,6 @@ class GpxReader {
   bool readDeclaration(std::string_view attributes);
   void readPoint(std::string_view name, std::string_view attributes);
   void refusePoint(std::string_view name, std::string_view attributes);
-  std::string pointDetail() const;
   bool readAltitude(std::string_view content);
   bool readTime(std::string_view content);
   void report(FailureCode code, std::string detail = {});
@@ -236,22 +235,8 @@ void GpxReader::readPoint(std::string_view name, std::string_view attributes) {
 // The content is skipped, so that its ele and time cannot land on the point before; a
 // self-closed point has none, and what follows it is read as usual.
 void GpxReader::refusePoint(std::string_view name, std::string_view attributes) {
-  report(FailureCode::PointWithoutPosition, pointDetail());
+  report(FailureCode::PointWithoutPosition, gpxPointDetail(pointNumber_, tag_));
   if (!attributes.ends_with('/')) cutContent(name);
-}
-
-// "point 7 of the file, <trkpt lat="45.1">"; a long tag is cut short, between characters.
-std::string GpxReader::pointDetail() const {
-  constexpr std::size_t kShownTag = 60;
-  const auto insideCharacter = [this](std::size_t at) {
-    return (static_cast<unsigned char>(tag_[at]) & 0xC0) == 0x80;  // a UTF-8 continuation byte
-  };
-  std::size_t shown = std::min(tag_.size(), kShownTag);
-  while (shown > 0 && shown < tag_.size() && insideCharacter(shown)) --shown;
-  std::string detail = "point " + std::to_string(pointNumber_) + " of the file, ";
-  detail.append(tag_.substr(0, shown));
-  if (shown < tag_.size()) detail += "...";
-  return detail;
 }
 
 bool GpxReader::readAltitude(std::string_view content) {
@@ -306,13 +291,6 @@ void GpxReader::fail(FailureCode code) {
 void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
               const ProgressFn& progress) {
   GpxReader(store, text, failures, progress).run();
-}
-
-int encodingCode(std::string_view upperCasedValue) {
-  if (upperCasedValue == "ISO-8859-1") return 0;
-  if (upperCasedValue == "UTF-8") return 1;
-  if (upperCasedValue == "UTF-8?") return 2;
-  return -1;
 }
 
 }  // namespace vianora

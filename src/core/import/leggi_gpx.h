@@ -21,8 +21,4 @@ namespace vianora {
 void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
               const ProgressFn& progress = {});
 
-/// Code of the encoding named in an XML declaration: 0 for ISO-8859-1, 1 for UTF-8, 2 for
-/// "UTF-8?" (a declaration that ends right after the value), -1 for anything else.
-int encodingCode(std::string_view upperCasedValue);
-
 }  // namespace vianora
