@@ -9,4 +9,13 @@ int encodingCode(std::string_view upperCasedValue) {
   return -1;
 }
 
+std::optional<SingleByteCharset> nameCharsetOf(std::string_view upperCasedValue) {
+  std::string_view value = upperCasedValue;
+  if (value.ends_with('?')) value.remove_suffix(1);
+  if (value.size() >= 2 && value.front() == '\'' && value.back() == '\'') {
+    value = value.substr(1, value.size() - 2);
+  }
+  return singleByteCharsetNamed(value);
+}
+
 }  // namespace vianora

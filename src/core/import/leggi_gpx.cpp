@@ -1,6 +1,7 @@
 #include "import/leggi_gpx.h"
 
 #include <new>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -65,6 +66,7 @@ class GpxReader {
   void readContentAsElements(std::string_view name);
   std::size_t nextTagFrom(std::size_t from) const;
   bool readDeclaration(std::string_view attributes);
+  std::string nameText(std::string_view content) const;
   void readPoint(std::string_view name, std::string_view attributes);
   void refusePoint(std::string_view name, std::string_view attributes);
   bool readAltitude(std::string_view content);
@@ -84,7 +86,8 @@ class GpxReader {
   bool childOpened_ = false;
   std::string_view tag_;         // the tag being read, ">" included, for failures that name it
   std::size_t pointNumber_ = 0;  // track and route points met so far
-  std::string scratch_;          // reused for the text of each time, so that no point allocates
+  std::optional<SingleByteCharset> nameCharset_;  // by this file's declaration; none: UTF-8
+  std::string scratch_;  // reused for the text of each time, so that no point allocates
 };
 
 void GpxReader::run() {
@@ -156,7 +159,7 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
       readContentAsElements(name);
       return;
     case GpxElement::Name:
-      store_.lastTrip().Nome = std::string(cutContent(name));
+      store_.lastTrip().Nome = nameText(cutContent(name));
       return;
     case GpxElement::Point:
       readPoint(name, attributes);
@@ -206,10 +209,18 @@ bool GpxReader::readDeclaration(std::string_view attributes) {
     if (key == "VERSION") {
       store_.lastTrip().Versione = withoutDoubleQuotes(piece);
     } else if (key == "ENCODING") {
-      store_.lastTrip().Codifica = encodingCode(upperCasedAscii(withoutDoubleQuotes(piece)));
+      const std::string value = upperCasedAscii(withoutDoubleQuotes(piece));
+      store_.lastTrip().Codifica = encodingCode(value);
+      nameCharset_ = nameCharsetOf(value);
     }
   }
   return true;
+}
+
+// A name is kept as written, but in UTF-8: that of a single-byte file is converted.
+std::string GpxReader::nameText(std::string_view content) const {
+  if (!nameCharset_) return std::string(content);
+  return utf8OfSingleByteText(content, *nameCharset_);
 }
 
 // A point is stored only with both lat and lon: a file cut off inside a point's tag must not

@@ -67,6 +67,38 @@ TEST(LeggiGpx, StoresTheEncodingCodeAsTheDeclarationSpellsIt) {
   EXPECT_EQ(readGpx(R"(<?xml version='1.0'?>)").store[0].Versione, "'1.0'?");
 }
 
+TEST(LeggiGpx, StoresTheNamesOfASingleByteFileInUtf8) {
+  struct Case {
+    const char* declaration;
+    const char* name;      // as the file writes it
+    const char* expected;  // in UTF-8
+  };
+  const Case cases[] = {
+      {R"(<?xml version="1.0" encoding="ISO-8859-1"?>)", "Caff\xE8 N\xF6rdlingen \xFF",
+       "Caff\xC3\xA8 N\xC3\xB6rdlingen \xC3\xBF"},
+      {R"(<?xml version="1.0" encoding="ISO-8859-1" ?>)", "Caff\xE8", "Caff\xC3\xA8"},
+      {R"(<?xml version="1.0" encoding='iso-8859-1'?>)", "Caff\xE8", "Caff\xC3\xA8"},
+      {R"(<?xml version="1.0" encoding="latin1"?>)", "\x92", "\xC2\x92"},  // not Windows-1252
+      {R"(<?xml version="1.0" encoding="windows-1252"?>)", "\x80 \x93ok\x94 \xE8",
+       "\xE2\x82\xAC \xE2\x80\x9Cok\xE2\x80\x9D \xC3\xA8"},
+      {R"(<?xml version="1.0" encoding="UTF-8"?>)", "Caff\xC3\xA8", "Caff\xC3\xA8"},
+      {R"(<?xml version="1.0" encoding="ISO-8859-15"?>)", "Caff\xE8", "Caff\xE8"},
+      {"", "Caff\xC3\xA8", "Caff\xC3\xA8"},
+  };
+  for (const Case& c : cases) {
+    Read r =
+        readGpx(std::string(c.declaration) + "<gpx><trk><name>" + c.name + "</name></trk></gpx>");
+    EXPECT_EQ(r.store[0].Nome, c.expected) << c.declaration;
+  }
+
+  // The declaration of the file being read counts, not that of a file read before.
+  Read two = readGpx("<?xml encoding=\"ISO-8859-1\"?><trk><name>A\xE8</name></trk>");
+  LeggiGpx(two.store, prepareGpxText("<trk><name>B\xC3\xA8</name></trk>"), {});
+  ASSERT_EQ(two.store.size(), 2u);
+  EXPECT_EQ(two.store[0].Nome, "A\xC3\xA8");
+  EXPECT_EQ(two.store[1].Nome, "B\xC3\xA8");
+}
+
 TEST(LeggiGpx, IgnoresTextBeforeTheFirstTagAndTextWithoutTags) {
   Read bom = readGpx("\xEF\xBB\xBF  <gpx><trk><name>a</name></trk></gpx>");
   EXPECT_EQ(bom.store[0].Nome, "a");
