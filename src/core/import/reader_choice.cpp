@@ -69,16 +69,18 @@ std::string fileTitle(std::string_view path) {
 
 void importFile(Percorsi& store, const std::string& path, ReaderKind reader,
                 const FailureSink& failures, const ProgressFn& progress) {
+  const std::size_t firstTrip = store.nextTripIndex();
   switch (reader) {
     case ReaderKind::Gpx:
       importGpx(store, path, failures, progress);
-      return;
+      break;
     case ReaderKind::Plt:
       LeggiPlt(store, path, fileTitle(path), failures, progress);
-      return;
+      break;
     case ReaderKind::None:
-      return;
+      break;
   }
+  store.recordSourceFile(firstTrip, path);
 }
 
 }  // namespace vianora

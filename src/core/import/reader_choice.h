@@ -35,7 +35,8 @@ std::string fileTitle(std::string_view path);
 
 /// Reads one file into the store with the given reader, as the Open command does: the GPX
 /// reader gets the file's GPX text, the PLT reader the file itself with the file's title as
-/// the trip's name. Progress covers the whole import.
+/// the trip's name. Progress covers the whole import. Every trip the file brought records
+/// `path` as its file.
 void importFile(Percorsi& store, const std::string& path, ReaderKind reader,
                 const FailureSink& failures, const ProgressFn& progress = {});
 

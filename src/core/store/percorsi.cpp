@@ -20,6 +20,20 @@ Punto& Percorsi::addPoint() {
   return points.back();
 }
 
+std::optional<std::size_t> Percorsi::firstTripWithPoints(std::size_t first) const {
+  for (std::size_t i = first; i < trips_.size(); ++i) {
+    if (trips_[i].hasPoints()) return i;
+  }
+  return std::nullopt;
+}
+
+void Percorsi::recordSourceFile(std::size_t first, const std::string& path) {
+  if (isEmpty()) return;
+  for (std::size_t i = first; i < trips_.size(); ++i) {
+    if (trips_[i].sourceFile.empty()) trips_[i].sourceFile = path;
+  }
+}
+
 void Percorsi::resetPoints() { trips_.back().Punti.assign(1, Punto{}); }
 
 }  // namespace vianora

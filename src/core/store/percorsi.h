@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "store/percorso.h"
@@ -25,6 +27,17 @@ class Percorsi {
 
   /// True while trip 0 has no name: the first trip read goes into it.
   bool isEmpty() const { return trips_.front().Nome.empty(); }
+
+  /// Where the trips of the next file read begin: trip 0 while the store is empty (the first
+  /// trip read fills it), else past the last trip.
+  std::size_t nextTripIndex() const { return isEmpty() ? 0 : size(); }
+
+  /// The first trip at or after `first` that has points.
+  std::optional<std::size_t> firstTripWithPoints(std::size_t first) const;
+
+  /// Records `path` as the file of every trip from `first` on that names no file yet. Not
+  /// while the store is empty: its unnamed trip 0 is filled by the next file read.
+  void recordSourceFile(std::size_t first, const std::string& path);
 
   /// Starts a trip: appends one unless the store is still empty, and returns the last trip.
   Percorso& startTrip();

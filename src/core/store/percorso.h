@@ -17,6 +17,9 @@ struct Percorso {
   std::string sourceFile;     ///< path of the file the trip was read from; empty until read
 
   Percorso() : Punti(1) {}
+
+  /// False while point 0's latitude is exactly 0.0: the trip holds only its placeholder point.
+  bool hasPoints() const { return Punti.front().Latitudine != 0.0; }
 };
 
 }  // namespace vianora

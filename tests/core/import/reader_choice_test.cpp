@@ -43,6 +43,25 @@ TEST(ReaderChoice, ReadsAPltFileWithTheGpxReaderWhenToldAndFindsNothing) {
   EXPECT_TRUE(store.isEmpty());
 }
 
+TEST(ReaderChoice, EveryTripNamesTheFileItWasReadFrom) {
+  const auto empty = testing::writeTempFile("empty.gpx", "");
+  const auto two = testing::writeTempFile(
+      "two.gpx",
+      "<gpx><trk><name>a</name><trkpt lat=\"45\" lon=\"7\"/></trk>"
+      "<rte><name>b</name><rtept lat=\"46\" lon=\"7\"/></rte></gpx>");
+  const auto plt = testing::writeTempFile(
+      "one.plt", "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n");
+  Percorsi store;
+  // The empty file leaves the store empty: trip 0 is still the next file's.
+  importFile(store, empty.string(), ReaderKind::Gpx, {});
+  importFile(store, two.string(), ReaderKind::Gpx, {});
+  importFile(store, plt.string(), ReaderKind::Plt, {});
+  ASSERT_EQ(store.size(), 3u);
+  EXPECT_EQ(store[0].sourceFile, two.string());
+  EXPECT_EQ(store[1].sourceFile, two.string());
+  EXPECT_EQ(store[2].sourceFile, plt.string());
+}
+
 TEST(ReaderChoice, ReportsProgressUpToTheWholeFile) {
   std::string bytes = "<gpx><trk><name>p</name><trkseg>";
   for (int i = 0; i < 20000; ++i)
