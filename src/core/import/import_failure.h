@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "util/failure.h"
 
@@ -32,10 +33,17 @@ using FailureSink = std::function<void(const ImportFailure&)>;
 /// Title of the Open command's failure box: "Errore " and the source.
 std::string openFailureTitle(const ImportFailure& failure);
 
-/// Text of the Open command's failure box: "(Linea N) number", CR LF, description.
-std::string openFailureText(const ImportFailure& failure);
+/// Text of the Open command's failure box: "(Linea N) number", CR LF, description; with a
+/// file name, the description is followed by ": " and the name.
+std::string openFailureText(const ImportFailure& failure, std::string_view fileName = {});
 
 /// Text of the GPX reader's failure box: four lines joined by CR LF.
 std::string gpxFailureText(const ImportFailure& failure);
+
+/// The message for a file that was read to its end and brought no point.
+std::string nothingFoundText(std::string_view fileName);
+
+/// The message for a file that neither its first bytes nor its extension show as GPX or PLT.
+std::string notRecognisedText(std::string_view fileName);
 
 }  // namespace vianora

@@ -2,11 +2,20 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "import/import_failure.h"
 
 namespace vianora {
+
+/// The failure for a file that could not be opened, from the system's error number: 53 when
+/// the file or a folder on its path is missing, 75 for the rest (no permission, a folder).
+FailureCode failureOfOpenError(int error);
+
+/// Why a file cannot be read (53 or 75, as failureOfOpenError), found without reading it and
+/// without waiting on a pipe; no value when it opens.
+std::optional<ImportFailure> openFailureOf(const std::string& path);
 
 /// A file open for reading bytes, closed on every path when the object goes.
 class InputFile {
@@ -27,7 +36,8 @@ class InputFile {
   std::size_t read(char* into, std::size_t count);
   /// True when reading stopped for another reason than the end of the file.
   bool failed() const { return failed_; }
-  /// The failure to report: 53 when the file could not be opened, 75 for a failed read.
+  /// The failure to report: the cause of a failed opening (see failureOfOpenError), 75 for a
+  /// failed read. A folder does not open.
   ImportFailure failure() const;
 
  private:
@@ -35,6 +45,7 @@ class InputFile {
   std::uint64_t size_ = 0;
   std::uint64_t bytesRead_ = 0;
   bool failed_ = false;
+  int openError_ = 0;  // the system's error number when the file did not open
 };
 
 }  // namespace vianora

@@ -50,10 +50,12 @@ TEST(ImportFailure, WritesTheOpenCommandsAndTheGpxReadersMessages) {
   failure.line = 12;
   EXPECT_EQ(openFailureTitle(failure), "Errore vianora");
   EXPECT_EQ(openFailureText(failure), "(Linea 12) 6\r\nOverflow");
+  EXPECT_EQ(openFailureText(failure, "ride.plt"), "(Linea 12) 6\r\nOverflow: ride.plt");
   failure.code = FailureCode::TypeMismatch;
   failure.line = 0;
   EXPECT_EQ(gpxFailureText(failure),
             "Error number: 13\r\nType mismatch\r\nSource: vianora\r\nError line: 0");
+  EXPECT_EQ(nothingFoundText("a.gpx"), "a.gpx: no track or route was found.");
 }
 
 }  // namespace
