@@ -2,7 +2,9 @@
 
 #include <array>
 
+#include "import/format_recognition.h"
 #include "import/gpx_text.h"
+#include "import/input_file.h"
 #include "import/leggi_gpx.h"
 #include "import/leggi_plt.h"
 #include "util/ascii.h"
@@ -13,23 +15,53 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kReaderKeys{"0", "GPX", "PLT", "*"};
 
+// Thrown out of a progress call to leave the reader at once; importFile catches it. The
+// readers call progress only between changes to the store, so the store stays whole.
+struct ReadStopped {};
+
 void importGpx(Percorsi& store, const std::string& path, const FailureSink& failures,
                const ProgressFn& progress) {
   // Reading the file is the first half of the work, reading its text the second.
   std::uint64_t fileSize = 0;
   const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
     fileSize = total;
-    if (progress) progress(done, 2 * total);
+    progress(done, 2 * total);
   };
   std::string text;
   if (auto failure = readGpxText(path, text, fileProgress)) {
-    if (failures) failures(*failure);
+    failures(*failure);
     return;
   }
   const ProgressFn textProgress = [&](std::uint64_t done, std::uint64_t total) {
-    if (progress && total > 0) progress(fileSize + done * fileSize / total, 2 * fileSize);
+    if (total > 0) progress(fileSize + done * fileSize / total, 2 * fileSize);
   };
   LeggiGpx(store, text, failures, textProgress);
+}
+
+// Runs the reader; failures and progress are never empty here.
+void read(Percorsi& store, const std::string& path, ReaderKind reader,
+          const FailureSink& failures, const ProgressFn& progress) {
+  switch (reader) {
+    case ReaderKind::Gpx:
+      importGpx(store, path, failures, progress);
+      return;
+    case ReaderKind::Plt:
+      LeggiPlt(store, path, fileTitle(path), failures, progress);
+      return;
+    case ReaderKind::None:
+      return;
+  }
+}
+
+bool isFileFailure(FailureCode code) {
+  return code == FailureCode::FileNotFound || code == FailureCode::PathFileAccess;
+}
+
+ImportOutcome withoutReader(const std::string& path, const FailureSink& failures) {
+  const auto failure = openFailureOf(path);
+  if (!failure) return ImportOutcome::NotRecognised;
+  if (failures) failures(*failure);
+  return ImportOutcome::Unreadable;
 }
 
 }  // namespace
@@ -62,25 +94,42 @@ std::optional<ReaderKind> readerOfTypeName(std::string_view type) {
   return std::nullopt;
 }
 
+ReaderKind readerForFile(ReaderKind picked, const std::string& path) {
+  const ReaderKind byContent = formatOfContent(path);
+  if (byContent != ReaderKind::None) return byContent;
+  if (picked != ReaderKind::None) return picked;
+  return readerOfExtension(path);
+}
+
 std::string fileTitle(std::string_view path) {
   const auto slash = path.find_last_of('/');
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-void importFile(Percorsi& store, const std::string& path, ReaderKind reader,
-                const FailureSink& failures, const ProgressFn& progress) {
+ImportOutcome importFile(Percorsi& store, const std::string& path, ReaderKind reader,
+                         const FailureSink& failures, const ProgressFn& progress,
+                         const StopRequest& stopRequested) {
+  if (reader == ReaderKind::None) return withoutReader(path, failures);
   const std::size_t firstTrip = store.nextTripIndex();
-  switch (reader) {
-    case ReaderKind::Gpx:
-      importGpx(store, path, failures, progress);
-      break;
-    case ReaderKind::Plt:
-      LeggiPlt(store, path, fileTitle(path), failures, progress);
-      break;
-    case ReaderKind::None:
-      break;
+  bool fileFailed = false;
+  const FailureSink noted = [&](const ImportFailure& failure) {
+    fileFailed = fileFailed || isFileFailure(failure.code);
+    if (failures) failures(failure);
+  };
+  const ProgressFn checked = [&](std::uint64_t done, std::uint64_t total) {
+    if (progress) progress(done, total);
+    if (stopRequested && stopRequested()) throw ReadStopped{};
+  };
+  bool stopped = false;
+  try {
+    read(store, path, reader, noted, checked);
+  } catch (const ReadStopped&) {
+    stopped = true;
   }
   store.recordSourceFile(firstTrip, path);
+  if (stopped) return ImportOutcome::Stopped;
+  if (store.firstTripWithPoints(firstTrip)) return ImportOutcome::Found;
+  return fileFailed ? ImportOutcome::Unreadable : ImportOutcome::NothingFound;
 }
 
 }  // namespace vianora

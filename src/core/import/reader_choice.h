@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,7 +22,7 @@ inline constexpr std::string_view kOpenDialogFilter =
 /// "PLT", "*" for all files; "0" for position 0 and anything out of the table.
 std::string_view readerKeyOfFilter(int position);
 
-/// The reader a key picks: "GPX" and "PLT"; every other key reads nothing.
+/// The reader a key picks: "GPX" and "PLT"; every other key picks none.
 ReaderKind readerOfKey(std::string_view key);
 
 /// The reader a file name's extension picks: .gpx or .plt in any letter case.
@@ -30,14 +31,38 @@ ReaderKind readerOfExtension(std::string_view path);
 /// The reader a type name picks ("gpx" or "plt" in any letter case); no value for others.
 std::optional<ReaderKind> readerOfTypeName(std::string_view type);
 
+/// The reader for a file when `picked` is the one a filter picked (None for all files or
+/// when no filter was reported): the format the file's first bytes show, when they show one;
+/// else the picked reader; else the one of the file's extension. So a file is read by its
+/// content when the filter cannot tell, or when the content belongs to the other format.
+ReaderKind readerForFile(ReaderKind picked, const std::string& path);
+
 /// A path's file name without its folder: the name a PLT file's trip gets.
 std::string fileTitle(std::string_view path);
+
+/// How the read of one file ended.
+enum class ImportOutcome {
+  Found,          ///< a trip the file brought has points
+  NothingFound,   ///< the file was read, but no trip it brought has a point
+  Unreadable,     ///< the file could not be opened or read: that failure was reported
+  NotRecognised,  ///< no reader was given, and the file opens: nothing was read
+  Stopped,        ///< stopped at a progress call; what was read so far stays
+};
+
+/// Asked at every progress call of a read; true stops the read there.
+using StopRequest = std::function<bool()>;
 
 /// Reads one file into the store with the given reader, as the Open command does: the GPX
 /// reader gets the file's GPX text, the PLT reader the file itself with the file's title as
 /// the trip's name. Progress covers the whole import. Every trip the file brought records
 /// `path` as its file.
-void importFile(Percorsi& store, const std::string& path, ReaderKind reader,
-                const FailureSink& failures, const ProgressFn& progress = {});
+///
+/// The trips a file brings are those from trip 0 when the store was empty, else from the
+/// first one past the old last trip. It found something when one of them has points (the
+/// store's rule: point 0's latitude is not exactly 0.0). A file that no reader was given for
+/// is not read; only a failure to open it is reported.
+ImportOutcome importFile(Percorsi& store, const std::string& path, ReaderKind reader,
+                         const FailureSink& failures, const ProgressFn& progress = {},
+                         const StopRequest& stopRequested = {});
 
 }  // namespace vianora

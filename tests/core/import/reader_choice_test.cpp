@@ -1,7 +1,9 @@
 #include "import/reader_choice.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <vector>
 
 #include "test_files.h"
@@ -30,17 +32,104 @@ TEST(ReaderChoice, PicksTheReaderByExtensionInAnyCase) {
   EXPECT_EQ(fileTitle("/home/me/tracks/ride.plt"), "ride.plt");
 }
 
-TEST(ReaderChoice, ReadsAPltFileWithTheGpxReaderWhenToldAndFindsNothing) {
-  const auto path = testing::writeTempFile(
-      "x.plt", "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n");
-  Percorsi store;
-  int failures = 0;
-  importFile(store, path.string(), ReaderKind::Gpx, [&](const ImportFailure&) { ++failures; });
-  EXPECT_TRUE(store.isEmpty());
-  EXPECT_EQ(store[0].Punti.size(), 1u);
-  EXPECT_EQ(failures, 0);
-  importFile(store, path.string(), ReaderKind::None, [&](const ImportFailure&) { ++failures; });
-  EXPECT_TRUE(store.isEmpty());
+const std::string kPlt = "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n";
+const std::string kGpx = "<?xml version=\"1.0\"?><gpx><trk><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
+
+TEST(ReaderChoice, ReadsByContentWhenTheFilterCannotTellOrContentSaysTheOtherFormat) {
+  const struct {
+    ReaderKind picked;
+    std::string name;
+    std::string bytes;
+    ReaderKind reader;
+  } cases[] = {
+      {ReaderKind::None, "a.txt", kGpx, ReaderKind::Gpx},  // all files, or no filter reported
+      {ReaderKind::None, "b.gpx", kPlt, ReaderKind::Plt},
+      {ReaderKind::Plt, "c.gpx", kGpx, ReaderKind::Gpx},  // the content wins over the filter
+      {ReaderKind::Gpx, "d.plt", kPlt, ReaderKind::Plt},
+      {ReaderKind::Gpx, "e.txt", "garbage", ReaderKind::Gpx},  // the content cannot tell
+      {ReaderKind::Plt, "f.gpx", "", ReaderKind::Plt},
+      {ReaderKind::None, "g.GPX", "garbage", ReaderKind::Gpx},  // then the extension
+      {ReaderKind::None, "h.plt", "", ReaderKind::Plt},
+      {ReaderKind::None, "i.txt", "garbage", ReaderKind::None},
+  };
+  for (const auto& c : cases) {
+    const auto path = testing::writeTempFile(c.name, c.bytes);
+    EXPECT_EQ(readerForFile(c.picked, path.string()), c.reader) << c.name;
+  }
+  EXPECT_EQ(readerForFile(ReaderKind::None, "/no/such/ride.plt"), ReaderKind::Plt);
+}
+
+TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
+  const auto folder = testing::writeTempFile("x", "").parent_path();
+  const std::string missing = (folder / "missing.gpx").string();
+  const struct {
+    std::string path;
+    ReaderKind reader;
+    ImportOutcome outcome;
+    std::vector<int> failures;
+  } cases[] = {
+      {testing::writeTempFile("ok.gpx", kGpx).string(), ReaderKind::Gpx, ImportOutcome::Found, {}},
+      {testing::writeTempFile("empty.gpx", "").string(), ReaderKind::Gpx,
+       ImportOutcome::NothingFound, {}},
+      {testing::writeTempFile("bin.gpx", std::string("\0\x01\xFF<\x89", 5)).string(),
+       ReaderKind::Gpx, ImportOutcome::NothingFound, {}},
+      {testing::writeTempFile("wpt.gpx", "<gpx><wpt lat=\"45\" lon=\"7\"/></gpx>").string(),
+       ReaderKind::Gpx, ImportOutcome::NothingFound, {}},
+      // A track without points is a trip, but brings no point.
+      {testing::writeTempFile("bare.gpx", "<gpx><trk><name>t</name></trk></gpx>").string(),
+       ReaderKind::Gpx, ImportOutcome::NothingFound, {}},
+      {testing::writeTempFile("empty.plt", "").string(), ReaderKind::Plt,
+       ImportOutcome::NothingFound, {}},
+      {testing::writeTempFile("x.plt", kPlt).string(), ReaderKind::Gpx,
+       ImportOutcome::NothingFound, {}},
+      {missing, ReaderKind::Gpx, ImportOutcome::Unreadable, {53}},
+      {missing, ReaderKind::Plt, ImportOutcome::Unreadable, {53}},
+      {missing, ReaderKind::None, ImportOutcome::Unreadable, {53}},
+      {folder.string(), ReaderKind::Gpx, ImportOutcome::Unreadable, {75}},
+      {folder.string(), ReaderKind::Plt, ImportOutcome::Unreadable, {75}},
+      {folder.string(), ReaderKind::None, ImportOutcome::Unreadable, {75}},
+      {testing::writeTempFile("notes.txt", "notes").string(), ReaderKind::None,
+       ImportOutcome::NotRecognised, {}},
+  };
+  for (const auto& c : cases) {
+    Percorsi store;
+    std::vector<int> failures;
+    const ImportOutcome outcome = importFile(store, c.path, c.reader, [&](const ImportFailure& f) {
+      failures.push_back(f.number());
+    });
+    EXPECT_EQ(outcome, c.outcome) << c.path;
+    EXPECT_EQ(failures, c.failures) << c.path;
+  }
+}
+
+TEST(ReaderChoice, AFileWithoutReadPermissionIsAnAccessError) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  const auto path = testing::writeTempFile("locked.gpx", kGpx);
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt, ReaderKind::None}) {
+    Percorsi store;
+    std::vector<int> failures;
+    EXPECT_EQ(importFile(store, path.string(), reader,
+                         [&](const ImportFailure& f) { failures.push_back(f.number()); }),
+              ImportOutcome::Unreadable);
+    EXPECT_EQ(failures, std::vector<int>{75});
+  }
+}
+
+TEST(ReaderChoice, StopsAtTheProgressCallWhereAStopIsRequested) {
+  std::string bytes = "<gpx><trk><name>p</name><trkseg>";
+  for (int i = 0; i < 20000; ++i) bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"></trkpt>\r\n";
+  bytes += "</trkseg></trk><trk><name>q</name><trkpt lat=\"1\" lon=\"2\"/></trk></gpx>";
+  const auto path = testing::writeTempFile("stop.gpx", bytes);
+  for (int stopAt : {1, 5}) {  // reading the file, reading its text
+    Percorsi store;
+    int calls = 0;
+    const ImportOutcome outcome = importFile(
+        store, path.string(), ReaderKind::Gpx, {}, {}, [&] { return ++calls == stopAt; });
+    EXPECT_EQ(outcome, ImportOutcome::Stopped);
+    EXPECT_EQ(calls, stopAt);
+    EXPECT_NE(store[0].Nome, "q");  // the last trip was never reached
+  }
 }
 
 TEST(ReaderChoice, EveryTripNamesTheFileItWasReadFrom) {
@@ -70,8 +159,11 @@ TEST(ReaderChoice, ReportsProgressUpToTheWholeFile) {
   const auto path = testing::writeTempFile("progress.gpx", bytes);
   Percorsi store;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
-  importFile(store, path.string(), ReaderKind::Gpx, {},
-             [&](std::uint64_t done, std::uint64_t total) { calls.emplace_back(done, total); });
+  EXPECT_EQ(importFile(store, path.string(), ReaderKind::Gpx, {},
+                       [&](std::uint64_t done, std::uint64_t total) {
+                         calls.emplace_back(done, total);
+                       }),
+            ImportOutcome::Found);
   ASSERT_GE(calls.size(), 4u);  // every 64 KiB of about 1 MB, not once per tag
   EXPECT_LT(calls.size(), 100u);
   for (std::size_t i = 1; i < calls.size(); ++i) EXPECT_GE(calls[i].first, calls[i - 1].first);

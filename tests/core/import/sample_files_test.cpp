@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "analysis/statistics_texts.h"
+#include "import/format_recognition.h"
 #include "import/reader_choice.h"
 #include "test_files.h"
 
@@ -39,10 +40,12 @@ std::vector<std::filesystem::path> allSamples() {
   return files;
 }
 
-TEST(SampleFiles, EveryOneReadsAndGivesStatisticsWithBothReaders) {
+TEST(SampleFiles, EveryOneIsRecognisedAndReadsWithBothReaders) {
   const auto files = allSamples();
   ASSERT_GE(files.size(), 50u);
   for (const auto& file : files) {
+    const bool gpx = file.parent_path().filename() == "gpx";
+    EXPECT_EQ(formatOfContent(file.string()), gpx ? ReaderKind::Gpx : ReaderKind::Plt) << file;
     for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt}) {
       Percorsi store;
       importFile(store, file.string(), reader, [](const ImportFailure&) {});
