@@ -1,10 +1,10 @@
 #include "import/format_recognition.h"
 
-#include <cerrno>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "util/ascii.h"
 

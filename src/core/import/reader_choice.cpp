@@ -39,8 +39,8 @@ void importGpx(Percorsi& store, const std::string& path, const FailureSink& fail
 }
 
 // Runs the reader; failures and progress are never empty here.
-void read(Percorsi& store, const std::string& path, ReaderKind reader,
-          const FailureSink& failures, const ProgressFn& progress) {
+void read(Percorsi& store, const std::string& path, ReaderKind reader, const FailureSink& failures,
+          const ProgressFn& progress) {
   switch (reader) {
     case ReaderKind::Gpx:
       importGpx(store, path, failures, progress);

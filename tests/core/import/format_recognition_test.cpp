@@ -14,7 +14,7 @@ TEST(FormatRecognition, TellsGpxAndPltByTheirFirstBytes) {
     ReaderKind format;
   } cases[] = {
       {"\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<gpx>", ReaderKind::Gpx},  // byte order mark
-      {"\r\n \t<?xml version=\"1.0\"?>", ReaderKind::Gpx},               // blanks and line ends
+      {"\r\n \t<?xml version=\"1.0\"?>", ReaderKind::Gpx},              // blanks and line ends
       {"\xEF\xBB\xBF\n  <gpx version=\"1.1\">", ReaderKind::Gpx},
       {"<gpx><trk></trk></gpx>", ReaderKind::Gpx},  // no declaration
       {"<GPX>", ReaderKind::Gpx},
@@ -35,11 +35,11 @@ TEST(FormatRecognition, TellsGpxAndPltByTheirFirstBytes) {
 
 TEST(FormatRecognition, LooksOnlyAtTheStartOfARegularFile) {
   const std::string header = "OziExplorer Track Point File Version 2.1\r\n";
-  EXPECT_EQ(formatOfContent(testing::writeTempFile("ride.txt", header).string()),
-            ReaderKind::Plt);
+  EXPECT_EQ(formatOfContent(testing::writeTempFile("ride.txt", header).string()), ReaderKind::Plt);
   EXPECT_EQ(formatOfContent(testing::writeTempFile("ride.plt", "").string()), ReaderKind::None);
   // A header far into the file is not read for: recognition reads a few KB only.
-  const auto late = testing::writeTempFile("late.plt", std::string(kRecognitionBytes, ' ') + "<gpx>");
+  const auto late =
+      testing::writeTempFile("late.plt", std::string(kRecognitionBytes, ' ') + "<gpx>");
   EXPECT_EQ(formatOfContent(late.string()), ReaderKind::None);
   EXPECT_EQ(formatOfContent(late.parent_path().string()), ReaderKind::None);  // a folder
   EXPECT_EQ(formatOfContent("/no/such/file.gpx"), ReaderKind::None);

@@ -33,7 +33,8 @@ TEST(ReaderChoice, PicksTheReaderByExtensionInAnyCase) {
 }
 
 const std::string kPlt = "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n";
-const std::string kGpx = "<?xml version=\"1.0\"?><gpx><trk><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
+const std::string kGpx =
+    "<?xml version=\"1.0\"?><gpx><trk><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
 
 TEST(ReaderChoice, ReadsByContentWhenTheFilterCannotTellOrContentSaysTheOtherFormat) {
   const struct {
@@ -60,43 +61,40 @@ TEST(ReaderChoice, ReadsByContentWhenTheFilterCannotTellOrContentSaysTheOtherFor
 }
 
 TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
-  const auto folder = testing::writeTempFile("x", "").parent_path();
-  const std::string missing = (folder / "missing.gpx").string();
+  using enum ReaderKind;
+  using enum ImportOutcome;
+  const auto file = [](const char* name, const std::string& bytes) {
+    return testing::writeTempFile(name, bytes).string();
+  };
+  const std::string folder = testing::writeTempFile("x", "").parent_path().string();
+  const std::string missing = folder + "/missing.gpx";
   const struct {
     std::string path;
     ReaderKind reader;
     ImportOutcome outcome;
     std::vector<int> failures;
   } cases[] = {
-      {testing::writeTempFile("ok.gpx", kGpx).string(), ReaderKind::Gpx, ImportOutcome::Found, {}},
-      {testing::writeTempFile("empty.gpx", "").string(), ReaderKind::Gpx,
-       ImportOutcome::NothingFound, {}},
-      {testing::writeTempFile("bin.gpx", std::string("\0\x01\xFF<\x89", 5)).string(),
-       ReaderKind::Gpx, ImportOutcome::NothingFound, {}},
-      {testing::writeTempFile("wpt.gpx", "<gpx><wpt lat=\"45\" lon=\"7\"/></gpx>").string(),
-       ReaderKind::Gpx, ImportOutcome::NothingFound, {}},
+      {file("ok.gpx", kGpx), Gpx, Found, {}},
+      {file("empty.gpx", ""), Gpx, NothingFound, {}},
+      {file("bin.gpx", std::string("\0\x01\xFF<\x89", 5)), Gpx, NothingFound, {}},
+      {file("wpt.gpx", "<gpx><wpt lat=\"45\" lon=\"7\"/></gpx>"), Gpx, NothingFound, {}},
       // A track without points is a trip, but brings no point.
-      {testing::writeTempFile("bare.gpx", "<gpx><trk><name>t</name></trk></gpx>").string(),
-       ReaderKind::Gpx, ImportOutcome::NothingFound, {}},
-      {testing::writeTempFile("empty.plt", "").string(), ReaderKind::Plt,
-       ImportOutcome::NothingFound, {}},
-      {testing::writeTempFile("x.plt", kPlt).string(), ReaderKind::Gpx,
-       ImportOutcome::NothingFound, {}},
-      {missing, ReaderKind::Gpx, ImportOutcome::Unreadable, {53}},
-      {missing, ReaderKind::Plt, ImportOutcome::Unreadable, {53}},
-      {missing, ReaderKind::None, ImportOutcome::Unreadable, {53}},
-      {folder.string(), ReaderKind::Gpx, ImportOutcome::Unreadable, {75}},
-      {folder.string(), ReaderKind::Plt, ImportOutcome::Unreadable, {75}},
-      {folder.string(), ReaderKind::None, ImportOutcome::Unreadable, {75}},
-      {testing::writeTempFile("notes.txt", "notes").string(), ReaderKind::None,
-       ImportOutcome::NotRecognised, {}},
+      {file("bare.gpx", "<gpx><trk><name>t</name></trk></gpx>"), Gpx, NothingFound, {}},
+      {file("empty.plt", ""), Plt, NothingFound, {}},
+      {file("x.plt", kPlt), Gpx, NothingFound, {}},
+      {missing, Gpx, Unreadable, {53}},
+      {missing, Plt, Unreadable, {53}},
+      {missing, None, Unreadable, {53}},
+      {folder, Gpx, Unreadable, {75}},
+      {folder, Plt, Unreadable, {75}},
+      {folder, None, Unreadable, {75}},
+      {file("notes.txt", "notes"), None, NotRecognised, {}},
   };
   for (const auto& c : cases) {
     Percorsi store;
     std::vector<int> failures;
-    const ImportOutcome outcome = importFile(store, c.path, c.reader, [&](const ImportFailure& f) {
-      failures.push_back(f.number());
-    });
+    const ImportOutcome outcome = importFile(
+        store, c.path, c.reader, [&](const ImportFailure& f) { failures.push_back(f.number()); });
     EXPECT_EQ(outcome, c.outcome) << c.path;
     EXPECT_EQ(failures, c.failures) << c.path;
   }
@@ -124,8 +122,8 @@ TEST(ReaderChoice, StopsAtTheProgressCallWhereAStopIsRequested) {
   for (int stopAt : {1, 5}) {  // reading the file, reading its text
     Percorsi store;
     int calls = 0;
-    const ImportOutcome outcome = importFile(
-        store, path.string(), ReaderKind::Gpx, {}, {}, [&] { return ++calls == stopAt; });
+    const ImportOutcome outcome = importFile(store, path.string(), ReaderKind::Gpx, {}, {},
+                                             [&] { return ++calls == stopAt; });
     EXPECT_EQ(outcome, ImportOutcome::Stopped);
     EXPECT_EQ(calls, stopAt);
     EXPECT_NE(store[0].Nome, "q");  // the last trip was never reached
@@ -134,10 +132,10 @@ TEST(ReaderChoice, StopsAtTheProgressCallWhereAStopIsRequested) {
 
 TEST(ReaderChoice, EveryTripNamesTheFileItWasReadFrom) {
   const auto empty = testing::writeTempFile("empty.gpx", "");
-  const auto two = testing::writeTempFile(
-      "two.gpx",
-      "<gpx><trk><name>a</name><trkpt lat=\"45\" lon=\"7\"/></trk>"
-      "<rte><name>b</name><rtept lat=\"46\" lon=\"7\"/></rte></gpx>");
+  const auto two =
+      testing::writeTempFile("two.gpx",
+                             "<gpx><trk><name>a</name><trkpt lat=\"45\" lon=\"7\"/></trk>"
+                             "<rte><name>b</name><rtept lat=\"46\" lon=\"7\"/></rte></gpx>");
   const auto plt = testing::writeTempFile(
       "one.plt", "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n");
   Percorsi store;
@@ -159,11 +157,10 @@ TEST(ReaderChoice, ReportsProgressUpToTheWholeFile) {
   const auto path = testing::writeTempFile("progress.gpx", bytes);
   Percorsi store;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
-  EXPECT_EQ(importFile(store, path.string(), ReaderKind::Gpx, {},
-                       [&](std::uint64_t done, std::uint64_t total) {
-                         calls.emplace_back(done, total);
-                       }),
-            ImportOutcome::Found);
+  EXPECT_EQ(
+      importFile(store, path.string(), ReaderKind::Gpx, {},
+                 [&](std::uint64_t done, std::uint64_t total) { calls.emplace_back(done, total); }),
+      ImportOutcome::Found);
   ASSERT_GE(calls.size(), 4u);  // every 64 KiB of about 1 MB, not once per tag
   EXPECT_LT(calls.size(), 100u);
   for (std::size_t i = 1; i < calls.size(); ++i) EXPECT_GE(calls[i].first, calls[i - 1].first);
