@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "import/user_prompts.h"
@@ -26,6 +27,7 @@ class FakePrompts : public UserPrompts {
   std::deque<std::optional<FileChoice>> saveAnswers;  ///< one per Save dialog
   std::vector<DialogCall> dialogs;
   std::vector<Message> messages;
+  std::function<void()> whenShowing;  ///< called as each message would show
 
   std::optional<FileChoice> chooseFileToOpen(QWidget*, const QStringList& filters,
                                              const QString& folder, int filterPosition) override {
@@ -44,9 +46,11 @@ class FakePrompts : public UserPrompts {
     return answer;
   }
   void critical(QWidget*, const QString& title, const QString& text) override {
+    if (whenShowing) whenShowing();
     messages.push_back({QStringLiteral("critical"), title, text});
   }
   void information(QWidget*, const QString& title, const QString& text) override {
+    if (whenShowing) whenShowing();
     messages.push_back({QStringLiteral("information"), title, text});
   }
 };

@@ -10,6 +10,8 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QProgressBar>
+#include <QTimer>
 #include <filesystem>
 
 #include "app/frm_info.h"
@@ -58,8 +60,9 @@ TEST_F(MainWindowTest, OpensWithTheReaderOfTheSelectedFilter) {
   open(kData + "track.PLT", 2);
   ASSERT_EQ(store.size(), 2u);
   EXPECT_EQ(store[1].Nome, "track.PLT");
-  open(kData + "track.PLT", 3);  // "Tutti i file" reads nothing and says nothing
-  EXPECT_EQ(store.size(), 2u);
+  open(kData + "track.PLT", 3);  // "Tutti i file": the content tells
+  ASSERT_EQ(store.size(), 3u);
+  EXPECT_EQ(store[2].Nome, "track.PLT");
   EXPECT_TRUE(prompts.messages.empty());
   ASSERT_EQ(prompts.dialogs.size(), 3u);
   EXPECT_EQ(prompts.dialogs[0].filters,
@@ -69,6 +72,43 @@ TEST_F(MainWindowTest, OpensWithTheReaderOfTheSelectedFilter) {
   EXPECT_EQ(prompts.dialogs[2].filterPosition, 2);
   EXPECT_TRUE(prompts.dialogs[2].folder.endsWith(QStringLiteral("tests/cli/data")));
   EXPECT_TRUE(action("mnuFileApri")->isEnabled());
+}
+
+TEST(MainWindow, ReadsByContentWhereTheFilterCannotTellAndNamesTheFileInEveryMessage) {
+  const std::string gpx =
+      "<?xml version=\"1.0\"?><gpx><trk><name>By content</name>"
+      "<trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
+  const auto path = [](const char* name, const std::string& bytes) {
+    return QString::fromStdString(vianora::testing::writeTempFile(name, bytes).string());
+  };
+  const struct {
+    QString path;
+    int filter;
+    const char* trip;     // the name of trip 0 after the read
+    const char* message;  // the one message, if any
+  } cases[] = {
+      {path("a.txt", gpx), 3, "By content", nullptr},  // "Tutti i file"
+      {path("b.plt", gpx), 2, "By content", nullptr},  // the PLT filter, GPX content
+      {path("c", gpx), 0, "By content", nullptr},      // no filter reported
+      {path("junk.bin",
+            "\x7F"
+            "ELF\x02\x01"),
+       3, "", "junk.bin: not a GPX or OziExplorer PLT file."},
+      {path("empty.gpx", ""), 1, "", "empty.gpx: no track or route was found."},
+      {kData + "missing.gpx", 1, "", "(Linea 0) 53\nFile not found: missing.gpx"},
+  };
+  for (const auto& c : cases) {
+    Percorsi store;
+    testing::FakePrompts prompts;
+    MDIMain window(store, prompts);
+    prompts.answers.push_back(UserPrompts::FileChoice{c.path, c.filter});
+    window.findChild<QAction*>(QStringLiteral("mnuFileApri"))->trigger();
+    EXPECT_EQ(store[0].Nome, c.trip) << c.path.toStdString();
+    ASSERT_EQ(prompts.messages.size(), c.message ? 1u : 0u) << c.path.toStdString();
+    if (c.message) {
+      EXPECT_EQ(prompts.messages[0].text, c.message);
+    }
+  }
 }
 
 TEST_F(MainWindowTest, CancellingTheDialogChangesNothing) {
@@ -82,7 +122,7 @@ TEST_F(MainWindowTest, ShowsTheOpenCommandsMessageForAFailingPltFile) {
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].kind, "critical");
   EXPECT_EQ(prompts.messages[0].title, "Errore vianora");
-  EXPECT_EQ(prompts.messages[0].text, "(Linea 8) 6\nOverflow");
+  EXPECT_EQ(prompts.messages[0].text, "(Linea 8) 6\nOverflow: bad-day.plt");
   EXPECT_EQ(store[0].Nome, "bad-day.plt");  // the points before the failure stay
   EXPECT_EQ(store[0].Punti.size(), 2u);
 }
@@ -92,7 +132,11 @@ TEST_F(MainWindowTest, ShowsFiveGpxFailuresAndCountsTheRestInOneMessage) {
   for (int i = 0; i < 1000; ++i) bytes += "<trkpt lat=\"1\" lon=\"2\"><time>never</time></trkpt>";
   bytes += "</trkseg></trk></gpx>";
   const auto path = vianora::testing::writeTempFile("bad-times.gpx", bytes);
+  auto* bar = window.findChild<QProgressBar*>(QStringLiteral("readProgress"));
+  int shownOverTheBar = 0;
+  prompts.whenShowing = [&] { shownOverTheBar += bar->isHidden() ? 0 : 1; };
   open(QString::fromStdString(path.string()), 1);
+  EXPECT_EQ(shownOverTheBar, 0);
   ASSERT_EQ(prompts.messages.size(), 6u);
   EXPECT_EQ(prompts.messages[0].title, "vianora");
   EXPECT_EQ(prompts.messages[0].text,
@@ -114,17 +158,24 @@ TEST_F(MainWindowTest, BringsTheOneAboutWindowForward) {
   EXPECT_EQ(window.findChildren<frmInfo*>().size(), 1);
 }
 
-TEST_F(MainWindowTest, FilesGivenAtStartOpenATripWindowOnTheirFirstTrip) {
+TEST_F(MainWindowTest, FilesGivenAtStartOpenATripWindowOnTheirFirstTripWithPoints) {
+  const QString bare = QString::fromStdString(
+      vianora::testing::writeTempFile("bare.gpx", "<gpx><trk><name>No points</name></trk></gpx>")
+          .string());
   open(kWikipedia, 1);
-  window.openFiles({kData + "notes.txt", kData + "track.PLT"});
-  ASSERT_EQ(prompts.messages.size(), 1u);  // notes.txt is not a track file
-  EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("notes.txt")));
+  window.openFiles({kData + "notes.txt", bare, kData + "track.PLT"});
+  ASSERT_EQ(prompts.messages.size(), 2u);
+  EXPECT_EQ(prompts.messages[0].text, "notes.txt: not a GPX or OziExplorer PLT file.");
+  EXPECT_EQ(prompts.messages[1].text, "bare.gpx: no track or route was found.");
+  ASSERT_EQ(store.size(), 3u);  // the track without points is trip 1
   ASSERT_EQ(window.workspace()->subWindowList().size(), 1);
   auto* trip = qobject_cast<frmStatPercorso*>(window.workspace()->subWindowList()[0]->widget());
   ASSERT_NE(trip, nullptr);
-  EXPECT_EQ(trip->PercorsoSel(), 1);
+  EXPECT_EQ(trip->PercorsoSel(), 2);
   EXPECT_EQ(trip->windowTitle(), "track.PLT");
   EXPECT_EQ(trip->findChild<QLineEdit*>(QStringLiteral("txtDistanza"))->text(), "0.379");
+  window.openFiles({bare});  // nothing to show: no window
+  EXPECT_EQ(window.workspace()->subWindowList().size(), 1);
 }
 
 TEST_F(MainWindowTest, ShowsTheFiguresWorkedOutByHandForARealFile) {
@@ -168,6 +219,37 @@ TEST_F(MainWindowTest, ReadsEverySampleFileWithEitherReaderWithoutCrashing) {
   frmStatPercorso* trip = window.mnuAnalisiPercorso_Click();
   for (int i = 0; i < static_cast<int>(store.size()); ++i) trip->showTrip(i);
   EXPECT_GT(store.size(), 100u);
+}
+
+TEST(MainWindow, ExitOrClosingDuringAReadStopsItAndShowsNothingMore) {
+  // Every time is bad: a read to the end would bring up messages.
+  std::string bytes = "<gpx><trk><name>Big</name><trkseg>";
+  constexpr int kPoints = 200000;
+  for (int i = 0; i < kPoints; ++i)
+    bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"><time>never</time></trkpt>\n";
+  bytes += "</trkseg></trk></gpx>";
+  const auto path =
+      QString::fromStdString(vianora::testing::writeTempFile("big.gpx", bytes).string());
+  for (bool byExit : {true, false}) {
+    Percorsi store;
+    testing::FakePrompts prompts;
+    MDIMain window(store, prompts);
+    window.show();
+    // Runs at the read's first pass of the window's events.
+    QTimer::singleShot(0, &window, [&] {
+      if (byExit) {
+        window.findChild<QAction*>(QStringLiteral("mnuFileEsci"))->trigger();
+      } else {
+        window.close();
+      }
+    });
+    window.openFiles({path, kWikipedia});
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_LT(store[0].Punti.size(), static_cast<std::size_t>(kPoints));
+    EXPECT_EQ(store.size(), 1u);  // the second file was not read
+    EXPECT_EQ(window.workspace()->subWindowList().size(), 0);
+  }
 }
 
 TEST_F(MainWindowTest, OpensDroppedFiles) {

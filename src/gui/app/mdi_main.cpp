@@ -2,10 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -78,7 +77,10 @@ void MDIMain::mnuFileApri_Click() {
   whileReading([&] { openCommand_.run(this, progress_); });
 }
 
-void MDIMain::mnuFileEsci_Click() { QApplication::closeAllWindows(); }
+void MDIMain::mnuFileEsci_Click() {
+  openCommand_.stopReading();
+  QApplication::closeAllWindows();
+}
 
 frmStatPercorso* MDIMain::mnuAnalisiPercorso_Click() {
   auto* window = new frmStatPercorso(store_, prompts_);
@@ -104,24 +106,27 @@ void MDIMain::mnuAbout_Click() {
 }
 
 void MDIMain::openFiles(const QStringList& paths) {
-  const bool wasEmpty = store_.isEmpty();
-  const std::size_t firstNew = wasEmpty ? 0 : store_.size();
+  const std::size_t firstNew = store_.nextTripIndex();
+  bool stopped = false;
   whileReading([&] {
     for (const QString& path : paths) {
-      const ReaderKind reader = readerOfExtension(QFile::encodeName(path).toStdString());
-      if (reader == ReaderKind::None) {
-        prompts_.critical(this, kApplicationTitle,
-                          QStringLiteral("%1\nis not a GPX (.gpx) or OziExplorer (.plt) file.")
-                              .arg(QFileInfo(path).fileName()));
-        continue;
-      }
-      openCommand_.readFile(this, path, reader, progress_);
+      stopped =
+          openCommand_.readFile(this, path, ReaderKind::None, progress_) == ImportOutcome::Stopped;
+      if (stopped) return;
     }
   });
-  const bool broughtTrips = wasEmpty ? !store_.isEmpty() : store_.size() > firstNew;
-  if (!broughtTrips) return;
+  if (stopped) return;
+  // A track without points is a trip too, but there is nothing to show of it.
+  const auto first = store_.firstTripWithPoints(firstNew);
+  if (!first) return;
   frmStatPercorso* window = mnuAnalisiPercorso_Click();
-  window->showTrip(static_cast<int>(firstNew));
+  window->showTrip(static_cast<int>(*first));
+}
+
+void MDIMain::closeEvent(QCloseEvent* event) {
+  // The windows go: a read under way must not bring up messages after them.
+  openCommand_.stopReading();
+  QMainWindow::closeEvent(event);
 }
 
 void MDIMain::dragEnterEvent(QDragEnterEvent* event) {

@@ -24,8 +24,9 @@ class MDIMain : public QMainWindow {
  public:
   MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent = nullptr);
 
-  /// Reads files by their extensions, then opens a trip window showing the first trip they
-  /// brought. Files of another type are refused with a message.
+  /// Reads files by their content, else by their extensions, then opens a trip window
+  /// showing the first trip they brought that has points. Files of another type are refused
+  /// with a message.
   void openFiles(const QStringList& paths);
 
   QMdiArea* workspace() const { return workspace_; }
@@ -39,6 +40,7 @@ class MDIMain : public QMainWindow {
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void buildMenus();

@@ -15,6 +15,7 @@ void EventPump::pump(std::uint64_t done, std::uint64_t total) {
   if (sinceLastPump_.elapsed() < kIntervalMs) return;
   sinceLastPump_.restart();
   if (bar_ != nullptr && total > 0) {
+    bar_->show();  // again, after a message took it away
     bar_->setMaximum(1000);
     bar_->setValue(static_cast<int>(done * 1000 / total));
   }

@@ -29,6 +29,56 @@ class NormalCursorForAWhile {
   NormalCursorForAWhile& operator=(const NormalCursorForAWhile&) = delete;
 };
 
+// Shows the failures of one file as they come. The progress bar goes before each message, so
+// that no message stands over a bar that does not move; the next progress call brings it back.
+class FailureBoxes {
+ public:
+  FailureBoxes(UserPrompts& prompts, QWidget* parent, QProgressBar* progress, QString fileName)
+      : prompts_(prompts), parent_(parent), progress_(progress), fileName_(std::move(fileName)) {}
+
+  void show(const ImportFailure& failure) {
+    if (failure.shown == ImportFailure::Shown::ByOpenCommand) {
+      showBox(QString::fromStdString(openFailureTitle(failure)),
+              messageText(openFailureText(failure, fileName_.toStdString())));
+      return;
+    }
+    lastGpxFailure_ = gpxFailureText(failure);
+    if (++gpxFailures_ > OpenCommand::kShownFailuresPerFile) return;
+    showBox(kApplicationTitle, messageText(lastGpxFailure_));
+  }
+
+  /// Counts the GPX reader's failures that had no message of their own, in one message.
+  void showTheUnshown() {
+    const int more = gpxFailures_ - OpenCommand::kShownFailuresPerFile;
+    if (more <= 0) return;
+    showBox(kApplicationTitle,
+            QStringLiteral("%1 more reading errors in %2 were not shown. The last one:\n\n%3")
+                .arg(more)
+                .arg(fileName_, messageText(lastGpxFailure_)));
+  }
+
+  void showBox(const QString& title, const QString& text) {
+    if (progress_ != nullptr) progress_->hide();
+    NormalCursorForAWhile normal;
+    prompts_.critical(parent_, title, text);
+  }
+
+ private:
+  UserPrompts& prompts_;
+  QWidget* parent_;
+  QProgressBar* progress_;
+  QString fileName_;
+  int gpxFailures_ = 0;
+  std::string lastGpxFailure_;
+};
+
+// What a read that ended this way says besides its failures; empty when nothing.
+std::string outcomeText(ImportOutcome outcome, const std::string& fileName) {
+  if (outcome == ImportOutcome::NothingFound) return nothingFoundText(fileName);
+  if (outcome == ImportOutcome::NotRecognised) return notRecognisedText(fileName);
+  return {};
+}
+
 }  // namespace
 
 QString messageText(const std::string& text) {
@@ -50,45 +100,38 @@ bool OpenCommand::run(QWidget* parent, QProgressBar* progress) {
   if (!choice) return false;
   folder_ = QFileInfo(choice->path).absolutePath();
   filterPosition_ = choice->filterPosition;
-  const ReaderKind reader = readerOfKey(readerKeyOfFilter(choice->filterPosition));
-  readFile(parent, choice->path, reader, progress);
+  const ReaderKind picked = readerOfKey(readerKeyOfFilter(choice->filterPosition));
+  readFile(parent, choice->path, picked, progress);
   return true;
 }
 
-void OpenCommand::readFile(QWidget* parent, const QString& path, ReaderKind reader,
-                           QProgressBar* progress) {
-  if (reader == ReaderKind::None) return;
-  WaitCursor waiting;
-  EventPump pump(progress);
-  if (progress != nullptr) {
-    progress->setValue(0);
-    progress->show();
-  }
-  int gpxFailures = 0;
-  std::string lastGpxFailure;
-  const FailureSink failures = [&](const ImportFailure& failure) {
-    if (failure.shown == ImportFailure::Shown::ByOpenCommand) {
-      NormalCursorForAWhile normal;
-      prompts_.critical(parent, QString::fromStdString(openFailureTitle(failure)),
-                        messageText(openFailureText(failure)));
-      return;
+ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, ReaderKind picked,
+                                    QProgressBar* progress) {
+  if (stopped_) return ImportOutcome::Stopped;
+  const std::string file = QFile::encodeName(path).toStdString();
+  const QString fileName = QFileInfo(path).fileName();
+  FailureBoxes boxes(prompts_, parent, progress, fileName);
+  ImportOutcome outcome;
+  {
+    WaitCursor waiting;
+    EventPump pump(progress);
+    if (progress != nullptr) {
+      progress->setValue(0);
+      progress->show();
     }
-    lastGpxFailure = gpxFailureText(failure);
-    if (++gpxFailures > kShownFailuresPerFile) return;
-    NormalCursorForAWhile normal;
-    prompts_.critical(parent, kApplicationTitle, messageText(lastGpxFailure));
-  };
-  importFile(store_, QFile::encodeName(path).toStdString(), reader, failures, pump.progress());
-  if (progress != nullptr) progress->hide();
-  if (gpxFailures > kShownFailuresPerFile) {
-    NormalCursorForAWhile normal;
-    const int more = gpxFailures - kShownFailuresPerFile;
-    prompts_.critical(
-        parent, kApplicationTitle,
-        QStringLiteral("%1 more reading errors in %2 were not shown. The last one:\n\n%3")
-            .arg(more)
-            .arg(QFileInfo(path).fileName(), messageText(lastGpxFailure)));
+    outcome = importFile(
+        store_, file, readerForFile(picked, file),
+        [&](const ImportFailure& failure) {
+          if (!stopped_) boxes.show(failure);
+        },
+        pump.progress(), [this] { return stopped_; });
+    if (progress != nullptr) progress->hide();
   }
+  if (outcome == ImportOutcome::Stopped) return outcome;
+  boxes.showTheUnshown();
+  const std::string text = outcomeText(outcome, fileName.toStdString());
+  if (!text.empty()) boxes.showBox(kApplicationTitle, QString::fromStdString(text));
+  return outcome;
 }
 
 }  // namespace vianora::gui

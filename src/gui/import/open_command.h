@@ -13,8 +13,10 @@ namespace vianora::gui {
 
 class UserPrompts;
 
-/// The Open command: asks for a file, reads it with the reader of the filter left selected,
-/// and shows what went wrong. The dialog starts where the last one ended, with its filter.
+/// The Open command: asks for a file, reads it with the reader of the filter left selected
+/// (or the one its content shows, where the filter cannot tell or the content is of the other
+/// format), and shows what went wrong. The dialog starts where the last one ended, with its
+/// filter.
 class OpenCommand {
  public:
   /// Failures of one file that get a message box of their own; the rest are counted and
@@ -29,14 +31,22 @@ class OpenCommand {
   /// Shows the dialog and reads the chosen file; false when the user cancelled.
   bool run(QWidget* parent, QProgressBar* progress);
 
-  /// Reads one file with the given reader, showing failures over `parent`.
-  void readFile(QWidget* parent, const QString& path, ReaderKind reader, QProgressBar* progress);
+  /// Reads one file with the reader `picked` by a filter (None for all files, or where no
+  /// filter was reported) unless its content shows another, showing over `parent` its
+  /// failures, a file that brought no point and one that no reader takes.
+  ImportOutcome readFile(QWidget* parent, const QString& path, ReaderKind picked,
+                         QProgressBar* progress);
+
+  /// The program is ending: the read under way stops at its next progress call and shows
+  /// nothing more, and no later read starts.
+  void stopReading() { stopped_ = true; }
 
  private:
   Percorsi& store_;
   UserPrompts& prompts_;
   QString folder_;
   int filterPosition_ = 1;
+  bool stopped_ = false;
 };
 
 /// A failure's message text for a message box: its lines on separate lines.
