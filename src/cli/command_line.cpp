@@ -56,7 +56,8 @@ std::string usageText() {
          "Reads GPS track files (GPX, OziExplorer .plt) in order and prints every trip\n"
          "with its statistics.\n"
          "\n"
-         "  --type gpx|plt  read every file with this reader (default: by the extension)\n"
+         "  --type gpx|plt  read every file with this reader (default: by the content,\n"
+         "                  else by the extension)\n"
          "  --json          write JSON instead of text\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
          "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"
@@ -64,7 +65,8 @@ std::string usageText() {
          "  --version       show the version\n"
          "\n"
          "Exit status: 0 when every file was read without a failure, 1 when a failure\n"
-         "was reported, 2 for a usage error or a file of unknown type.\n";
+         "was reported or a file held no track or route, 2 for a usage error or a file\n"
+         "of unknown type.\n";
 }
 
 }  // namespace vianora::cli

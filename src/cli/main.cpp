@@ -1,6 +1,8 @@
 // vianora-stats: reads track files into one trip store, as successive Open commands would,
 // and prints every trip with its statistics.
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,29 @@ std::string failureLine(const std::string& path, const vianora::ImportFailure& f
   return "vianora-stats: " + path + ": " + message + "\n";
 }
 
+/// Reads one file into the store, by --type when given, else by its content, else by its
+/// extension; prints what went wrong and returns the exit status it calls for.
+int readFile(vianora::Percorsi& store, const std::string& path,
+             std::optional<vianora::ReaderKind> type) {
+  using namespace vianora;
+  int status = 0;
+  const ReaderKind reader = type ? *type : readerForFile(ReaderKind::None, path);
+  const ImportOutcome outcome = importFile(store, path, reader, [&](const ImportFailure& failure) {
+    std::fputs(failureLine(path, failure).c_str(), stderr);
+    status = kExitFailureReported;
+  });
+  if (outcome == ImportOutcome::NotRecognised) {
+    std::fprintf(stderr, "vianora-stats: %s Use --type to choose a reader.\n",
+                 notRecognisedText(path).c_str());
+    return kExitUsage;
+  }
+  if (outcome == ImportOutcome::NothingFound) {
+    std::fprintf(stderr, "vianora-stats: %s\n", nothingFoundText(path).c_str());
+    return kExitFailureReported;
+  }
+  return status;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -49,17 +74,7 @@ int main(int argc, char** argv) {
   int status = 0;
   Percorsi store;
   for (const std::string& path : options->files) {
-    const ReaderKind reader = options->type.value_or(readerOfExtension(path));
-    if (reader == ReaderKind::None) {
-      std::fprintf(stderr, "vianora-stats: %s: unknown file type (not .gpx or .plt; use --type)\n",
-                   path.c_str());
-      status = kExitUsage;
-      continue;
-    }
-    importFile(store, path, reader, [&](const ImportFailure& failure) {
-      std::fputs(failureLine(path, failure).c_str(), stderr);
-      if (status == 0) status = kExitFailureReported;
-    });
+    status = std::max(status, readFile(store, path, options->type));  // a usage error wins
   }
   const std::string report = options->json ? cli::jsonReport(store) : cli::textReport(store);
   std::fwrite(report.data(), 1, report.size(), stdout);

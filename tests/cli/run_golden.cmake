@@ -28,7 +28,9 @@ check(wikipedia-json 0 --json samples/gpx/georust-wikipedia_example.gpx)
 check(two-files-json 0 --json samples/gpx/georust-caltopo-export.gpx tests/cli/data/track.PLT)
 check(failures 1 tests/cli/data/bad-times.gpx tests/cli/data/bad-day.plt tests/cli/data/missing.gpx)
 check(unknown-type 2 tests/cli/data/notes.txt samples/gpx/georust-wikipedia_example.gpx)
-check(forced-type 0 --json --type plt tests/cli/data/notes.txt)
+check(forced-type 1 --json --type plt tests/cli/data/notes.txt)
+# Read by content before extension; a file that brings no point and a folder are reported.
+check(nothing-read 1 tests/cli/data/waypoints.gpx tests/cli/data/gpx-inside.plt tests/cli/data)
 check(usage 2 --type kml x.gpx)
 
 # Charts as SVG: one file per chart and trip, the same bytes every time.
