@@ -81,6 +81,21 @@ TEST(SampleFiles, WikipediaExampleGivesTheFiguresWorkedOutByHand) {
   EXPECT_EQ(t.maxSpeed, "2.316");      // 1.93 m in 3 s
 }
 
+TEST(SampleFiles, TripsStartAtTheirFirstTimedPoint) {
+  Read r = readSample("gpx/gpxpy-korita-zbevnica.gpx");
+  if (r.store.isEmpty()) GTEST_SKIP() << "the shared sample collection is not here";
+  ASSERT_EQ(r.store.size(), 4u);
+  // The file's first point of "ACTIVE LOG #2" is at 10:57:10, its last at 13:19:31.
+  const StatisticsTexts active = statisticsTexts(computeTripStatistics(r.store[3]), {});
+  EXPECT_EQ(r.store[3].Nome, "ACTIVE LOG #2");
+  EXPECT_EQ(active.start, "2010-10-03 10:57:10");
+  EXPECT_EQ(active.duration, "02:22:21");
+  // "03-OCT-10 #2" has no times at all.
+  const StatisticsTexts untimed = statisticsTexts(computeTripStatistics(r.store[1]), {});
+  EXPECT_EQ(untimed.start, "N.C.");
+  EXPECT_EQ(untimed.duration, "N.C.");
+}
+
 TEST(SampleFiles, TimesAfterALineEndInsideTheElementStillRead) {
   // This writer puts a CR between <time> and the date: the date part starts with a blank.
   Read r = readSample("gpx/dougfales-gpx-arches.gpx");
