@@ -4,7 +4,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
-#include <memory>
+#include <algorithm>
 
 #include "earth/http_answer.h"
 #include "earth/http_request.h"
@@ -23,6 +23,7 @@ void closeNow(QTcpSocket* socket) {
 KmlServer::KmlServer(std::string servedPath, QObject* parent)
     : QObject(parent), servedPath_(std::move(servedPath)), server_(new QTcpServer(this)) {
   connect(server_, &QTcpServer::newConnection, this, &KmlServer::acceptConnections);
+  clock_.start();
 }
 
 // The sockets go first, while everything they may call on is still here.
@@ -34,45 +35,56 @@ quint16 KmlServer::port() const { return server_->serverPort(); }
 
 QString KmlServer::errorString() const { return server_->errorString(); }
 
-// The accepted sockets are children of the listening one; those not yet deleted are open.
-int KmlServer::openConnections() const {
-  return static_cast<int>(server_->findChildren<QTcpSocket*>().size());
-}
-
 void KmlServer::endAfterNextAnswer(int withinMs) {
   ending_ = true;
   QTimer::singleShot(withinMs, this, &QObject::deleteLater);
 }
 
+// A full house turns nobody away: whoever holds a place without using it the longest leaves.
+// Another local program holding every place open cannot keep Google Earth out.
 void KmlServer::acceptConnections() {
   while (QTcpSocket* socket = server_->nextPendingConnection()) {
     connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    if (openConnections() > kMaxConnections) {
-      closeNow(socket);
-      continue;
+    if (waiting_.size() >= static_cast<std::size_t>(kMaxConnections)) {
+      const auto idlest = std::min_element(
+          waiting_.begin(), waiting_.end(),
+          [](const Connection& a, const Connection& b) { return a.lastByteMs < b.lastByteMs; });
+      drop(idlest->socket);
     }
-    // Qt itself keeps no more of a request than the server will look at.
-    socket->setReadBufferSize(static_cast<qint64>(kMaxRequestHeadBytes));
-    auto received = std::make_shared<std::string>();
-    connect(socket, &QTcpSocket::readyRead, this,
-            [this, socket, received] { readRequest(socket, *received); });
-    QTimer::singleShot(lifetimeMs_, socket, [socket] { closeNow(socket); });
+    admit(socket);
   }
 }
 
-void KmlServer::readRequest(QTcpSocket* socket, std::string& received) {
+// The timers live on the socket, which never outlives this server.
+void KmlServer::admit(QTcpSocket* socket) {
+  // Qt itself keeps no more of a request than the server will look at.
+  socket->setReadBufferSize(static_cast<qint64>(kMaxRequestHeadBytes));
+  waiting_.push_back({socket, {}, clock_.elapsed()});
+  connect(socket, &QTcpSocket::readyRead, this, [this, socket] { readRequest(socket); });
+  // However it goes, a deleted socket leaves no place taken.
+  connect(socket, &QObject::destroyed, this, [this, socket] { forget(socket); });
+  QTimer::singleShot(kFirstByteWaitMs, socket, [this, socket] { dropIfSilent(socket); });
+  QTimer::singleShot(lifetimeMs_, socket, [this, socket] { drop(socket); });
+}
+
+void KmlServer::readRequest(QTcpSocket* socket) {
+  Connection* connection = find(socket);
+  if (connection == nullptr) return;
+  std::string& received = connection->received;
   const QByteArray bytes =
       socket->read(static_cast<qint64>(kMaxRequestHeadBytes - received.size()));
   received.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  connection->lastByteMs = clock_.elapsed();
   const RequestHead head = parseRequestHead(received);
   switch (head.status) {
     case RequestStatus::Incomplete:
       return;
     case RequestStatus::Malformed:
     case RequestStatus::TooLarge:
-      closeNow(socket);
+      drop(socket);
       return;
     case RequestStatus::Complete:
+      forget(socket);
       disconnect(socket, nullptr, this, nullptr);  // one request per connection
       answer(socket, head.request);
       return;
@@ -94,6 +106,27 @@ void KmlServer::answer(QTcpSocket* socket, const HttpRequest& request) {
   if (kind != RequestAnswer::Document) return;
   ++servedCount_;
   emit served();
+}
+
+void KmlServer::dropIfSilent(QTcpSocket* socket) {
+  const Connection* connection = find(socket);
+  if (connection != nullptr && connection->received.empty()) drop(socket);
+}
+
+void KmlServer::drop(QTcpSocket* socket) {
+  forget(socket);
+  closeNow(socket);
+}
+
+// Its place is free at once, though the socket itself goes later.
+void KmlServer::forget(QTcpSocket* socket) {
+  std::erase_if(waiting_, [socket](const Connection& c) { return c.socket == socket; });
+}
+
+KmlServer::Connection* KmlServer::find(QTcpSocket* socket) {
+  const auto found = std::find_if(waiting_.begin(), waiting_.end(),
+                                  [socket](const Connection& c) { return c.socket == socket; });
+  return found == waiting_.end() ? nullptr : &*found;
 }
 
 }  // namespace vianora::gui

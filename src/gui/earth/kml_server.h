@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <string>
+#include <vector>
 
 class QTcpServer;
 class QTcpSocket;
@@ -19,15 +21,20 @@ namespace vianora::gui {
 /// kMaxRequestHeadBytes of a request, answers a GET of its path with the document, another
 /// path with 404 and another method with 405, and closes each connection after one answer. A
 /// malformed, oversized, foreign-host or idle connection is closed without an answer; the
-/// others go on being served.
+/// others go on being served. Idle connections cannot keep a new one out: when all places are
+/// taken, the connection idle longest gives up its place.
 class KmlServer : public QObject {
   Q_OBJECT
 
  public:
-  /// Connections open at a time; more are closed at once.
+  /// Connections waiting for their request at a time; a new one beyond them pushes out the one
+  /// that has gone longest without sending a byte.
   static constexpr int kMaxConnections = 16;
   /// The longest a connection may stay open, in milliseconds.
   static constexpr int kConnectionLifetimeMs = 5000;
+  /// How long a new connection may stay silent, in milliseconds: Google Earth sends its request
+  /// as soon as it is connected.
+  static constexpr int kFirstByteWaitMs = 1000;
 
   explicit KmlServer(std::string servedPath, QObject* parent = nullptr);
   ~KmlServer() override;
@@ -54,14 +61,27 @@ class KmlServer : public QObject {
   void served();  ///< the document has just been sent
 
  private:
+  /// A connection still waiting for its request.
+  struct Connection {
+    QTcpSocket* socket;
+    std::string received;  ///< the bytes of the request so far
+    qint64 lastByteMs;     ///< on clock_: when its last byte came, or when it was taken in
+  };
+
   void acceptConnections();
-  void readRequest(QTcpSocket* socket, std::string& received);
+  void admit(QTcpSocket* socket);
+  void readRequest(QTcpSocket* socket);
   void answer(QTcpSocket* socket, const HttpRequest& request);
-  int openConnections() const;
+  void dropIfSilent(QTcpSocket* socket);
+  void drop(QTcpSocket* socket);
+  void forget(QTcpSocket* socket);
+  Connection* find(QTcpSocket* socket);
 
   std::string servedPath_;
   std::string document_;
   QTcpServer* server_;
+  std::vector<Connection> waiting_;  // in the order they were taken in
+  QElapsedTimer clock_;
   int servedCount_ = 0;
   int lifetimeMs_ = kConnectionLifetimeMs;
   bool ending_ = false;  // the next document sent is the last
