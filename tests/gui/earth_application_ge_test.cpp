@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <clocale>
 #include <locale>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "earth/application_ge.h"
 #include "fake_google_earth.h"
@@ -53,7 +56,44 @@ TEST_F(ApplicationGETest, OpensGoogleEarthOnAKml22NetworkLinkToLoopback) {
   EXPECT_EQ(href.scheme(), "http");
   EXPECT_EQ(href.host(), "127.0.0.1");
   EXPECT_GT(href.port(), 0);
-  EXPECT_EQ(href.path(), "/camera.kml");
+  EXPECT_TRUE(
+      QRegularExpression("^/vianora/[0-9a-f]{32}/camera\\.kml$").match(href.path()).hasMatch())
+      << href.path().toStdString();
+}
+
+// Another user of the machine can reach the port: only the path of this flight's link is served.
+TEST_F(ApplicationGETest, EachFlightServesTheCameraOnlyAtItsOwnSecretPath) {
+  launcher.answers = false;
+  auto first = create();
+  const QUrl firstHref(launcher.link.href);
+  auto second = create();
+  const QUrl secondHref(launcher.link.href);
+  ASSERT_TRUE(first && second);
+  EXPECT_NE(firstHref.path(), secondHref.path());
+  ASSERT_EQ(firstHref.path().size(), 52);  // "/vianora/", 32 hex digits, "/camera.kml"
+  const auto statusAt = [](QUrl url, const QString& path) {
+    url.setPath(path);
+    QNetworkAccessManager network;
+    network.setProxy(QNetworkProxy::NoProxy);
+    std::unique_ptr<QNetworkReply> reply(network.get(QNetworkRequest(url)));
+    EXPECT_TRUE(QTest::qWaitFor([&reply] { return reply->isFinished(); }, 3000));
+    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+  };
+  QString wrongSecret = firstHref.path();
+  wrongSecret[40] = wrongSecret[40] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+  const std::vector<std::pair<QString, int>> cases = {
+      {firstHref.path(), 200},
+      {QStringLiteral("/camera.kml"), 404},
+      {secondHref.path(), 404},
+      {wrongSecret, 404},
+      {QStringLiteral("/vianora/camera.kml"), 404},
+      {firstHref.path().chopped(11), 404},
+  };
+  for (const auto& [path, status] : cases) {
+    EXPECT_EQ(statusAt(firstHref, path), status) << path.toStdString();
+  }
+  EXPECT_EQ(first->IsInitialized(), 1);  // the one good fetch
+  EXPECT_EQ(statusAt(secondHref, secondHref.path()), 200);
 }
 
 TEST_F(ApplicationGETest, IsInitializedOnceGoogleEarthHasFetchedTheCamera) {

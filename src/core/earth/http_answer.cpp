@@ -15,6 +15,17 @@ bool isLoopbackHost(std::string_view host, std::uint16_t port) {
   return colon == std::string_view::npos || host.substr(colon + 1) == std::to_string(port);
 }
 
+// Looks at every byte whatever the first difference, so that the time an answer takes tells
+// nothing of how much of the path's secret a guess got right.
+bool equalsInConstantTime(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  unsigned difference = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    difference |= static_cast<unsigned char>(a[i]) ^ static_cast<unsigned char>(b[i]);
+  }
+  return difference == 0;
+}
+
 std::string response(std::string_view status, std::string_view type, std::string_view body,
                      std::string_view extraHeaders = {}) {
   std::string text = "HTTP/1.1 " + std::string(status) + "\r\n";
@@ -34,7 +45,9 @@ RequestAnswer answerFor(const HttpRequest& request, std::string_view servedPath,
                         std::uint16_t port) {
   if (request.host && !isLoopbackHost(*request.host, port)) return RequestAnswer::Refuse;
   if (request.method != "GET") return RequestAnswer::MethodNotAllowed;
-  if (requestPath(request.target) != servedPath) return RequestAnswer::NotFound;
+  if (!equalsInConstantTime(requestPath(request.target), servedPath)) {
+    return RequestAnswer::NotFound;
+  }
   return RequestAnswer::Document;
 }
 

@@ -57,8 +57,23 @@ std::string lookAtKml(const LookAt& view) {
 
 }  // namespace
 
-std::string cameraUrl(std::uint16_t port) {
-  return "http://127.0.0.1:" + std::to_string(port) + std::string(kCameraPath);
+std::string linkSecret(const std::function<std::uint32_t()>& random) {
+  constexpr std::string_view kHexDigits = "0123456789abcdef";
+  constexpr int kWords = 4;
+  std::string secret;
+  for (int word = 0; word < kWords; ++word) {
+    const std::uint32_t bits = random();
+    for (int shift = 28; shift >= 0; shift -= 4) secret += kHexDigits[(bits >> shift) & 0xf];
+  }
+  return secret;
+}
+
+std::string cameraPath(std::string_view secret) {
+  return "/vianora/" + std::string(secret) + "/camera.kml";
+}
+
+std::string cameraUrl(std::uint16_t port, std::string_view secret) {
+  return "http://127.0.0.1:" + std::to_string(port) + cameraPath(secret);
 }
 
 // An empty viewFormat keeps Google Earth from adding the visible area to the address, and

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,8 +10,14 @@
 
 namespace vianora {
 
-/// The path the camera document is served at.
-inline constexpr std::string_view kCameraPath = "/camera.kml";
+/// The secret in the camera document's path: 128 bits drawn as four 32-bit words from
+/// `random`, which must be a cryptographically sound source, written as 32 lower-case hex
+/// digits, the first word first. Any user of the machine can reach the loopback port; only
+/// Google Earth, given the path, can follow the trip.
+std::string linkSecret(const std::function<std::uint32_t()>& random);
+
+/// The path the camera document is served at: "/vianora/<secret>/camera.kml".
+std::string cameraPath(std::string_view secret);
 
 /// Seconds between two fetches of the camera document by Google Earth. The flight moves on a
 /// point every tenth of a second, but Google Earth flies smoothly only when a fly-to has a few
@@ -29,8 +36,8 @@ enum class LinkRefresh {
 /// a count of milliseconds that fits in 32 bits, should Google Earth keep one.
 inline constexpr double kStoppedLinkSeconds = 7 * 24 * 60 * 60;
 
-/// The address of the camera document on the loopback port `port`.
-std::string cameraUrl(std::uint16_t port);
+/// The address of the camera document on the loopback port `port`, at cameraPath(`secret`).
+std::string cameraUrl(std::uint16_t port, std::string_view secret);
 
 /// The KML file handed to Google Earth: one network link that fetches `cameraUrl` every
 /// `refreshSeconds` and flies to the view each answer carries.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include "earth/google_earth_launcher.h"
 
@@ -24,7 +25,10 @@ const QString kCannotStart = QStringLiteral("Google Earth Pro (%1) could not be 
 
 }  // namespace
 
-ApplicationGE::ApplicationGE() : server_(std::make_unique<KmlServer>(std::string(kCameraPath))) {
+// The operating system's generator: a secret must not be predictable from earlier ones.
+ApplicationGE::ApplicationGE()
+    : secret_(linkSecret([] { return QRandomGenerator::system()->generate(); })),
+      server_(std::make_unique<KmlServer>(cameraPath(secret_))) {
   server_->setDocument(cameraKml(std::nullopt));
 }
 
@@ -49,8 +53,8 @@ QString ApplicationGE::launchKmlPath() const { return folder_.filePath(kLaunchFi
 QString ApplicationGE::writeLaunchKml() {
   if (!folder_.isValid()) return folder_.errorString();
   QFile file(launchKmlPath());
-  const QByteArray kml =
-      QByteArray::fromStdString(launchKml(cameraUrl(server_->port()), kCameraRefreshSeconds));
+  const QByteArray kml = QByteArray::fromStdString(
+      launchKml(cameraUrl(server_->port(), secret_), kCameraRefreshSeconds));
   if (!file.open(QIODevice::WriteOnly) || file.write(kml) != kml.size() || !file.flush()) {
     return file.errorString();
   }

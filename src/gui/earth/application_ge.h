@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "earth/i_application_ge.h"
 #include "earth/kml_documents.h"
@@ -18,9 +19,10 @@ class GoogleEarthLauncher;
 ///
 /// Creating one starts a camera document server on 127.0.0.1 and opens Google Earth Pro on a
 /// launch file whose network link fetches that document every kCameraRefreshSeconds and flies
-/// to the view it carries. Until the first SetCameraParams the document carries no view.
-/// release() ends the link so that Google Earth stops fetching it; deleting the instance
-/// otherwise closes the server at once. Either removes the launch file.
+/// to the view it carries. The document's path holds a new random secret for each instance,
+/// and the server answers any other path with 404. Until the first SetCameraParams the
+/// document carries no view. release() ends the link so that Google Earth stops fetching it;
+/// deleting the instance otherwise closes the server at once. Either removes the launch file.
 class ApplicationGE : public IApplicationGE {
  public:
   /// A started instance, or why there is none.
@@ -57,6 +59,7 @@ class ApplicationGE : public IApplicationGE {
   ApplicationGE();
   QString writeLaunchKml();
 
+  std::string secret_;  // in the camera path: this flight's own, unknown to other users
   std::unique_ptr<KmlServer> server_;
   std::optional<LookAt> view_;  // the view of the last SetCameraParams
   QTemporaryDir folder_;        // holds the launch file

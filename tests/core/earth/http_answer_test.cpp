@@ -10,16 +10,30 @@ HttpRequest request(std::string method, std::string target,
   return {std::move(method), std::move(target), std::move(host)};
 }
 
+constexpr std::string_view kPath = "/vianora/00112233445566778899aabbccddeeff/camera.kml";
+
 TEST(AnswerFor, ServesOnlyAGetOfTheServedPath) {
-  EXPECT_EQ(answerFor(request("GET", "/camera.kml"), "/camera.kml", 8080), RequestAnswer::Document);
-  EXPECT_EQ(answerFor(request("GET", "/camera.kml?BBOX=1,2,3,4"), "/camera.kml", 8080),
-            RequestAnswer::Document);
-  EXPECT_EQ(answerFor(request("GET", "/"), "/camera.kml", 8080), RequestAnswer::NotFound);
-  EXPECT_EQ(answerFor(request("GET", "/camera.kml/"), "/camera.kml", 8080),
-            RequestAnswer::NotFound);
-  EXPECT_EQ(answerFor(request("GET", "/CAMERA.KML"), "/camera.kml", 8080), RequestAnswer::NotFound);
+  const struct {
+    const char* target;
+    RequestAnswer answer;
+  } cases[] = {
+      {"/vianora/00112233445566778899aabbccddeeff/camera.kml", RequestAnswer::Document},
+      {"/vianora/00112233445566778899aabbccddeeff/camera.kml?BBOX=1,2", RequestAnswer::Document},
+      {"/", RequestAnswer::NotFound},
+      {"/camera.kml", RequestAnswer::NotFound},
+      {"/vianora/camera.kml", RequestAnswer::NotFound},
+      {"/vianora/00112233445566778899aabbccddeeff", RequestAnswer::NotFound},
+      {"/vianora/00112233445566778899aabbccddeeff/camera.kml/", RequestAnswer::NotFound},
+      {"/vianora/10112233445566778899aabbccddeeff/camera.kml", RequestAnswer::NotFound},
+      {"/vianora/00112233445566778899aabbccddeefe/camera.kml", RequestAnswer::NotFound},
+      {"/vianora/00112233445566778899AABBCCDDEEFF/camera.kml", RequestAnswer::NotFound},
+      {"/vianora/00112233445566778899aabbccddeeff0/camera.kml", RequestAnswer::NotFound},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(answerFor(request("GET", c.target), kPath, 8080), c.answer) << c.target;
+  }
   for (const char* method : {"POST", "HEAD", "PUT", "DELETE", "get"}) {
-    EXPECT_EQ(answerFor(request(method, "/camera.kml"), "/camera.kml", 8080),
+    EXPECT_EQ(answerFor(request(method, std::string(kPath)), kPath, 8080),
               RequestAnswer::MethodNotAllowed)
         << method;
   }
@@ -27,7 +41,7 @@ TEST(AnswerFor, ServesOnlyAGetOfTheServedPath) {
 
 TEST(AnswerFor, TakesOnlyThisMachinesLoopbackAsHost) {
   const auto answer = [](const char* host) {
-    return answerFor(request("GET", "/camera.kml", host), "/camera.kml", 8080);
+    return answerFor(request("GET", std::string(kPath), host), kPath, 8080);
   };
   EXPECT_EQ(answer("127.0.0.1:8080"), RequestAnswer::Document);
   EXPECT_EQ(answer("localhost:8080"), RequestAnswer::Document);

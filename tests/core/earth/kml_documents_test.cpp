@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace vianora {
 namespace {
 
@@ -11,9 +13,26 @@ std::size_t positionOf(const std::string& text, const std::string& wanted) {
   return at;
 }
 
-TEST(CameraUrl, PointsAtTheLoopbackPortAndTheCameraPath) {
-  EXPECT_EQ(cameraUrl(54321), "http://127.0.0.1:54321/camera.kml");
-  EXPECT_EQ(kCameraPath, "/camera.kml");
+TEST(LinkSecret, WritesFourRandomWordsAsThirtyTwoLowerCaseHexDigits) {
+  const struct {
+    std::vector<std::uint32_t> words;
+    std::string secret;
+  } cases[] = {
+      {{0x01234567, 0x89ABCDEF, 0x00000000, 0xFFFFFFFF}, "0123456789abcdef00000000ffffffff"},
+      {{0x0000000A, 0xA0000000, 0x00C0FFEE, 0x10000001}, "0000000aa000000000c0ffee10000001"},
+  };
+  for (const auto& c : cases) {
+    std::size_t drawn = 0;
+    EXPECT_EQ(linkSecret([&] { return c.words.at(drawn++); }), c.secret);
+    EXPECT_EQ(drawn, 4u);
+  }
+}
+
+TEST(CameraUrl, PointsAtTheLoopbackPortAndTheSecretPath) {
+  EXPECT_EQ(cameraPath("00112233445566778899aabbccddeeff"),
+            "/vianora/00112233445566778899aabbccddeeff/camera.kml");
+  EXPECT_EQ(cameraUrl(54321, "00112233445566778899aabbccddeeff"),
+            "http://127.0.0.1:54321/vianora/00112233445566778899aabbccddeeff/camera.kml");
 }
 
 TEST(LaunchKml, HoldsOneNetworkLinkThatFliesToEachAnswer) {
