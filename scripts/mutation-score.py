@@ -17,7 +17,8 @@ ones after unrelated edits: a mutant is chosen by a hash of its file, the text o
 and its place in that line, not by its line number. --list prints the chosen mutants
 without running anything. The original file is always written back, also on Ctrl-C; the run
 refuses to start when src/core has uncommitted changes and checks at the end that it has
-none. Python 3 standard library only.
+none. While it runs, one mutated file is in the working tree: commit nothing (`git commit -a`
+would take the mutant along) until it has finished. Python 3 standard library only.
 """
 
 import argparse
