@@ -77,7 +77,6 @@ std::string jsonNumber(double number) {
 }
 
 std::string jsonString(std::string_view bytes) {
-  static constexpr char kHex[] = "0123456789abcdef";
   const std::string text = validUtf8(bytes);
   std::string out = "\"";
   for (const char c : text) {
@@ -101,8 +100,7 @@ std::string jsonString(std::string_view bytes) {
       default:
         if (byte < 0x20) {
           out += "\\u00";
-          out += kHex[byte >> 4];
-          out += kHex[byte & 0xF];
+          appendHexByte(out, byte);
         } else {
           out += c;
         }

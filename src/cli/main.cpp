@@ -10,14 +10,20 @@
 #include "command_line.h"
 #include "import/reader_choice.h"
 #include "trip_report.h"
+#include "utf8_text.h"
 
 namespace {
 
 constexpr int kExitFailureReported = 1;
 constexpr int kExitUsage = 2;
 
-/// One line on stderr per failure, with the words the windows show.
-std::string failureLine(const std::string& path, const vianora::ImportFailure& failure) {
+/// One line on stderr. It names files and may quote what they hold: controls are escaped.
+void printFailure(const std::string& text) {
+  std::fputs(("vianora-stats: " + vianora::cli::terminalText(text) + "\n").c_str(), stderr);
+}
+
+/// The line for a failure met while reading, with the words the windows show.
+std::string failureText(const std::string& path, const vianora::ImportFailure& failure) {
   std::string message =
       failure.shown == vianora::ImportFailure::Shown::ByGpxReader
           ? vianora::gpxFailureText(failure)
@@ -25,7 +31,7 @@ std::string failureLine(const std::string& path, const vianora::ImportFailure& f
   for (std::size_t at = 0; (at = message.find("\r\n", at)) != std::string::npos;) {
     message.replace(at, 2, "; ");
   }
-  return "vianora-stats: " + path + ": " + message + "\n";
+  return path + ": " + message;
 }
 
 /// Reads one file into the store, by --type when given, else by its content, else by its
@@ -36,16 +42,15 @@ int readFile(vianora::Percorsi& store, const std::string& path,
   int status = 0;
   const ReaderKind reader = type ? *type : readerForFile(ReaderKind::None, path);
   const ImportOutcome outcome = importFile(store, path, reader, [&](const ImportFailure& failure) {
-    std::fputs(failureLine(path, failure).c_str(), stderr);
+    printFailure(failureText(path, failure));
     status = kExitFailureReported;
   });
   if (outcome == ImportOutcome::NotRecognised) {
-    std::fprintf(stderr, "vianora-stats: %s Use --type to choose a reader.\n",
-                 notRecognisedText(path).c_str());
+    printFailure(notRecognisedText(path) + " Use --type to choose a reader.");
     return kExitUsage;
   }
   if (outcome == ImportOutcome::NothingFound) {
-    std::fprintf(stderr, "vianora-stats: %s\n", nothingFoundText(path).c_str());
+    printFailure(nothingFoundText(path));
     return kExitFailureReported;
   }
   return status;
@@ -59,7 +64,8 @@ int main(int argc, char** argv) {
   const auto options =
       cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {
-    std::fprintf(stderr, "vianora-stats: %s\n\n%s", error.c_str(), cli::usageText().c_str());
+    printFailure(error);
+    std::fputs(("\n" + cli::usageText()).c_str(), stderr);
     return kExitUsage;
   }
   if (options->help) {
@@ -81,7 +87,7 @@ int main(int argc, char** argv) {
   if (!options->svgFolder.empty()) {
     const std::string error = cli::writeChartFiles(store, options->svgFolder);
     if (!error.empty()) {
-      std::fprintf(stderr, "vianora-stats: %s\n", error.c_str());
+      printFailure(error);
       if (status == 0) status = kExitFailureReported;
     }
   }

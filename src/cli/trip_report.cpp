@@ -17,7 +17,8 @@ std::string tripText(const Percorsi& store, std::size_t index) {
   const Percorso& trip = store[index];
   const TripStatistics s = computeTripStatistics(trip);
   const StatisticsTexts t = statisticsTexts(s, toolFormat());
-  std::string out = "Trip " + std::to_string(index) + ": " + validUtf8(tripTitle(store, index)) + "\n";
+  std::string out =
+      "Trip " + std::to_string(index) + ": " + terminalText(tripTitle(store, index)) + "\n";
   out += "  Points: " + std::to_string(trip.Punti.size()) + "\n";
   out += "  Altitude Max: " + t.altitudeMax + " m. Km " + t.altitudeMaxKm + "\n";
   out += "  Min: " + t.altitudeMin + " m. Km " + t.altitudeMinKm + "\n";

@@ -6,7 +6,16 @@ namespace {
 
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
+constexpr unsigned char kC1Lead = 0xC2;  // U+0080 to U+009F are 0xC2 0x80 to 0xC2 0x9F
+
 bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+bool isC0OrDelete(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+
+void appendByteEscape(std::string& out, unsigned char byte) {
+  out += "\\x";
+  appendHexByte(out, byte);
+}
 
 /// Length of the well-formed sequence starting at bytes[i], or 0 when there is none.
 std::size_t sequenceLength(std::string_view bytes, std::size_t i) {
@@ -52,6 +61,30 @@ std::string validUtf8(std::string_view bytes) {
     }
   }
   return text;
+}
+
+std::string terminalText(std::string_view bytes) {
+  const std::string text = validUtf8(bytes);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (isC0OrDelete(byte)) {
+      appendByteEscape(out, byte);
+    } else if (byte == kC1Lead && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      appendByteEscape(out, byte);  // valid UTF-8: a continuation byte follows the lead
+      appendByteEscape(out, static_cast<unsigned char>(text[++i]));
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+void appendHexByte(std::string& out, unsigned char byte) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out += kHex[byte >> 4];
+  out += kHex[byte & 0xF];
 }
 
 }  // namespace vianora::cli

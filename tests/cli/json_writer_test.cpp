@@ -18,6 +18,13 @@ TEST(Utf8Text, KeepsValidTextAndReplacesEachInvalidByte) {
   EXPECT_EQ(validUtf8("\xE2\x82"), "\xEF\xBF\xBD\xEF\xBF\xBD");  // cut short at the end
 }
 
+TEST(Utf8Text, WritesEveryByteOfAControlCharacterAsAnEscapeForTheTerminal) {
+  EXPECT_EQ(terminalText("Città\xC2\xA0(trip 1)"), "Città\xC2\xA0(trip 1)");  // U+00A0 shows
+  EXPECT_EQ(terminalText("\x1B]0;t\x07\t\x7F"), "\\x1b]0;t\\x07\\x09\\x7f");
+  EXPECT_EQ(terminalText("\xC2\x80\xC2\x9B[2J"), "\\xc2\\x80\\xc2\\x9b[2J");  // C1: U+0080, CSI
+  EXPECT_EQ(terminalText("\x9B[2J"), "\xEF\xBF\xBD[2J");  // a lone byte is no character
+}
+
 TEST(JsonWriter, EscapesStringsAndWritesNumbersInShortestForm) {
   EXPECT_EQ(jsonString("a\"b\\c\r\n\t\x01"), "\"a\\\"b\\\\c\\r\\n\\t\\u0001\"");
   EXPECT_EQ(jsonNumber(0.1), "0.1");

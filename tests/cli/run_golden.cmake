@@ -32,6 +32,9 @@ check(forced-type 1 --json --type plt tests/cli/data/notes.txt)
 # Read by content before extension; a file that brings no point and a folder are reported.
 check(nothing-read 1 tests/cli/data/waypoints.gpx tests/cli/data/gpx-inside.plt tests/cli/data)
 check(usage 2 --type kml x.gpx)
+# Terminal controls in a trip's name or in a path are written as \xNN, never sent raw.
+string(ASCII 27 esc)
+check(hostile-names 1 tests/cli/data/hostile-names.gpx "tests/cli/data/${esc}[2Jmissing.gpx")
 
 # Charts as SVG: one file per chart and trip, the same bytes every time.
 file(REMOVE_RECURSE "${WORK_DIR}/svg")
