@@ -7,30 +7,31 @@
 
 namespace vianora::cli {
 
+void JsonWriter::indent() {
+  out_ << '\n';
+  for (std::size_t i = 0; i < hasItems_.size(); ++i) out_ << "  ";
+}
+
 void JsonWriter::startItem(std::string_view key) {
   if (!hasItems_.empty()) {
-    if (hasItems_.back()) out_ += ',';
+    if (hasItems_.back()) out_ << ',';
     hasItems_.back() = true;
-    out_ += '\n';
-    out_.append(2 * hasItems_.size(), ' ');
+    indent();
   }
-  if (!key.empty()) out_ += jsonString(key) + ": ";
+  if (!key.empty()) out_ << jsonString(key) << ": ";
 }
 
 void JsonWriter::close(char bracket) {
   const bool hadItems = hasItems_.back();
   hasItems_.pop_back();
-  if (hadItems) {
-    out_ += '\n';
-    out_.append(2 * hasItems_.size(), ' ');
-  }
-  out_ += bracket;
-  if (hasItems_.empty()) out_ += '\n';
+  if (hadItems) indent();
+  out_ << bracket;
+  if (hasItems_.empty()) out_ << '\n';
 }
 
 void JsonWriter::beginObject(std::string_view key) {
   startItem(key);
-  out_ += '{';
+  out_ << '{';
   hasItems_.push_back(false);
 }
 
@@ -38,7 +39,7 @@ void JsonWriter::endObject() { close('}'); }
 
 void JsonWriter::beginArray(std::string_view key) {
   startItem(key);
-  out_ += '[';
+  out_ << '[';
   hasItems_.push_back(false);
 }
 
@@ -46,27 +47,27 @@ void JsonWriter::endArray() { close(']'); }
 
 void JsonWriter::value(std::string_view key, std::string_view text) {
   startItem(key);
-  out_ += jsonString(text);
+  out_ << jsonString(text);
 }
 
 void JsonWriter::value(std::string_view key, double number) {
   startItem(key);
-  out_ += jsonNumber(number);
+  out_ << jsonNumber(number);
 }
 
 void JsonWriter::value(std::string_view key, std::optional<double> number) {
   startItem(key);
-  out_ += number ? jsonNumber(*number) : "null";
+  out_ << (number ? jsonNumber(*number) : "null");
 }
 
 void JsonWriter::value(std::string_view key, long long number) {
   startItem(key);
-  out_ += std::to_string(number);
+  out_ << std::to_string(number);
 }
 
 void JsonWriter::value(std::string_view key, std::optional<long long> number) {
   startItem(key);
-  out_ += number ? std::to_string(*number) : "null";
+  out_ << (number ? std::to_string(*number) : "null");
 }
 
 std::string jsonNumber(double number) {

@@ -1,16 +1,20 @@
 #pragma once
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vianora::cli {
 
-/// Writes indented JSON into a string. Keys and values are added in order; the writer puts
-/// the commas and the indentation.
+/// Writes indented JSON into a stream as the keys and values are added, in order; the writer
+/// puts the commas and the indentation. It keeps no text of its own: only which of the open
+/// objects and arrays already hold an item.
 class JsonWriter {
  public:
+  explicit JsonWriter(std::ostream& out) : out_(out) {}
+
   void beginObject(std::string_view key = {});
   void endObject();
   void beginArray(std::string_view key = {});
@@ -23,13 +27,13 @@ class JsonWriter {
   void value(std::string_view key, long long number);
   void value(std::string_view key, std::optional<long long> number);
 
-  const std::string& text() const { return out_; }
-
  private:
   void startItem(std::string_view key);
   void close(char bracket);
 
-  std::string out_;
+  void indent();
+
+  std::ostream& out_;
   std::vector<bool> hasItems_;  // one per open object or array
 };
 

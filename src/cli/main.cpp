@@ -2,6 +2,7 @@
 // and prints every trip with its statistics.
 #include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -82,8 +83,12 @@ int main(int argc, char** argv) {
   for (const std::string& path : options->files) {
     status = std::max(status, readFile(store, path, options->type));  // a usage error wins
   }
-  const std::string report = options->json ? cli::jsonReport(store) : cli::textReport(store);
-  std::fwrite(report.data(), 1, report.size(), stdout);
+  if (options->json) {
+    cli::writeJsonReport(std::cout, store);
+  } else {
+    cli::writeTextReport(std::cout, store);
+  }
+  std::cout.flush();
   if (!options->svgFolder.empty()) {
     const std::string error = cli::writeChartFiles(store, options->svgFolder);
     if (!error.empty()) {

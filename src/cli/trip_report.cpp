@@ -102,23 +102,20 @@ void writeTrip(JsonWriter& json, const Percorsi& store, std::size_t index) {
 
 }  // namespace
 
-std::string textReport(const Percorsi& store) {
-  std::string out;
+void writeTextReport(std::ostream& out, const Percorsi& store) {
   for (std::size_t i = 0; i < store.size(); ++i) {
-    if (i > 0) out += '\n';
-    out += tripText(store, i);
+    if (i > 0) out << '\n';
+    out << tripText(store, i);
   }
-  return out;
 }
 
-std::string jsonReport(const Percorsi& store) {
-  JsonWriter json;
+void writeJsonReport(std::ostream& out, const Percorsi& store) {
+  JsonWriter json(out);
   json.beginObject();
   json.beginArray("trips");
   for (std::size_t i = 0; i < store.size(); ++i) writeTrip(json, store, i);
   json.endArray();
   json.endObject();
-  return json.text();
 }
 
 }  // namespace vianora::cli

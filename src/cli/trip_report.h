@@ -1,15 +1,18 @@
 #pragma once
 
-#include <string>
+#include <ostream>
 
 #include "store/percorsi.h"
 
 namespace vianora::cli {
 
-/// Every trip of the store with its statistics, as text with the trip window's labels.
-std::string textReport(const Percorsi& store);
+// Both reports are written trip by trip as they are made: a store of a million trips is never
+// held as one text.
 
-/// Every trip of the store with its statistics, as JSON: {"trips": [...]}.
-std::string jsonReport(const Percorsi& store);
+/// Writes every trip of the store with its statistics, as text with the trip window's labels.
+void writeTextReport(std::ostream& out, const Percorsi& store);
+
+/// Writes every trip of the store with its statistics, as JSON: {"trips": [...]}.
+void writeJsonReport(std::ostream& out, const Percorsi& store);
 
 }  // namespace vianora::cli
