@@ -1,7 +1,6 @@
 #include "chart_files.h"
 
 #include <filesystem>
-#include <fstream>
 
 #include "analysis/trip_statistics.h"
 #include "charts/chart_surfaces.h"
@@ -9,18 +8,9 @@
 #include "charts/progress_chart.h"
 #include "charts/route_map.h"
 #include "charts/svg_picture.h"
+#include "file_replacement.h"
 
 namespace vianora::cli {
-
-namespace {
-
-bool writeFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
-  return static_cast<bool>(out.flush());
-}
-
-}  // namespace
 
 std::string writeChartFiles(const Percorsi& store, const std::string& folder) {
   std::error_code error;
@@ -40,8 +30,8 @@ std::string writeChartFiles(const Percorsi& store, const std::string& folder) {
     for (const auto& [suffix, picture] :
          {std::pair{"-map.svg", &map}, std::pair{"-profile.svg", &profile.picture},
           std::pair{"-distance.svg", &distance}}) {
-      const auto path = base.string() + suffix;
-      if (!writeFile(path, svgOfPicture(*picture))) return "cannot write " + path;
+      const std::string failure = replaceFile(base.string() + suffix, svgOfPicture(*picture));
+      if (!failure.empty()) return failure;
     }
   }
   return {};

@@ -18,7 +18,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
     } else if (arg == "--version") {
       options.version = true;
     } else if (arg == "--svg") {
-      if (i + 1 == args.size()) {
+      if (i + 1 == args.size() || args[i + 1].empty()) {
         error = "--svg needs a folder";
         return std::nullopt;
       }

@@ -36,10 +36,18 @@ check(usage 2 --type kml x.gpx)
 string(ASCII 27 esc)
 check(hostile-names 1 tests/cli/data/hostile-names.gpx "tests/cli/data/${esc}[2Jmissing.gpx")
 
-# Charts as SVG: one file per chart and trip, the same bytes every time.
+# Charts as SVG: one file per chart and trip, the same bytes every time. A link that stands
+# where a chart goes is replaced by the chart; the file it points at stays as it was.
 file(REMOVE_RECURSE "${WORK_DIR}/svg")
+file(MAKE_DIRECTORY "${WORK_DIR}/svg")
+file(WRITE "${WORK_DIR}/outside.svg" "not a chart")
+file(CREATE_LINK "${WORK_DIR}/outside.svg" "${WORK_DIR}/svg/0-map.svg" SYMBOLIC)
 check(svg-charts 0 --svg "${WORK_DIR}/svg" samples/gpx/georust-wikipedia_example.gpx
       tests/cli/data/track.PLT)
+file(READ "${WORK_DIR}/outside.svg" outside)
+if(NOT outside STREQUAL "not a chart" OR IS_SYMLINK "${WORK_DIR}/svg/0-map.svg")
+  message(SEND_ERROR "svg-charts: the link 0-map.svg was followed or kept")
+endif()
 foreach(chart 0-map 0-profile 0-distance 1-map 1-profile 1-distance)
   file(READ "${WORK_DIR}/svg/${chart}.svg" written)
   file(READ "${dir}/svg/${chart}.svg" expected)
@@ -47,3 +55,10 @@ foreach(chart 0-map 0-profile 0-distance 1-map 1-profile 1-distance)
     message(SEND_ERROR "svg-charts: ${chart}.svg differs from ${dir}/svg/${chart}.svg")
   endif()
 endforeach()
+
+# An empty folder name is a usage error (check() cannot pass an empty argument).
+execute_process(COMMAND ${TOOL} --svg "" x.gpx ERROR_VARIABLE err RESULT_VARIABLE status)
+file(READ "${dir}/svg-empty-folder.err" expected)
+if(NOT status EQUAL 2 OR NOT err STREQUAL expected)
+  message(SEND_ERROR "svg-empty-folder: exit status ${status}, expected 2\n${err}")
+endif()
