@@ -20,6 +20,8 @@ std::string writeChartFiles(const Percorsi& store, const std::string& folder) {
   const ProfileAxes layout = profileAxesForSurface(surface);
   for (std::size_t i = 0; i < store.size(); ++i) {
     const Percorso& trip = store[i];
+    // A trip of one point draws no line: a file of empty tracks would only make empty charts.
+    if (trip.Punti.size() < 2) continue;
     const TripStatistics stats = computeTripStatistics(trip);
     // The charts are drawn in the order of a "Refresh": the progress chart takes its frame
     // from the profile's axes as the profile drawing left them.

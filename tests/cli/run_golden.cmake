@@ -32,9 +32,17 @@ check(forced-type 1 --json --type plt tests/cli/data/notes.txt)
 # Read by content before extension; a file that brings no point and a folder are reported.
 check(nothing-read 1 tests/cli/data/waypoints.gpx tests/cli/data/gpx-inside.plt tests/cli/data)
 check(usage 2 --type kml x.gpx)
-# Terminal controls in a trip's name or in a path are written as \xNN, never sent raw.
+# Terminal controls in a trip's name or in a path are written as \xNN, never sent raw. Trips
+# 0 and 1 have fewer than two points: only trip 2 gets charts.
 string(ASCII 27 esc)
-check(hostile-names 1 tests/cli/data/hostile-names.gpx "tests/cli/data/${esc}[2Jmissing.gpx")
+file(REMOVE_RECURSE "${WORK_DIR}/few")
+check(hostile-names 1 --svg "${WORK_DIR}/few" tests/cli/data/hostile-names.gpx
+      "tests/cli/data/${esc}[2Jmissing.gpx")
+file(GLOB charts RELATIVE "${WORK_DIR}/few" "${WORK_DIR}/few/*")
+list(SORT charts)
+if(NOT charts STREQUAL "2-distance.svg;2-map.svg;2-profile.svg")
+  message(SEND_ERROR "hostile-names: charts written: ${charts}")
+endif()
 
 # Charts as SVG: one file per chart and trip, the same bytes every time. A link that stands
 # where a chart goes is replaced by the chart; the file it points at stays as it was.
