@@ -12,7 +12,4 @@ namespace vianora {
 /// Hidden lines and labels are left out.
 std::string svgOfPicture(const ChartPicture& picture);
 
-/// Twips per pixel at the 96 dots per inch that line widths are given for.
-inline constexpr double kTwipsPerPixel = kTwipsPerInch / 96.0;
-
 }  // namespace vianora
