@@ -8,6 +8,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "test_files.h"
+
 namespace vianora::cli {
 namespace {
 
@@ -31,22 +33,14 @@ ssize_t fullDiskAfterAFewBytes(int fd, const void* bytes, std::size_t count) {
   return ::write(fd, bytes, 3);
 }
 
-class FileReplacement : public testing::Test {
+class FileReplacement : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() / ("vianora-replace-" + std::to_string(::getpid()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-    std::ofstream(target()) << "old chart";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-
   fs::path target() const { return folder_ / "0-map.svg"; }
   std::size_t filesInFolder() const {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
   }
 
-  fs::path folder_;
+  const fs::path folder_ = vianora::testing::makeTempFolder("replace");
 };
 
 TEST_F(FileReplacement, ReplacesTheFileWholeOrLeavesItAsItWas) {

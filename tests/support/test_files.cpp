@@ -25,6 +25,11 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+const std::filesystem::path& tempDir() {
+  static TempDir dir;
+  return dir.path();
+}
+
 }  // namespace
 
 std::optional<std::filesystem::path> sampleFile(const std::string& relativePath) {
@@ -36,10 +41,16 @@ std::optional<std::filesystem::path> sampleFile(const std::string& relativePath)
 }
 
 std::filesystem::path writeTempFile(const std::string& name, const std::string& bytes) {
-  static TempDir dir;
-  const auto path = dir.path() / name;
+  const auto path = tempDir() / name;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << bytes;
+  return path;
+}
+
+std::filesystem::path makeTempFolder(const std::string& name) {
+  const auto path = tempDir() / name;
+  std::filesystem::remove_all(path);
+  std::filesystem::create_directories(path);
   return path;
 }
 

@@ -14,4 +14,7 @@ std::optional<std::filesystem::path> sampleFile(const std::string& relativePath)
 /// Writes bytes to a fresh temporary file and returns its path; removed when the test ends.
 std::filesystem::path writeTempFile(const std::string& name, const std::string& bytes);
 
+/// A fresh, empty temporary folder of this name; removed when the test ends.
+std::filesystem::path makeTempFolder(const std::string& name);
+
 }  // namespace vianora::testing

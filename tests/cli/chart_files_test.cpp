@@ -1,0 +1,44 @@
+#include "chart_files.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "test_files.h"
+
+namespace vianora::cli {
+namespace {
+
+std::size_t linesIn(const std::filesystem::path& svg) {
+  std::ifstream in(svg, std::ios::binary);
+  const std::string text(std::istreambuf_iterator<char>(in), {});
+  std::size_t count = 0;
+  for (std::size_t at = 0; (at = text.find("<line ", at)) != std::string::npos; ++at) ++count;
+  return count;
+}
+
+// A trip of 200,001 points, one second and a few metres apart, running north-east.
+Percorsi longTrip() {
+  Percorsi store;
+  store.startTrip().Nome = "Long";
+  for (int i = 0; i <= 200'000; ++i) {
+    Punto& point = store.addPoint();
+    point = Punto{45.0 + i * 1e-6, 7.0 + i * 1e-6, 100.0 + i % 50, 45000.0 + i / 86400.0};
+  }
+  return store;
+}
+
+TEST(ChartFiles, DrawsALongTripWithAtMostTwoLinesPerTwipColumnInEachChain) {
+  const std::filesystem::path folder = vianora::testing::makeTempFolder("long-trip");
+  ASSERT_EQ(writeChartFiles(longTrip(), folder.string()), "");
+  // The surfaces are 14755 twips wide; the profile holds two chains (altitude and speed), the
+  // others one; axes and grid lines take a few hundred more.
+  constexpr std::size_t kColumns = 14755;
+  EXPECT_LE(linesIn(folder / "0-map.svg"), 2 * kColumns + 500);
+  EXPECT_LE(linesIn(folder / "0-profile.svg"), 4 * kColumns + 500);
+  EXPECT_LE(linesIn(folder / "0-distance.svg"), 2 * kColumns + 500);
+}
+
+}  // namespace
+}  // namespace vianora::cli
