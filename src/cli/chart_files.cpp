@@ -60,7 +60,7 @@ std::string writeChartFiles(const Percorsi& store, const std::string& folder) {
     // A trip of one point draws no line: a file of empty tracks would only make empty charts.
     if (store[i].Punti.size() < 2) continue;
     const std::string base = (std::filesystem::path(folder) / std::to_string(i)).string();
-    std::string failure = writeTripCharts(store[i], base, surface, layout);
+    const std::string failure = writeTripCharts(store[i], base, surface, layout);
     if (!failure.empty()) return failure;
   }
   return {};

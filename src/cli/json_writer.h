@@ -30,7 +30,6 @@ class JsonWriter {
  private:
   void startItem(std::string_view key);
   void close(char bracket);
-
   void indent();
 
   std::ostream& out_;
