@@ -29,8 +29,10 @@ check(two-files-json 0 --json samples/gpx/georust-caltopo-export.gpx tests/cli/d
 check(failures 1 tests/cli/data/bad-times.gpx tests/cli/data/bad-day.plt tests/cli/data/missing.gpx)
 check(unknown-type 2 tests/cli/data/notes.txt samples/gpx/georust-wikipedia_example.gpx)
 check(forced-type 1 --json --type plt tests/cli/data/notes.txt)
-# Read by content before extension; a file that brings no point and a folder are reported.
-check(nothing-read 1 tests/cli/data/waypoints.gpx tests/cli/data/gpx-inside.plt tests/cli/data)
+# Read by content before extension; a file that brings no point, a folder and a device (which
+# is not read: it would never end) are reported.
+check(nothing-read 1 tests/cli/data/waypoints.gpx tests/cli/data/gpx-inside.plt tests/cli/data
+      /dev/zero)
 check(usage 2 --type kml x.gpx)
 # Terminal controls in a trip's name or in a path are written as \xNN, never sent raw. Trips
 # 0 and 1 have fewer than two points: only trip 2 gets charts.

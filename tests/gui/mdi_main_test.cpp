@@ -96,6 +96,8 @@ TEST(MainWindow, ReadsByContentWhereTheFilterCannotTellAndNamesTheFileInEveryMes
        3, "", "junk.bin: not a GPX or OziExplorer PLT file."},
       {path("empty.gpx", ""), 1, "", "empty.gpx: no track or route was found."},
       {kData + "missing.gpx", 1, "", "(Linea 0) 53\nFile not found: missing.gpx"},
+      {QStringLiteral("/dev/null"), 1, "",
+       "(Linea 0) 75\nPath/File access error: not a regular file: null"},
   };
   for (const auto& c : cases) {
     Percorsi store;

@@ -42,12 +42,14 @@ bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
          line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
 }
 
-void report(const FailureSink& failures, FailureCode code, std::int64_t line) {
+void report(const FailureSink& failures, ImportFailure failure, std::int64_t line) {
   if (!failures) return;
-  ImportFailure failure;
-  failure.code = code;
   failure.line = line;
   failures(failure);
+}
+
+void report(const FailureSink& failures, FailureCode code, std::int64_t line) {
+  report(failures, ImportFailure{.code = code}, line);
 }
 
 }  // namespace
@@ -59,7 +61,7 @@ void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
     store.startTrip().Nome = name;
     store.resetPoints();
     InputFile file(path);
-    if (!file.isOpen()) return report(failures, file.failure().code, 0);
+    if (!file.isOpen()) return report(failures, file.failure(), 0);
     LineReader lines(file);
     ProgressThrottle throttle(progress, file.size());
     std::string line;
@@ -69,7 +71,7 @@ void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
       if (isPltHeaderLine(line, lineNumber)) continue;
       if (!readPointLine(store, line)) return report(failures, FailureCode::Overflow, lineNumber);
     }
-    if (file.failed()) report(failures, file.failure().code, lineNumber);
+    if (file.failed()) report(failures, file.failure(), lineNumber);
   } catch (const std::bad_alloc&) {
     report(failures, FailureCode::OutOfMemory, lineNumber);
   }

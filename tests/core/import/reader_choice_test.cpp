@@ -1,9 +1,13 @@
 #include "import/reader_choice.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
+#include <future>
 #include <vector>
 
 #include "test_files.h"
@@ -88,6 +92,11 @@ TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
       {folder, Gpx, Unreadable, {75}},
       {folder, Plt, Unreadable, {75}},
       {folder, None, Unreadable, {75}},
+      {"/dev/null", Gpx, Unreadable, {75}},  // a device is not a file, however it reads
+      {"/dev/null", Plt, Unreadable, {75}},
+      {"/dev/null", None, Unreadable, {75}},
+      {"/dev/zero", Gpx, Unreadable, {75}},  // it would never end
+      {"/dev/zero", Plt, Unreadable, {75}},
       {file("notes.txt", "notes"), None, NotRecognised, {}},
   };
   for (const auto& c : cases) {
@@ -111,6 +120,37 @@ TEST(ReaderChoice, AFileWithoutReadPermissionIsAnAccessError) {
                          [&](const ImportFailure& f) { failures.push_back(f.number()); }),
               ImportOutcome::Unreadable);
     EXPECT_EQ(failures, std::vector<int>{75});
+  }
+}
+
+// Runs the import on a thread of its own; if it is still waiting on the pipe after a few
+// seconds, the test fails and a writer comes and goes, so that the read ends with the pipe.
+ImportOutcome importWithoutHanging(const std::filesystem::path& pipe, ReaderKind reader,
+                                   std::vector<std::string>& failures) {
+  using namespace std::chrono_literals;
+  auto read = std::async(std::launch::async, [&] {
+    Percorsi store;
+    return importFile(store, pipe.string(), reader,
+                      [&](const ImportFailure& f) { failures.push_back(f.description()); });
+  });
+  if (read.wait_for(3s) == std::future_status::timeout) {
+    ADD_FAILURE() << "the read waited on the pipe";
+    while (read.wait_for(100ms) == std::future_status::timeout) {
+      const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+      if (writer >= 0) ::close(writer);
+    }
+  }
+  return read.get();
+}
+
+TEST(ReaderChoice, RefusesAPipeWithoutWaitingForAWriter) {
+  const auto pipe = testing::writeTempFile("x", "").parent_path() / "pipe.gpx";
+  std::filesystem::remove(pipe);
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt, ReaderKind::None}) {
+    std::vector<std::string> failures;
+    EXPECT_EQ(importWithoutHanging(pipe, reader, failures), ImportOutcome::Unreadable);
+    EXPECT_EQ(failures, std::vector<std::string>{"Path/File access error: not a regular file"});
   }
 }
 
