@@ -1,11 +1,6 @@
 #include "import/format_recognition.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
+#include "import/input_file.h"
 #include "util/ascii.h"
 
 namespace vianora {
@@ -24,24 +19,11 @@ bool firstLineHoldsOziExplorer(std::string_view bytes) {
   return firstLine.find("OZIEXPLORER") != std::string::npos;
 }
 
-// Reads the start of a regular file; opening without blocking, so that a pipe is not waited on.
+// Reads the start of a file; only a regular file opens, so a pipe is not waited on.
 std::string firstBytesOf(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return {};
-  std::string bytes;
-  struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-    bytes.resize(kRecognitionBytes);
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-      const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) break;
-      got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-  }
-  ::close(fd);
+  InputFile file(path);
+  std::string bytes(kRecognitionBytes, '\0');
+  bytes.resize(file.read(bytes.data(), bytes.size()));
   return bytes;
 }
 
