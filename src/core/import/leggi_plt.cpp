@@ -62,7 +62,7 @@ void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
     store.resetPoints();
     InputFile file(path);
     if (!file.isOpen()) return report(failures, file.failure(), 0);
-    LineReader lines(file);
+    LineReader lines(file, kLongestPltLine);
     ProgressThrottle throttle(progress, file.size());
     std::string line;
     while (lines.next(line)) {
@@ -70,6 +70,11 @@ void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
       throttle.at(file.bytesRead());
       if (isPltHeaderLine(line, lineNumber)) continue;
       if (!readPointLine(store, line)) return report(failures, FailureCode::Overflow, lineNumber);
+    }
+    if (lines.lineTooLong()) {
+      const ImportFailure tooLong{.code = FailureCode::OutOfMemory,
+                                  .detail = std::string(kLineTooLong)};
+      return report(failures, tooLong, lineNumber + 1);
     }
     if (file.failed()) report(failures, file.failure(), lineNumber);
   } catch (const std::bad_alloc&) {

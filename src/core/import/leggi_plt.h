@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,13 +10,21 @@
 
 namespace vianora {
 
+/// The longest line a PLT file may have: a point line is a few dozen bytes, and a longer line
+/// would be held in memory whole.
+inline constexpr std::size_t kLongestPltLine = 64 * 1024 * 1024;
+
+/// The detail of failure 7 for a line longer than kLongestPltLine.
+inline constexpr std::string_view kLineTooLong = "line longer than 64 MB";
+
 /// Reads one OziExplorer (or SmartComGPS) track file into a new trip called `name`.
 ///
 /// The header lines and line 6 are skipped; every other line is a point: latitude, longitude,
 /// two ignored fields, the day number. Altitudes are not taken from the file: every point
 /// gets 1.0. The trip is opened and named before the file is opened, so it stays even when
 /// the file cannot be read. A failure (53 or 75 for the file, 6 for a number or a day number
-/// out of range) is reported with its line and ends the reading; the points read stay.
+/// out of range, 7 for a line longer than kLongestPltLine) is reported with its line and ends
+/// the reading; the points read stay.
 void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress = {});
 

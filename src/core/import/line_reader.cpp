@@ -14,6 +14,7 @@ bool LineReader::atEnd() { return pos_ >= size_ && !fill(); }
 
 bool LineReader::next(std::string& line) {
   line.clear();
+  if (lineTooLong_) return false;
   if (skipLineFeed_) {
     skipLineFeed_ = false;
     if (!atEnd() && buffer_[pos_] == '\n') ++pos_;
@@ -23,6 +24,10 @@ bool LineReader::next(std::string& line) {
     const char* begin = buffer_.data() + pos_;
     const char* end = buffer_.data() + size_;
     const char* stop = std::find_if(begin, end, [](char c) { return c == '\r' || c == '\n'; });
+    if (line.size() + static_cast<std::size_t>(stop - begin) > longestLine_) {
+      lineTooLong_ = true;
+      return false;
+    }
     line.append(begin, stop);
     pos_ += static_cast<std::size_t>(stop - begin);
     if (stop != end) {

@@ -156,5 +156,18 @@ TEST(LeggiPlt, SurvivesEmptyFilesHugeLinesAndBinaryGarbage) {
   EXPECT_EQ(read.failures[0].number(), 6);
 }
 
+TEST(LeggiPlt, StopsAtALineOver64MbKeepingThePointsBefore) {
+  Percorsi store;
+  Read read;
+  read.into(store, kHeader + "45.5,7.25,0,0,39756.5\r\n" + std::string(64 * 1024 * 1024 + 1, '7') +
+                       "\r\n46,8,0,0,39757\r\n");
+  ASSERT_EQ(read.failures.size(), 1u);
+  EXPECT_EQ(read.failures[0].line, 8);
+  EXPECT_EQ(openFailureText(read.failures[0]),
+            "(Linea 8) 7\r\nOut of memory: line longer than 64 MB");
+  ASSERT_EQ(store[0].Punti.size(), 1u);
+  EXPECT_EQ(store[0].Punti[0].Latitudine, 45.5);
+}
+
 }  // namespace
 }  // namespace vianora
