@@ -1,7 +1,10 @@
 #include "import/gpx_text.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <new>
 
 #include "import/input_file.h"
@@ -139,11 +142,21 @@ std::string prepareGpxText(std::string_view bytes) {
   return text;
 }
 
+std::uint64_t largestGpxFile() {
+  const long pages = ::sysconf(_SC_PHYS_PAGES);
+  const long pageSize = ::sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return std::numeric_limits<std::uint64_t>::max();
+  return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
+}
+
 std::optional<ImportFailure> readGpxText(const std::string& path, std::string& text,
-                                         const ProgressFn& progress) {
+                                         const ProgressFn& progress, std::uint64_t largestFile) {
   text.clear();
   InputFile file(path);
   if (!file.isOpen()) return file.failure();
+  if (file.size() > largestFile) {
+    return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
+  }
   try {
     // One buffer holds the file and then its text: the peak memory stays near the file size.
     text.reserve(file.size() + InputFile::kChunkSize + 1);
@@ -167,7 +180,7 @@ std::optional<ImportFailure> readGpxText(const std::string& path, std::string& t
     text.resize(fields.finish(text.data()));
   } catch (const std::bad_alloc&) {
     text.clear();
-    return ImportFailure{ImportFailure::Shown::ByOpenCommand, FailureCode::OutOfMemory};
+    return ImportFailure{.code = FailureCode::OutOfMemory};
   }
   return std::nullopt;
 }

@@ -51,5 +51,19 @@ TEST(GpxText, ReadsAFileAndReportsOneThatCannotBeOpened) {
   EXPECT_EQ(folder->number(), 75);
 }
 
+TEST(GpxText, RefusesAFileLargerThanTheLargestBeforeReadingIt) {
+  const auto path = testing::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");  // 15 bytes
+  std::string text = "old";
+  int progressCalls = 0;
+  const ProgressFn progress = [&](std::uint64_t, std::uint64_t) { ++progressCalls; };
+  const auto failure = readGpxText(path.string(), text, progress, 14);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(openFailureText(*failure), "(Linea 0) 7\r\nOut of memory: file larger than memory");
+  EXPECT_EQ(progressCalls, 0);  // not a byte was read
+  EXPECT_EQ(text, "");
+  EXPECT_FALSE(readGpxText(path.string(), text, progress, 15).has_value());
+  EXPECT_EQ(text, "<gpx> </gpx> ");
+}
+
 }  // namespace
 }  // namespace vianora
