@@ -53,8 +53,10 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
   }
 }
 
+// A failure that says why the file brought nothing: the file could not be read, or not whole.
 bool isFileFailure(FailureCode code) {
-  return code == FailureCode::FileNotFound || code == FailureCode::PathFileAccess;
+  return code == FailureCode::FileNotFound || code == FailureCode::PathFileAccess ||
+         code == FailureCode::OutOfMemory;
 }
 
 ImportOutcome withoutReader(const std::string& path, const FailureSink& failures) {

@@ -72,6 +72,9 @@ TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
   };
   const std::string folder = testing::writeTempFile("x", "").parent_path().string();
   const std::string missing = folder + "/missing.gpx";
+  // A sparse file larger than the computer's memory, which takes no room on the disk.
+  const std::string huge = file("huge.gpx", "");
+  std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
   const struct {
     std::string path;
     ReaderKind reader;
@@ -97,6 +100,7 @@ TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
       {"/dev/null", None, Unreadable, {75}},
       {"/dev/zero", Gpx, Unreadable, {75}},  // it would never end
       {"/dev/zero", Plt, Unreadable, {75}},
+      {huge, Gpx, Unreadable, {7}},  // refused before a byte is read
       {file("notes.txt", "notes"), None, NotRecognised, {}},
   };
   for (const auto& c : cases) {
