@@ -159,8 +159,13 @@ void frmStatPercorso::resizeEvent(QResizeEvent* event) {
 }
 
 void frmStatPercorso::cmdRefreshPerc_Click() {
+  // One insertion for the whole list: a file of many empty tracks can bring a million trips.
+  QStringList entries;
+  const std::vector<std::string> titles = tripListEntries(store_);
+  entries.reserve(static_cast<qsizetype>(titles.size()));
+  for (const std::string& title : titles) entries.push_back(fromUtf8(title));
   cmbPercorso_->clear();
-  for (const std::string& entry : tripListEntries(store_)) cmbPercorso_->addItem(fromUtf8(entry));
+  cmbPercorso_->addItems(entries);
   cmbPercorso_->setCurrentIndex(-1);
   cmbPercorso_->setEditText(kChooseTripText);
 }

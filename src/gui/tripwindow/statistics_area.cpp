@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -76,6 +77,8 @@ void frmStatPercorso::buildStatisticsArea() {
   cmbPercorso_->setEditable(true);
   // Typed text must never become a list entry: list position i is trip i.
   cmbPercorso_->setInsertPolicy(QComboBox::NoInsert);
+  // Every entry is one line of text: the drop-down need not measure each of a million rows.
+  if (auto* rows = qobject_cast<QListView*>(cmbPercorso_->view())) rows->setUniformItemSizes(true);
   place(cmbPercorso_, 600, kRow1, 4995, kTallBox);
 
   auto* cmdRefreshPerc = new QToolButton(this);
