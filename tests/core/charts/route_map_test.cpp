@@ -168,8 +168,8 @@ TEST(RouteMap, DrawsBothPairsAroundAPointWithoutAltitudeAndKeepsTheNumbering) {
 TEST(RouteMap, AnchorsTheCountingPointsAtTheMarginsAndLetsOtherPointsFallBeyondThem) {
   // Point 1 has no altitude, so points 0 and 1 are no counting points: they lie north-west of
   // the extremes.
-  const Percorso trip = tripOf(
-      {point(45.2, 6.9), point(45.15, 6.95, 0), point(45.1, 7.0), point(45.0, 7.2)});
+  const Percorso trip =
+      tripOf({point(45.2, 6.9), point(45.15, 6.95, 0), point(45.1, 7.0), point(45.0, 7.2)});
   const TripStatistics stats = computeTripStatistics(trip);
   const ChartPicture map =
       AggiornaGraficoCartina(trip, stats, {10400, 5400}, MapColouring::Altitude);
