@@ -66,7 +66,8 @@ int main(int argc, char** argv) {
       cli::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!options) {
     printFailure(error);
-    std::fputs(("\n" + cli::usageText()).c_str(), stderr);
+    std::fputc('\n', stderr);
+    std::fputs(cli::usageText().c_str(), stderr);
     return kExitUsage;
   }
   if (options->help) {
