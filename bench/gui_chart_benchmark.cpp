@@ -10,15 +10,15 @@
 #include <QApplication>
 #include <QTabBar>
 
-#include "charts/profile_chart.h"
-#include "charts/progress_chart.h"
-#include "charts/route_map.h"
+#include "core/charts/profile_chart.h"
+#include "core/charts/progress_chart.h"
+#include "core/charts/route_map.h"
+#include "core/import/gpx_text.h"
+#include "core/import/leggi_gpx.h"
 #include "generated_tracks.h"
-#include "import/gpx_text.h"
-#include "import/leggi_gpx.h"
+#include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 #include "silent_prompts.h"
-#include "tripwindow/chart_surface.h"
-#include "tripwindow/frm_stat_percorso.h"
 
 namespace {
 

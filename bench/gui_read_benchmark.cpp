@@ -15,9 +15,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/import/reader_choice.h"
 #include "generated_tracks.h"
-#include "import/open_command.h"
-#include "import/reader_choice.h"
+#include "gui/import/open_command.h"
 #include "silent_prompts.h"
 
 namespace {

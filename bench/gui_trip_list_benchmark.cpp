@@ -14,12 +14,12 @@
 #include <QMdiArea>
 #include <QToolButton>
 
-#include "app/mdi_main.h"
-#include "import/gpx_text.h"
-#include "import/leggi_gpx.h"
+#include "core/import/gpx_text.h"
+#include "core/import/leggi_gpx.h"
+#include "core/store/trip_titles.h"
+#include "gui/app/mdi_main.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 #include "silent_prompts.h"
-#include "store/trip_titles.h"
-#include "tripwindow/frm_stat_percorso.h"
 
 namespace {
 

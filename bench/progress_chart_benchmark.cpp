@@ -5,11 +5,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "analysis/trip_statistics.h"
-#include "charts/chart_surfaces.h"
-#include "charts/progress_chart.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_surfaces.h"
+#include "core/charts/progress_chart.h"
+#include "core/store/percorso.h"
 #include "generated_tracks.h"
-#include "store/percorso.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/import/gpx_text.h"
+#include "core/import/leggi_gpx.h"
+#include "core/import/leggi_plt.h"
+#include "core/store/percorsi.h"
 #include "generated_tracks.h"
-#include "import/gpx_text.h"
-#include "import/leggi_gpx.h"
-#include "import/leggi_plt.h"
-#include "store/percorsi.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "analysis/trip_statistics.h"
-#include "charts/route_map.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/route_map.h"
+#include "core/store/percorso.h"
 #include "generated_tracks.h"
-#include "store/percorso.h"
 
 namespace {
 

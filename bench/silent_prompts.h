@@ -1,6 +1,6 @@
 #pragma once
 
-#include "import/user_prompts.h"
+#include "gui/import/user_prompts.h"
 
 namespace vianora::bench {
 

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <new>
 
-#include "analysis/trip_statistics.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/store/percorso.h"
 #include "generated_tracks.h"
-#include "store/percorso.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "util/day_number.h"
-#include "util/gpx_date.h"
+#include "core/util/day_number.h"
+#include "core/util/gpx_date.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

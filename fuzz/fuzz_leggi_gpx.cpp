@@ -12,10 +12,10 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/trip_statistics.h"
-#include "import/gpx_text.h"
-#include "import/leggi_gpx.h"
-#include "store/percorsi.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/import/gpx_text.h"
+#include "core/import/leggi_gpx.h"
+#include "core/store/percorsi.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "analysis/trip_statistics.h"
-#include "import/leggi_plt.h"
-#include "store/percorsi.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/import/leggi_plt.h"
+#include "core/store/percorsi.h"
 
 namespace {
 

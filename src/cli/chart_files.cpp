@@ -1,16 +1,16 @@
-#include "chart_files.h"
+#include "cli/chart_files.h"
 
 #include <filesystem>
 #include <utility>
 
-#include "analysis/trip_statistics.h"
-#include "charts/chart_surfaces.h"
-#include "charts/column_gathering.h"
-#include "charts/profile_chart.h"
-#include "charts/progress_chart.h"
-#include "charts/route_map.h"
-#include "charts/svg_picture.h"
-#include "file_replacement.h"
+#include "cli/file_replacement.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_surfaces.h"
+#include "core/charts/column_gathering.h"
+#include "core/charts/profile_chart.h"
+#include "core/charts/progress_chart.h"
+#include "core/charts/route_map.h"
+#include "core/charts/svg_picture.h"
 
 namespace vianora::cli {
 

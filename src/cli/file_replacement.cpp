@@ -1,4 +1,4 @@
-#include "file_replacement.h"
+#include "cli/file_replacement.h"
 
 #include <fcntl.h>
 

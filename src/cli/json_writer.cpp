@@ -1,9 +1,9 @@
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "utf8_text.h"
+#include "cli/utf8_text.h"
 
 namespace vianora::cli {
 

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "chart_files.h"
-#include "command_line.h"
-#include "import/reader_choice.h"
-#include "trip_report.h"
-#include "utf8_text.h"
+#include "cli/chart_files.h"
+#include "cli/command_line.h"
+#include "cli/trip_report.h"
+#include "cli/utf8_text.h"
+#include "core/import/reader_choice.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "trip_report.h"
+#include "cli/trip_report.h"
 
-#include "analysis/statistics_texts.h"
-#include "json_writer.h"
-#include "store/trip_titles.h"
-#include "utf8_text.h"
-#include "util/time_format.h"
+#include "cli/json_writer.h"
+#include "cli/utf8_text.h"
+#include "core/analysis/statistics_texts.h"
+#include "core/store/trip_titles.h"
+#include "core/util/time_format.h"
 
 namespace vianora::cli {
 

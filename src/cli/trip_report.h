@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "store/percorsi.h"
+#include "core/store/percorsi.h"
 
 namespace vianora::cli {
 

@@ -1,4 +1,4 @@
-#include "utf8_text.h"
+#include "cli/utf8_text.h"
 
 namespace vianora::cli {
 

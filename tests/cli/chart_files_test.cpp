@@ -1,4 +1,4 @@
-#include "chart_files.h"
+#include "cli/chart_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "json_writer.h"
+#include "cli/json_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <sstream>
 
-#include "utf8_text.h"
+#include "cli/utf8_text.h"
 
 namespace vianora::cli {
 namespace {

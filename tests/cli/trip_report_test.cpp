@@ -1,4 +1,4 @@
-#include "trip_report.h"
+#include "cli/trip_report.h"
 
 #include <gtest/gtest.h>
 

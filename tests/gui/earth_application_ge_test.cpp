@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "earth/application_ge.h"
 #include "fake_google_earth.h"
+#include "gui/earth/application_ge.h"
 
 namespace vianora::gui {
 namespace {

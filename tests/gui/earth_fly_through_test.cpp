@@ -11,11 +11,11 @@
 #include <string>
 #include <vector>
 
-#include "earth/earth_wait_dialog.h"
-#include "earth/fly_through.h"
 #include "fake_google_earth.h"
 #include "fake_prompts.h"
-#include "tripwindow/frm_stat_percorso.h"
+#include "gui/earth/earth_wait_dialog.h"
+#include "gui/earth/fly_through.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 namespace {

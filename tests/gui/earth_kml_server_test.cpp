@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "earth/kml_server.h"
 #include "fake_google_earth.h"
+#include "gui/earth/kml_server.h"
 
 namespace vianora::gui {
 namespace {

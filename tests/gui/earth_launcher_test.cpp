@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "earth/google_earth_launcher.h"
+#include "gui/earth/google_earth_launcher.h"
 
 namespace vianora::gui {
 namespace {

@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "earth/google_earth_launcher.h"
+#include "gui/earth/google_earth_launcher.h"
 #include "kml_reading.h"
 
 namespace vianora::gui::testing {

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "import/user_prompts.h"
+#include "gui/import/user_prompts.h"
 
 namespace vianora::gui::testing {
 

@@ -1,5 +1,5 @@
 // The About window: its version caption, its texts and colours, and what a click opens.
-#include "app/frm_info.h"
+#include "gui/app/frm_info.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <QUrl>
 #include <vector>
 
-#include "app/app_icons.h"
+#include "gui/app/app_icons.h"
 
 namespace vianora::gui {
 namespace {

@@ -1,4 +1,4 @@
-#include "tripwindow/frm_stat_percorso.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "earth/fly_through.h"
 #include "fake_google_earth.h"
 #include "fake_prompts.h"
-#include "tripwindow/chart_surface.h"
+#include "gui/earth/fly_through.h"
+#include "gui/tripwindow/chart_surface.h"
 
 namespace vianora::gui {
 namespace {

@@ -1,12 +1,12 @@
-#include "tripwindow/locale_format.h"
+#include "gui/tripwindow/locale_format.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include "util/number_format.h"
-#include "util/time_format.h"
+#include "core/util/number_format.h"
+#include "core/util/time_format.h"
 
 namespace vianora::gui {
 namespace {

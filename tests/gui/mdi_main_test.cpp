@@ -1,4 +1,4 @@
-#include "app/mdi_main.h"
+#include "gui/app/mdi_main.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +14,10 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/frm_info.h"
 #include "fake_prompts.h"
+#include "gui/app/frm_info.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 #include "test_files.h"
-#include "tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 namespace {

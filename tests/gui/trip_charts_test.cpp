@@ -11,12 +11,12 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
-#include "charts/profile_chart.h"
-#include "charts/route_map.h"
+#include "core/charts/profile_chart.h"
+#include "core/charts/route_map.h"
 #include "fake_prompts.h"
+#include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 #include "test_files.h"
-#include "tripwindow/chart_surface.h"
-#include "tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 namespace {

@@ -1,6 +1,6 @@
-#include "analysis/statistics_texts.h"
+#include "core/analysis/statistics_texts.h"
 
-#include "util/time_format.h"
+#include "core/util/time_format.h"
 
 namespace vianora {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "analysis/trip_statistics.h"
-#include "util/number_format.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/util/number_format.h"
 
 namespace vianora {
 

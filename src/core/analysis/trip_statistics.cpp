@@ -1,6 +1,6 @@
-#include "analysis/trip_statistics.h"
+#include "core/analysis/trip_statistics.h"
 
-#include "analysis/distanza.h"
+#include "core/analysis/distanza.h"
 
 namespace vianora {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "store/percorso.h"
+#include "core/store/percorso.h"
 
 namespace vianora {
 

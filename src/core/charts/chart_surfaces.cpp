@@ -1,4 +1,4 @@
-#include "charts/chart_surfaces.h"
+#include "core/charts/chart_surfaces.h"
 
 namespace vianora {
 

@@ -1,4 +1,4 @@
-#include "charts/colour_ramps.h"
+#include "core/charts/colour_ramps.h"
 
 #include <cmath>
 

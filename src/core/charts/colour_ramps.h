@@ -1,6 +1,6 @@
 #pragma once
 
-#include "charts/chart_picture.h"
+#include "core/charts/chart_picture.h"
 
 namespace vianora {
 

@@ -1,10 +1,10 @@
-#include "charts/grid_step.h"
+#include "core/charts/grid_step.h"
 
 #include <cmath>
 #include <cstddef>
 #include <string>
 
-#include "util/number_format.h"
+#include "core/util/number_format.h"
 
 namespace vianora {
 

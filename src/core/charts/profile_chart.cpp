@@ -1,4 +1,4 @@
-#include "charts/profile_chart.h"
+#include "core/charts/profile_chart.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "analysis/distanza.h"
-#include "charts/colour_ramps.h"
-#include "charts/grid_step.h"
-#include "charts/label_spacing.h"
-#include "util/number_format.h"
+#include "core/analysis/distanza.h"
+#include "core/charts/colour_ramps.h"
+#include "core/charts/grid_step.h"
+#include "core/charts/label_spacing.h"
+#include "core/util/number_format.h"
 
 namespace vianora {
 

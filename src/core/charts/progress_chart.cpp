@@ -1,12 +1,12 @@
-#include "charts/progress_chart.h"
+#include "core/charts/progress_chart.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
-#include "analysis/distanza.h"
-#include "charts/label_spacing.h"
-#include "util/time_format.h"
+#include "core/analysis/distanza.h"
+#include "core/charts/label_spacing.h"
+#include "core/util/time_format.h"
 
 namespace vianora {
 

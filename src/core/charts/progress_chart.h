@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "analysis/trip_statistics.h"
-#include "charts/chart_picture.h"
-#include "charts/chart_surfaces.h"
-#include "store/percorso.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_picture.h"
+#include "core/charts/chart_surfaces.h"
+#include "core/store/percorso.h"
 
 namespace vianora {
 

@@ -1,13 +1,13 @@
-#include "charts/route_map.h"
+#include "core/charts/route_map.h"
 
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <vector>
 
-#include "analysis/distanza.h"
-#include "charts/colour_ramps.h"
-#include "util/minimo.h"
+#include "core/analysis/distanza.h"
+#include "core/charts/colour_ramps.h"
+#include "core/util/minimo.h"
 
 namespace vianora {
 

@@ -1,4 +1,4 @@
-#include "charts/svg_picture.h"
+#include "core/charts/svg_picture.h"
 
 #include <charconv>
 

@@ -1,4 +1,4 @@
-#include "earth/camera_params.h"
+#include "core/earth/camera_params.h"
 
 namespace vianora {
 

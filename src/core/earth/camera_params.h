@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "store/punto.h"
+#include "core/store/punto.h"
 
 namespace vianora {
 

@@ -1,6 +1,6 @@
-#include "earth/flight.h"
+#include "core/earth/flight.h"
 
-#include "earth/camera_params.h"
+#include "core/earth/camera_params.h"
 
 namespace vianora {
 

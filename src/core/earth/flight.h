@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "earth/i_application_ge.h"
-#include "store/percorso.h"
-#include "util/wait_seconds.h"
+#include "core/earth/i_application_ge.h"
+#include "core/store/percorso.h"
+#include "core/util/wait_seconds.h"
 
 namespace vianora {
 

@@ -1,6 +1,6 @@
-#include "earth/http_answer.h"
+#include "core/earth/http_answer.h"
 
-#include "util/ascii.h"
+#include "core/util/ascii.h"
 
 namespace vianora {
 namespace {

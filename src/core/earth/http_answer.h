@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "earth/http_request.h"
+#include "core/earth/http_request.h"
 
 namespace vianora {
 

@@ -1,8 +1,8 @@
-#include "earth/http_request.h"
+#include "core/earth/http_request.h"
 
 #include <algorithm>
 
-#include "util/ascii.h"
+#include "core/util/ascii.h"
 
 namespace vianora {
 namespace {

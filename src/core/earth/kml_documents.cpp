@@ -1,6 +1,6 @@
-#include "earth/kml_documents.h"
+#include "core/earth/kml_documents.h"
 
-#include "earth/kml_number.h"
+#include "core/earth/kml_number.h"
 
 namespace vianora {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "earth/look_at.h"
+#include "core/earth/look_at.h"
 
 namespace vianora {
 

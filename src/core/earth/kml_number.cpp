@@ -1,4 +1,4 @@
-#include "earth/kml_number.h"
+#include "core/earth/kml_number.h"
 
 #include <array>
 #include <charconv>

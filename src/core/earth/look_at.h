@@ -1,6 +1,6 @@
 #pragma once
 
-#include "earth/camera_params.h"
+#include "core/earth/camera_params.h"
 
 namespace vianora {
 

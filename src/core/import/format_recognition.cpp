@@ -1,7 +1,7 @@
-#include "import/format_recognition.h"
+#include "core/import/format_recognition.h"
 
-#include "import/input_file.h"
-#include "util/ascii.h"
+#include "core/import/input_file.h"
+#include "core/util/ascii.h"
 
 namespace vianora {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "import/reader_choice.h"
+#include "core/import/reader_choice.h"
 
 namespace vianora {
 

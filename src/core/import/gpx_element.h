@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "util/ascii.h"
+#include "core/util/ascii.h"
 
 namespace vianora {
 

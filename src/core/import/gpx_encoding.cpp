@@ -1,4 +1,4 @@
-#include "import/gpx_encoding.h"
+#include "core/import/gpx_encoding.h"
 
 namespace vianora {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "util/single_byte_text.h"
+#include "core/util/single_byte_text.h"
 
 namespace vianora {
 

@@ -1,10 +1,10 @@
-#include "import/gpx_point_position.h"
+#include "core/import/gpx_point_position.h"
 
 #include <algorithm>
 
-#include "util/ascii.h"
-#include "util/next_token.h"
-#include "util/number_text.h"
+#include "core/util/ascii.h"
+#include "core/util/next_token.h"
+#include "core/util/number_text.h"
 
 namespace vianora {
 

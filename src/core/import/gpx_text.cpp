@@ -1,4 +1,4 @@
-#include "import/gpx_text.h"
+#include "core/import/gpx_text.h"
 
 #include <unistd.h>
 
@@ -7,7 +7,7 @@
 #include <limits>
 #include <new>
 
-#include "import/input_file.h"
+#include "core/import/input_file.h"
 
 namespace vianora {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "import/import_failure.h"
-#include "import/progress.h"
+#include "core/import/import_failure.h"
+#include "core/import/progress.h"
 
 namespace vianora {
 

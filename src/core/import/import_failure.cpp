@@ -1,4 +1,4 @@
-#include "import/import_failure.h"
+#include "core/import/import_failure.h"
 
 namespace vianora {
 

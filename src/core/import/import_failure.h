@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "util/failure.h"
+#include "core/util/failure.h"
 
 namespace vianora {
 

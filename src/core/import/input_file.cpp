@@ -1,4 +1,4 @@
-#include "import/input_file.h"
+#include "core/import/input_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "import/import_failure.h"
+#include "core/import/import_failure.h"
 
 namespace vianora {
 

@@ -1,4 +1,4 @@
-#include "import/leggi_gpx.h"
+#include "core/import/leggi_gpx.h"
 
 #include <new>
 #include <optional>
@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "import/closing_tag_finder.h"
-#include "import/gpx_element.h"
-#include "import/gpx_encoding.h"
-#include "import/gpx_point_position.h"
-#include "util/gpx_date.h"
-#include "util/next_token.h"
-#include "util/number_text.h"
+#include "core/import/closing_tag_finder.h"
+#include "core/import/gpx_element.h"
+#include "core/import/gpx_encoding.h"
+#include "core/import/gpx_point_position.h"
+#include "core/util/gpx_date.h"
+#include "core/util/next_token.h"
+#include "core/util/number_text.h"
 
 namespace vianora {
 

@@ -1,13 +1,13 @@
-#include "import/leggi_plt.h"
+#include "core/import/leggi_plt.h"
 
 #include <new>
 
-#include "import/input_file.h"
-#include "import/line_reader.h"
-#include "util/ascii.h"
-#include "util/day_number.h"
-#include "util/next_token.h"
-#include "util/number_text.h"
+#include "core/import/input_file.h"
+#include "core/import/line_reader.h"
+#include "core/util/ascii.h"
+#include "core/util/day_number.h"
+#include "core/util/next_token.h"
+#include "core/util/number_text.h"
 
 namespace vianora {
 

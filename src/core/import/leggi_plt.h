@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "import/import_failure.h"
-#include "import/progress.h"
-#include "store/percorsi.h"
+#include "core/import/import_failure.h"
+#include "core/import/progress.h"
+#include "core/store/percorsi.h"
 
 namespace vianora {
 

@@ -1,4 +1,4 @@
-#include "import/line_reader.h"
+#include "core/import/line_reader.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "import/input_file.h"
+#include "core/import/input_file.h"
 
 namespace vianora {
 

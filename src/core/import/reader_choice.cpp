@@ -1,13 +1,13 @@
-#include "import/reader_choice.h"
+#include "core/import/reader_choice.h"
 
 #include <array>
 
-#include "import/format_recognition.h"
-#include "import/gpx_text.h"
-#include "import/input_file.h"
-#include "import/leggi_gpx.h"
-#include "import/leggi_plt.h"
-#include "util/ascii.h"
+#include "core/import/format_recognition.h"
+#include "core/import/gpx_text.h"
+#include "core/import/input_file.h"
+#include "core/import/leggi_gpx.h"
+#include "core/import/leggi_plt.h"
+#include "core/util/ascii.h"
 
 namespace vianora {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "store/percorso.h"
+#include "core/store/percorso.h"
 
 namespace vianora {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "store/punto.h"
+#include "core/store/punto.h"
 
 namespace vianora {
 

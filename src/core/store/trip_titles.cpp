@@ -1,10 +1,10 @@
-#include "store/trip_titles.h"
+#include "core/store/trip_titles.h"
 
 #include <charconv>
 #include <string_view>
 #include <unordered_map>
 
-#include "import/reader_choice.h"
+#include "core/import/reader_choice.h"
 
 namespace vianora {
 

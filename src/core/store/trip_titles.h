@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "store/percorsi.h"
+#include "core/store/percorsi.h"
 
 namespace vianora {
 

@@ -1,4 +1,4 @@
-#include "util/decimal_digits.h"
+#include "core/util/decimal_digits.h"
 
 #include <charconv>
 #include <cmath>

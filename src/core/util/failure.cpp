@@ -1,4 +1,4 @@
-#include "util/failure.h"
+#include "core/util/failure.h"
 
 namespace vianora {
 

@@ -1,6 +1,6 @@
-#include "util/gpx_date.h"
+#include "core/util/gpx_date.h"
 
-#include "util/day_number.h"
+#include "core/util/day_number.h"
 
 namespace vianora {
 namespace {

@@ -1,9 +1,9 @@
-#include "util/number_format.h"
+#include "core/util/number_format.h"
 
 #include <cmath>
 #include <cstdlib>
 
-#include "util/decimal_digits.h"
+#include "core/util/decimal_digits.h"
 
 namespace vianora {
 namespace {

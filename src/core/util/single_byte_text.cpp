@@ -1,4 +1,4 @@
-#include "util/single_byte_text.h"
+#include "core/util/single_byte_text.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
-#include "util/time_format.h"
+#include "core/util/time_format.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
-#include "util/day_number.h"
-#include "util/decimal_digits.h"
+#include "core/util/day_number.h"
+#include "core/util/decimal_digits.h"
 
 namespace vianora {
 namespace {

@@ -1,4 +1,4 @@
-#include "util/wait_seconds.h"
+#include "core/util/wait_seconds.h"
 
 #include <chrono>
 

@@ -1,4 +1,4 @@
-#include "app/app_icons.h"
+#include "gui/app/app_icons.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "app/frm_info.h"
+#include "gui/app/frm_info.h"
 
 #include <QDesktopServices>
 #include <QFont>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <utility>
 
-#include "app/app_icons.h"
+#include "gui/app/app_icons.h"
 
 namespace vianora::gui {
 

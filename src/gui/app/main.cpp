@@ -2,9 +2,9 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "app/mdi_main.h"
-#include "import/user_prompts.h"
-#include "store/percorsi.h"
+#include "core/store/percorsi.h"
+#include "gui/app/mdi_main.h"
+#include "gui/import/user_prompts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);

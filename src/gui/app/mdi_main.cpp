@@ -1,4 +1,4 @@
-#include "app/mdi_main.h"
+#include "gui/app/mdi_main.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,10 +14,10 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "app/app_icons.h"
-#include "app/frm_info.h"
-#include "import/user_prompts.h"
-#include "tripwindow/frm_stat_percorso.h"
+#include "gui/app/app_icons.h"
+#include "gui/app/frm_info.h"
+#include "gui/import/user_prompts.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "import/open_command.h"
-#include "store/percorsi.h"
+#include "core/store/percorsi.h"
+#include "gui/import/open_command.h"
 
 class QAction;
 class QMdiArea;

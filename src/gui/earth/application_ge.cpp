@@ -1,10 +1,10 @@
-#include "earth/application_ge.h"
+#include "gui/earth/application_ge.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 
-#include "earth/google_earth_launcher.h"
+#include "gui/earth/google_earth_launcher.h"
 
 namespace vianora::gui {
 namespace {

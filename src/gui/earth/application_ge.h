@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "earth/i_application_ge.h"
-#include "earth/kml_documents.h"
-#include "earth/kml_server.h"
+#include "core/earth/i_application_ge.h"
+#include "core/earth/kml_documents.h"
+#include "gui/earth/kml_server.h"
 
 namespace vianora::gui {
 

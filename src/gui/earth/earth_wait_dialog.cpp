@@ -1,4 +1,4 @@
-#include "earth/earth_wait_dialog.h"
+#include "gui/earth/earth_wait_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

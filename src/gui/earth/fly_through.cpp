@@ -1,4 +1,4 @@
-#include "earth/fly_through.h"
+#include "gui/earth/fly_through.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -6,10 +6,10 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "earth/application_ge.h"
-#include "earth/earth_wait_dialog.h"
-#include "earth/google_earth_launcher.h"
-#include "import/user_prompts.h"
+#include "gui/earth/application_ge.h"
+#include "gui/earth/earth_wait_dialog.h"
+#include "gui/earth/google_earth_launcher.h"
+#include "gui/import/user_prompts.h"
 
 namespace vianora::gui {
 namespace {

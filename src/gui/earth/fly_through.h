@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "earth/flight.h"
+#include "core/earth/flight.h"
 
 class QWidget;
 

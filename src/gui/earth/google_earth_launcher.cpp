@@ -1,4 +1,4 @@
-#include "earth/google_earth_launcher.h"
+#include "gui/earth/google_earth_launcher.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "earth/kml_server.h"
+#include "gui/earth/kml_server.h"
 
 #include <QHostAddress>
 #include <QTcpServer>
@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "earth/http_answer.h"
-#include "earth/http_request.h"
+#include "core/earth/http_answer.h"
+#include "core/earth/http_request.h"
 
 namespace vianora::gui {
 namespace {

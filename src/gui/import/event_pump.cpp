@@ -1,4 +1,4 @@
-#include "import/event_pump.h"
+#include "gui/import/event_pump.h"
 
 #include <QCoreApplication>
 #include <QProgressBar>

@@ -2,7 +2,7 @@
 
 #include <QElapsedTimer>
 
-#include "import/progress.h"
+#include "core/import/progress.h"
 
 class QProgressBar;
 

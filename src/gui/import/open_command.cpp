@@ -1,12 +1,12 @@
-#include "import/open_command.h"
+#include "gui/import/open_command.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProgressBar>
 
-#include "import/event_pump.h"
-#include "import/user_prompts.h"
+#include "gui/import/event_pump.h"
+#include "gui/import/user_prompts.h"
 
 namespace vianora::gui {
 

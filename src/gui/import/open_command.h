@@ -3,8 +3,8 @@
 #include <QString>
 #include <QStringList>
 
-#include "import/reader_choice.h"
-#include "store/percorsi.h"
+#include "core/import/reader_choice.h"
+#include "core/store/percorsi.h"
 
 class QProgressBar;
 class QWidget;

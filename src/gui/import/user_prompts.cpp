@@ -1,4 +1,4 @@
-#include "import/user_prompts.h"
+#include "gui/import/user_prompts.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

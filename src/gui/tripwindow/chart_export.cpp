@@ -1,11 +1,11 @@
-#include "tripwindow/chart_export.h"
+#include "gui/tripwindow/chart_export.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
 
-#include "charts/svg_picture.h"
-#include "tripwindow/chart_surface.h"
+#include "core/charts/svg_picture.h"
+#include "gui/tripwindow/chart_surface.h"
 
 namespace vianora::gui {
 

@@ -1,4 +1,4 @@
-#include "tripwindow/chart_surface.h"
+#include "gui/tripwindow/chart_surface.h"
 
 #include <QPainter>
 #include <QPalette>

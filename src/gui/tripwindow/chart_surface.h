@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "charts/chart_picture.h"
-#include "charts/chart_surfaces.h"
+#include "core/charts/chart_picture.h"
+#include "core/charts/chart_surfaces.h"
 
 namespace vianora::gui {
 

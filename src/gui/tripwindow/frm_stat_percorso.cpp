@@ -1,4 +1,4 @@
-#include "tripwindow/frm_stat_percorso.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,13 +10,13 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "analysis/statistics_texts.h"
-#include "app/app_icons.h"
-#include "earth/fly_through.h"
-#include "import/user_prompts.h"
-#include "store/trip_titles.h"
-#include "tripwindow/chart_surface.h"
-#include "tripwindow/locale_format.h"
+#include "core/analysis/statistics_texts.h"
+#include "core/store/trip_titles.h"
+#include "gui/app/app_icons.h"
+#include "gui/earth/fly_through.h"
+#include "gui/import/user_prompts.h"
+#include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/locale_format.h"
 
 namespace vianora::gui {
 namespace {

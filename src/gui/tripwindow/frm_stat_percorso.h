@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "analysis/trip_statistics.h"
-#include "charts/chart_surfaces.h"
-#include "store/percorsi.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_surfaces.h"
+#include "core/store/percorsi.h"
 
 class QComboBox;
 class QLineEdit;

@@ -1,10 +1,10 @@
-#include "tripwindow/locale_format.h"
+#include "gui/tripwindow/locale_format.h"
 
 #include <QDate>
 #include <QTime>
 #include <cmath>
 
-#include "util/time_format.h"
+#include "core/util/time_format.h"
 
 namespace vianora::gui {
 namespace {

@@ -3,7 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "analysis/statistics_texts.h"
+#include "core/analysis/statistics_texts.h"
 
 namespace vianora::gui {
 

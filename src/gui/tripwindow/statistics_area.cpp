@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/app_icons.h"
-#include "tripwindow/frm_stat_percorso.h"
+#include "gui/app/app_icons.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 namespace {

@@ -6,13 +6,13 @@
 #include <QRadioButton>
 #include <QTabBar>
 
-#include "charts/profile_chart.h"
-#include "charts/progress_chart.h"
-#include "charts/route_map.h"
-#include "import/user_prompts.h"
-#include "tripwindow/chart_export.h"
-#include "tripwindow/chart_surface.h"
-#include "tripwindow/frm_stat_percorso.h"
+#include "core/charts/profile_chart.h"
+#include "core/charts/progress_chart.h"
+#include "core/charts/route_map.h"
+#include "gui/import/user_prompts.h"
+#include "gui/tripwindow/chart_export.h"
+#include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 

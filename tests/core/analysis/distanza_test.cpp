@@ -1,4 +1,4 @@
-#include "analysis/distanza.h"
+#include "core/analysis/distanza.h"
 
 #include <gtest/gtest.h>
 

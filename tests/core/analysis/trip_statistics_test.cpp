@@ -1,8 +1,8 @@
-#include "analysis/trip_statistics.h"
+#include "core/analysis/trip_statistics.h"
 
 #include <gtest/gtest.h>
 
-#include "analysis/statistics_texts.h"
+#include "core/analysis/statistics_texts.h"
 
 namespace vianora {
 namespace {

@@ -1,4 +1,4 @@
-#include "charts/column_gathering.h"
+#include "core/charts/column_gathering.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "charts/grid_step.h"
+#include "core/charts/grid_step.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "charts/label_spacing.h"
+#include "core/charts/label_spacing.h"
 
 #include <gtest/gtest.h>
 

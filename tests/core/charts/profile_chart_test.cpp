@@ -1,4 +1,4 @@
-#include "charts/profile_chart.h"
+#include "core/charts/profile_chart.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "charts/colour_ramps.h"
-#include "charts/label_spacing.h"
-#include "util/number_format.h"
+#include "core/charts/colour_ramps.h"
+#include "core/charts/label_spacing.h"
+#include "core/util/number_format.h"
 
 namespace vianora {
 namespace {

@@ -1,4 +1,4 @@
-#include "charts/progress_chart.h"
+#include "core/charts/progress_chart.h"
 
 #include <gtest/gtest.h>
 
@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "analysis/distanza.h"
-#include "analysis/trip_statistics.h"
-#include "charts/chart_surfaces.h"
+#include "core/analysis/distanza.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_surfaces.h"
 
 namespace vianora {
 namespace {

@@ -1,11 +1,11 @@
-#include "charts/route_map.h"
+#include "core/charts/route_map.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "analysis/trip_statistics.h"
-#include "charts/colour_ramps.h"
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/colour_ramps.h"
 
 namespace vianora {
 namespace {

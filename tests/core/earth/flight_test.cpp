@@ -1,4 +1,4 @@
-#include "earth/flight.h"
+#include "core/earth/flight.h"
 
 #include <gtest/gtest.h>
 

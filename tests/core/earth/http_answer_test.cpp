@@ -1,4 +1,4 @@
-#include "earth/http_answer.h"
+#include "core/earth/http_answer.h"
 
 #include <gtest/gtest.h>
 

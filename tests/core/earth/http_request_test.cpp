@@ -1,4 +1,4 @@
-#include "earth/http_request.h"
+#include "core/earth/http_request.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "earth/kml_documents.h"
+#include "core/earth/kml_documents.h"
 
 #include <gtest/gtest.h>
 

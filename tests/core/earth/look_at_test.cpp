@@ -1,4 +1,4 @@
-#include "earth/look_at.h"
+#include "core/earth/look_at.h"
 
 #include <gtest/gtest.h>
 

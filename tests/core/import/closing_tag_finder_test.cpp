@@ -1,4 +1,4 @@
-#include "import/closing_tag_finder.h"
+#include "core/import/closing_tag_finder.h"
 
 #include <gtest/gtest.h>
 

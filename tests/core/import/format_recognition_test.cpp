@@ -1,4 +1,4 @@
-#include "import/format_recognition.h"
+#include "core/import/format_recognition.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

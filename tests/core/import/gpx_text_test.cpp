@@ -1,4 +1,4 @@
-#include "import/gpx_text.h"
+#include "core/import/gpx_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "import/leggi_gpx.h"
+#include "core/import/leggi_gpx.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "import/gpx_text.h"
-#include "util/day_number.h"
+#include "core/import/gpx_text.h"
+#include "core/util/day_number.h"
 
 namespace vianora {
 namespace {

@@ -1,4 +1,4 @@
-#include "import/leggi_plt.h"
+#include "core/import/leggi_plt.h"
 
 #include <gtest/gtest.h>
 

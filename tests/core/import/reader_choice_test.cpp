@@ -1,4 +1,4 @@
-#include "import/reader_choice.h"
+#include "core/import/reader_choice.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "analysis/statistics_texts.h"
-#include "import/format_recognition.h"
-#include "import/reader_choice.h"
+#include "core/analysis/statistics_texts.h"
+#include "core/import/format_recognition.h"
+#include "core/import/reader_choice.h"
 #include "test_files.h"
 
 namespace vianora {

@@ -1,4 +1,4 @@
-#include "store/percorsi.h"
+#include "core/store/percorsi.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/trip_titles.h"
+#include "core/store/trip_titles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "util/day_number.h"
+#include "core/util/day_number.h"
 
 #include <gtest/gtest.h>
 

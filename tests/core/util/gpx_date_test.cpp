@@ -1,8 +1,8 @@
-#include "util/gpx_date.h"
+#include "core/util/gpx_date.h"
 
 #include <gtest/gtest.h>
 
-#include "util/day_number.h"
+#include "core/util/day_number.h"
 
 namespace vianora {
 namespace {

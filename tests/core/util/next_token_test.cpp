@@ -1,4 +1,4 @@
-#include "util/next_token.h"
+#include "core/util/next_token.h"
 
 #include <gtest/gtest.h>
 

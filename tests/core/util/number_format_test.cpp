@@ -1,4 +1,4 @@
-#include "util/number_format.h"
+#include "core/util/number_format.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "util/number_text.h"
+#include "core/util/number_text.h"
 
 #include <gtest/gtest.h>
 

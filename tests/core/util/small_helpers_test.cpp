@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "import/import_failure.h"
-#include "util/minimo.h"
-#include "util/wait_seconds.h"
+#include "core/import/import_failure.h"
+#include "core/util/minimo.h"
+#include "core/util/wait_seconds.h"
 
 namespace vianora {
 namespace {

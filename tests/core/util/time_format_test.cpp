@@ -1,4 +1,4 @@
-#include "util/time_format.h"
+#include "core/util/time_format.h"
 
 #include <gtest/gtest.h>
 
