@@ -327,6 +327,7 @@ TEST(ProgressGridStep, WidensThroughWholeHoursThenDoublingDays) {
   const double hour = 1.0 / 24;
   EXPECT_DOUBLE_EQ(progressGridStep(1, 100 / (1.5 * hour)), 2 * hour);  // not 1.5 hours
   EXPECT_DOUBLE_EQ(progressGridStep(1, 100 / (2.5 * hour)), 3 * hour);
+  EXPECT_DOUBLE_EQ(progressGridStep(1, 100 / (4 * hour)), 6 * hour);
   EXPECT_DOUBLE_EQ(progressGridStep(10, 100 / (13 * hour)), 1.0);
   EXPECT_DOUBLE_EQ(progressGridStep(45426, 13480 / 45426.0), 512.0);
 }

@@ -96,6 +96,8 @@ TEST(NumberOfText, GivesNoValueForANumberTooLargeForADouble) {
   EXPECT_FALSE(numberOfText("1d99999999999999999999999999").has_value());
   EXPECT_FALSE(numberOfText(std::string(400, '9')).has_value());
   EXPECT_FALSE(numberOfText("0.000001e315").has_value());
+  // Zeros after the point do not make a number with a whole part smaller.
+  EXPECT_FALSE(numberOfText("1." + std::string(310, '0') + "e309").has_value());
 }
 
 TEST(NumberOfText, GivesZeroForANumberTooSmallForADouble) {
