@@ -5,6 +5,7 @@
 
 #include "cli/file_replacement.h"
 #include "core/analysis/trip_statistics.h"
+#include "core/charts/chain_simplification.h"
 #include "core/charts/chart_surfaces.h"
 #include "core/charts/column_gathering.h"
 #include "core/charts/profile_chart.h"
@@ -16,15 +17,21 @@ namespace vianora::cli {
 
 namespace {
 
-/// Trips of more points than this are drawn with their lines gathered per twip column: drawn
-/// whole, ten million points made gigabytes of SVG that no viewer shows finer than a pixel.
+/// Trips of more points than this are drawn thinned: drawn whole, ten million points made
+/// gigabytes of SVG that no viewer shows finer than a pixel.
 constexpr std::size_t kMostPointsDrawnWhole = 100'000;
 constexpr double kColumnTwips = 1.0;
 
-/// The picture as SVG, its lines gathered first when `gather` says so.
-std::string svgOf(ChartPicture picture, bool gather) {
-  if (gather) {
-    for (std::vector<ChartLine>& set : picture.lineSets) set = gatherColumns(set, kColumnTwips);
+/// How a long trip's lines are thinned. The profile and progress chains run left to right and
+/// are gathered per twip column; the map's track changes column at nearly every step, so it
+/// keeps a point only a pixel or more from the last one kept.
+enum class Thinning { None, Columns, PixelSteps };
+
+/// The picture as SVG, its lines thinned first as `thinning` says.
+std::string svgOf(ChartPicture picture, Thinning thinning) {
+  for (std::vector<ChartLine>& set : picture.lineSets) {
+    if (thinning == Thinning::Columns) set = gatherColumns(set, kColumnTwips);
+    if (thinning == Thinning::PixelSteps) set = simplifyChains(set, kTwipsPerPixel);
   }
   return svgOfPicture(picture);
 }
@@ -34,18 +41,20 @@ std::string svgOf(ChartPicture picture, bool gather) {
 std::string writeTripCharts(const Percorso& trip, const std::string& base, SurfaceSize surface,
                             const ProfileAxes& layout) {
   const TripStatistics stats = computeTripStatistics(trip);
-  const bool gather = trip.Punti.size() > kMostPointsDrawnWhole;
+  const bool thin = trip.Punti.size() > kMostPointsDrawnWhole;
+  const Thinning track = thin ? Thinning::PixelSteps : Thinning::None;
+  const Thinning chains = thin ? Thinning::Columns : Thinning::None;
   std::string failure = replaceFile(
       base + "-map.svg",
-      svgOf(AggiornaGraficoCartina(trip, stats, surface, MapColouring::Altitude), gather));
+      svgOf(AggiornaGraficoCartina(trip, stats, surface, MapColouring::Altitude), track));
   if (!failure.empty()) return failure;
   // The charts are drawn in the order of a "Refresh": the progress chart takes its frame
   // from the profile's axes as the profile drawing left them.
   ProfileDrawing profile = AggiornaGrafici(trip, stats, layout, surface, true, true, ".");
-  failure = replaceFile(base + "-profile.svg", svgOf(std::move(profile.picture), gather));
+  failure = replaceFile(base + "-profile.svg", svgOf(std::move(profile.picture), chains));
   if (!failure.empty()) return failure;
   return replaceFile(base + "-distance.svg",
-                     svgOf(AggiornaGraficoPercorrenza(trip, stats, profile.axes, surface), gather));
+                     svgOf(AggiornaGraficoPercorrenza(trip, stats, profile.axes, surface), chains));
 }
 
 }  // namespace

@@ -29,13 +29,16 @@ Percorsi longTrip() {
   return store;
 }
 
-TEST(ChartFiles, DrawsALongTripWithAtMostTwoLinesPerTwipColumnInEachChain) {
+TEST(ChartFiles, DrawsALongTripsMapByPixelsAndItsChainsByTwipColumns) {
   const std::filesystem::path folder = vianora::testing::makeTempFolder("long-trip");
   ASSERT_EQ(writeChartFiles(longTrip(), folder.string()), "");
-  // The surfaces are 14755 twips wide; the profile holds two chains (altitude and speed), the
-  // others one; axes and grid lines take a few hundred more.
+  // The map's surface is 14755 by 9400 twips, 9000 high inside its margins: the track crosses
+  // 0.2 degree by 0.2 degree as a straight line of 9000 * sqrt(2) = 12728 twips, drawn with a
+  // line per pixel (15 twips) of it.
+  EXPECT_NEAR(static_cast<double>(linesIn(folder / "0-map.svg")), 12728.0 / 15, 5);
+  // The profile holds two chains (altitude and speed), the progress chart one; axes and grid
+  // lines take a few hundred more.
   constexpr std::size_t kColumns = 14755;
-  EXPECT_LE(linesIn(folder / "0-map.svg"), 2 * kColumns + 500);
   EXPECT_LE(linesIn(folder / "0-profile.svg"), 4 * kColumns + 500);
   EXPECT_LE(linesIn(folder / "0-distance.svg"), 2 * kColumns + 500);
 }
