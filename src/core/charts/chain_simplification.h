@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "charts/chart_picture.h"
+#include "core/charts/chart_picture.h"
 
 namespace vianora {
 

@@ -1,4 +1,4 @@
-#include "charts/chain_simplification.h"
+#include "core/charts/chain_simplification.h"
 
 #include <gtest/gtest.h>
 
