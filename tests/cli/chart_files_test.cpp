@@ -30,7 +30,7 @@ Percorsi longTrip() {
 }
 
 TEST(ChartFiles, DrawsALongTripsMapByPixelsAndItsChainsByTwipColumns) {
-  const std::filesystem::path folder = vianora::testing::makeTempFolder("long-trip");
+  const std::filesystem::path folder = vianora::test_support::makeTempFolder("long-trip");
   ASSERT_EQ(writeChartFiles(longTrip(), folder.string()), "");
   // The map's surface is 14755 by 9400 twips, 9000 high inside its margins: the track crosses
   // 0.2 degree by 0.2 degree as a straight line of 9000 * sqrt(2) = 12728 twips, drawn with a

@@ -40,7 +40,7 @@ class FileReplacement : public ::testing::Test {
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(folder_), {}));
   }
 
-  const fs::path folder_ = vianora::testing::makeTempFolder("replace");
+  const fs::path folder_ = vianora::test_support::makeTempFolder("replace");
 };
 
 TEST_F(FileReplacement, ReplacesTheFileWholeOrLeavesItAsItWas) {

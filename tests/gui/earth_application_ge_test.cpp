@@ -17,8 +17,8 @@
 namespace vianora::gui {
 namespace {
 
-using testing::CameraDocument;
-using testing::FakeLauncher;
+using test_support::CameraDocument;
+using test_support::FakeLauncher;
 
 // A locale that writes numbers the Italian way, for whatever formats through the global locale.
 struct CommaDecimals : std::numpunct<char> {

@@ -20,8 +20,8 @@
 namespace vianora::gui {
 namespace {
 
-using testing::CameraDocument;
-using testing::FakeGoogleEarth;
+using test_support::CameraDocument;
+using test_support::FakeGoogleEarth;
 
 std::vector<Punto> pointsFrom(double latitude, int count) {
   std::vector<Punto> points;
@@ -48,7 +48,7 @@ class FlyThroughTest : public ::testing::Test {
 
   std::unique_ptr<frmStatPercorso> openWindow(Percorsi& trips) {
     auto window = std::make_unique<frmStatPercorso>(trips, prompts);
-    window->flyThrough().setLauncher(std::make_unique<testing::LauncherRef>(launcher));
+    window->flyThrough().setLauncher(std::make_unique<test_support::LauncherRef>(launcher));
     window->flyThrough().setClock([this] { return clock(); });
     window->show();
     return window;
@@ -128,8 +128,8 @@ class FlyThroughTest : public ::testing::Test {
   }
 
   Percorsi store;
-  testing::FakePrompts prompts;
-  testing::FakeLauncher launcher;
+  test_support::FakePrompts prompts;
+  test_support::FakeLauncher launcher;
   double now = 5000.0;
   int seenChanges = 0;
   bool runFree = false;

@@ -15,7 +15,7 @@
 #include "gui/earth/google_earth_launcher.h"
 #include "kml_reading.h"
 
-namespace vianora::gui::testing {
+namespace vianora::gui::test_support {
 
 /// Fetches a camera document over and over, one fetch at a time, and keeps what it got.
 class FakeGoogleEarth {
@@ -111,4 +111,4 @@ class LauncherRef : public GoogleEarthLauncher {
   GoogleEarthLauncher& target_;
 };
 
-}  // namespace vianora::gui::testing
+}  // namespace vianora::gui::test_support

@@ -7,7 +7,7 @@
 
 #include "gui/import/user_prompts.h"
 
-namespace vianora::gui::testing {
+namespace vianora::gui::test_support {
 
 /// Answers the Open dialog with queued choices and records every message instead of showing it.
 class FakePrompts : public UserPrompts {
@@ -55,4 +55,4 @@ class FakePrompts : public UserPrompts {
   }
 };
 
-}  // namespace vianora::gui::testing
+}  // namespace vianora::gui::test_support

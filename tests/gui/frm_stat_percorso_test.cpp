@@ -93,7 +93,7 @@ class TripWindowTest : public ::testing::Test {
   }
 
   Percorsi store;
-  testing::FakePrompts prompts;
+  test_support::FakePrompts prompts;
 
  private:
   QLocale savedLocale_;
@@ -302,7 +302,7 @@ TEST_F(TripWindowTest, TypedTextIsNoChoiceAndLeavesTheLastFiguresShown) {
 
 TEST_F(TripWindowTest, GoogleEarthAfterAValidRefreshDoesNotAskForATrip) {
   auto window = openWindow();
-  auto absent = std::make_unique<testing::FakeLauncher>();
+  auto absent = std::make_unique<test_support::FakeLauncher>();
   absent->installed = false;  // the flight itself is tested in earth_fly_through_test
   window->flyThrough().setLauncher(std::move(absent));
   click(*window, "cmdGoogle");  // a new window still holds trip 0

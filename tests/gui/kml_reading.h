@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-namespace vianora::gui::testing {
+namespace vianora::gui::test_support {
 
 inline const QString kKmlNamespace = QStringLiteral("http://www.opengis.net/kml/2.2");
 
@@ -150,4 +150,4 @@ inline CameraDocument readCameraKml(const QByteArray& text) {
   return document;
 }
 
-}  // namespace vianora::gui::testing
+}  // namespace vianora::gui::test_support

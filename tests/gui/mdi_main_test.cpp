@@ -29,7 +29,7 @@ const QString kWikipedia =
 class MainWindowTest : public ::testing::Test {
  protected:
   Percorsi store;
-  testing::FakePrompts prompts;
+  test_support::FakePrompts prompts;
   MDIMain window{store, prompts};
 
   QAction* action(const char* name) {
@@ -79,7 +79,7 @@ TEST(MainWindow, ReadsByContentWhereTheFilterCannotTellAndNamesTheFileInEveryMes
       "<?xml version=\"1.0\"?><gpx><trk><name>By content</name>"
       "<trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
   const auto path = [](const char* name, const std::string& bytes) {
-    return QString::fromStdString(vianora::testing::writeTempFile(name, bytes).string());
+    return QString::fromStdString(vianora::test_support::writeTempFile(name, bytes).string());
   };
   const struct {
     QString path;
@@ -101,7 +101,7 @@ TEST(MainWindow, ReadsByContentWhereTheFilterCannotTellAndNamesTheFileInEveryMes
   };
   for (const auto& c : cases) {
     Percorsi store;
-    testing::FakePrompts prompts;
+    test_support::FakePrompts prompts;
     MDIMain window(store, prompts);
     prompts.answers.push_back(UserPrompts::FileChoice{c.path, c.filter});
     window.findChild<QAction*>(QStringLiteral("mnuFileApri"))->trigger();
@@ -133,7 +133,7 @@ TEST_F(MainWindowTest, ShowsFiveGpxFailuresAndCountsTheRestInOneMessage) {
   std::string bytes = "<gpx><trk><name>Bad</name><trkseg>";
   for (int i = 0; i < 1000; ++i) bytes += "<trkpt lat=\"1\" lon=\"2\"><time>never</time></trkpt>";
   bytes += "</trkseg></trk></gpx>";
-  const auto path = vianora::testing::writeTempFile("bad-times.gpx", bytes);
+  const auto path = vianora::test_support::writeTempFile("bad-times.gpx", bytes);
   auto* bar = window.findChild<QProgressBar*>(QStringLiteral("readProgress"));
   int shownOverTheBar = 0;
   prompts.whenShowing = [&] { shownOverTheBar += bar->isHidden() ? 0 : 1; };
@@ -161,9 +161,10 @@ TEST_F(MainWindowTest, BringsTheOneAboutWindowForward) {
 }
 
 TEST_F(MainWindowTest, FilesGivenAtStartOpenATripWindowOnTheirFirstTripWithPoints) {
-  const QString bare = QString::fromStdString(
-      vianora::testing::writeTempFile("bare.gpx", "<gpx><trk><name>No points</name></trk></gpx>")
-          .string());
+  const QString bare =
+      QString::fromStdString(vianora::test_support::writeTempFile(
+                                 "bare.gpx", "<gpx><trk><name>No points</name></trk></gpx>")
+                                 .string());
   open(kWikipedia, 1);
   window.openFiles({kData + "notes.txt", bare, kData + "track.PLT"});
   ASSERT_EQ(prompts.messages.size(), 2u);
@@ -231,10 +232,10 @@ TEST(MainWindow, ExitOrClosingDuringAReadStopsItAndShowsNothingMore) {
     bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"><time>never</time></trkpt>\n";
   bytes += "</trkseg></trk></gpx>";
   const auto path =
-      QString::fromStdString(vianora::testing::writeTempFile("big.gpx", bytes).string());
+      QString::fromStdString(vianora::test_support::writeTempFile("big.gpx", bytes).string());
   for (bool byExit : {true, false}) {
     Percorsi store;
-    testing::FakePrompts prompts;
+    test_support::FakePrompts prompts;
     MDIMain window(store, prompts);
     window.show();
     // Runs at the read's first pass of the window's events.

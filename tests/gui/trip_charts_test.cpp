@@ -47,7 +47,7 @@ class TripChartsTest : public ::testing::Test {
   }
 
   Percorsi store;
-  testing::FakePrompts prompts;
+  test_support::FakePrompts prompts;
   frmStatPercorso window{store, prompts};
 };
 
@@ -102,8 +102,8 @@ TEST_F(TripChartsTest, ColouringOptionsRecolourTheMapWithoutMovingIt) {
 
 TEST_F(TripChartsTest, SavesTheVisibleChartAsAReadablePngAndSvg) {
   find<QTabBar>("tbsPercorso")->setCurrentIndex(1);
-  const auto png = vianora::testing::writeTempFile("profile.png", "");
-  const auto svg = vianora::testing::writeTempFile("profile", "");
+  const auto png = vianora::test_support::writeTempFile("profile.png", "");
+  const auto svg = vianora::test_support::writeTempFile("profile", "");
   prompts.saveAnswers.push_back(UserPrompts::FileChoice{QString::fromStdString(png.string()), 2});
   find<QPushButton>("cmdSaveAs")->click();  // the extension wins over the filter
   prompts.saveAnswers.push_back(UserPrompts::FileChoice{QString::fromStdString(svg.string()), 2});

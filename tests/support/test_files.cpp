@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-namespace vianora::testing {
+namespace vianora::test_support {
 
 namespace {
 
@@ -54,4 +54,4 @@ std::filesystem::path makeTempFolder(const std::string& name) {
   return path;
 }
 
-}  // namespace vianora::testing
+}  // namespace vianora::test_support

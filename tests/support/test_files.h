@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace vianora::testing {
+namespace vianora::test_support {
 
 /// A sample track file by its path under samples/ (such as "gpx/georust-wikipedia_example.gpx"):
 /// the copy committed in this repository, else the one in the shared collection beside it;
@@ -17,4 +17,4 @@ std::filesystem::path writeTempFile(const std::string& name, const std::string& 
 /// A fresh, empty temporary folder of this name; removed when the test ends.
 std::filesystem::path makeTempFolder(const std::string& name);
 
-}  // namespace vianora::testing
+}  // namespace vianora::test_support

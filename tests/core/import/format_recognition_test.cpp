@@ -35,11 +35,13 @@ TEST(FormatRecognition, TellsGpxAndPltByTheirFirstBytes) {
 
 TEST(FormatRecognition, LooksOnlyAtTheStartOfARegularFile) {
   const std::string header = "OziExplorer Track Point File Version 2.1\r\n";
-  EXPECT_EQ(formatOfContent(testing::writeTempFile("ride.txt", header).string()), ReaderKind::Plt);
-  EXPECT_EQ(formatOfContent(testing::writeTempFile("ride.plt", "").string()), ReaderKind::None);
+  EXPECT_EQ(formatOfContent(test_support::writeTempFile("ride.txt", header).string()),
+            ReaderKind::Plt);
+  EXPECT_EQ(formatOfContent(test_support::writeTempFile("ride.plt", "").string()),
+            ReaderKind::None);
   // A header far into the file is not read for: recognition reads a few KB only.
   const auto late =
-      testing::writeTempFile("late.plt", std::string(kRecognitionBytes, ' ') + "<gpx>");
+      test_support::writeTempFile("late.plt", std::string(kRecognitionBytes, ' ') + "<gpx>");
   EXPECT_EQ(formatOfContent(late.string()), ReaderKind::None);
   EXPECT_EQ(formatOfContent(late.parent_path().string()), ReaderKind::None);  // a folder
   EXPECT_EQ(formatOfContent("/no/such/file.gpx"), ReaderKind::None);

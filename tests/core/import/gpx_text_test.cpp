@@ -35,7 +35,7 @@ TEST(GpxText, EmptyInputGivesEmptyText) {
 }
 
 TEST(GpxText, ReadsAFileAndReportsOneThatCannotBeOpened) {
-  const auto path = testing::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");
+  const auto path = test_support::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");
   std::string text;
   EXPECT_FALSE(readGpxText(path.string(), text).has_value());
   EXPECT_EQ(text, "<gpx> </gpx> ");
@@ -52,7 +52,7 @@ TEST(GpxText, ReadsAFileAndReportsOneThatCannotBeOpened) {
 }
 
 TEST(GpxText, RefusesAFileLargerThanTheLargestBeforeReadingIt) {
-  const auto path = testing::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");  // 15 bytes
+  const auto path = test_support::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");  // 15 bytes
   std::string text = "old";
   int progressCalls = 0;
   const ProgressFn progress = [&](std::uint64_t, std::uint64_t) { ++progressCalls; };

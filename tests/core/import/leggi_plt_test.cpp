@@ -12,7 +12,7 @@ namespace {
 struct Read {
   std::vector<ImportFailure> failures;
   void into(Percorsi& store, const std::string& bytes, const std::string& name = "t.plt") {
-    const auto path = testing::writeTempFile(name, bytes);
+    const auto path = test_support::writeTempFile(name, bytes);
     LeggiPlt(store, path.string(), name, [&](const ImportFailure& f) { failures.push_back(f); });
   }
 };

@@ -58,7 +58,7 @@ TEST(ReaderChoice, ReadsByContentWhenTheFilterCannotTellOrContentSaysTheOtherFor
       {ReaderKind::None, "i.txt", "garbage", ReaderKind::None},
   };
   for (const auto& c : cases) {
-    const auto path = testing::writeTempFile(c.name, c.bytes);
+    const auto path = test_support::writeTempFile(c.name, c.bytes);
     EXPECT_EQ(readerForFile(c.picked, path.string()), c.reader) << c.name;
   }
   EXPECT_EQ(readerForFile(ReaderKind::None, "/no/such/ride.plt"), ReaderKind::Plt);
@@ -68,9 +68,9 @@ TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
   using enum ReaderKind;
   using enum ImportOutcome;
   const auto file = [](const char* name, const std::string& bytes) {
-    return testing::writeTempFile(name, bytes).string();
+    return test_support::writeTempFile(name, bytes).string();
   };
-  const std::string folder = testing::writeTempFile("x", "").parent_path().string();
+  const std::string folder = test_support::writeTempFile("x", "").parent_path().string();
   const std::string missing = folder + "/missing.gpx";
   // A sparse file larger than the computer's memory, which takes no room on the disk.
   const std::string huge = file("huge.gpx", "");
@@ -115,7 +115,7 @@ TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
 
 TEST(ReaderChoice, AFileWithoutReadPermissionIsAnAccessError) {
   if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  const auto path = testing::writeTempFile("locked.gpx", kGpx);
+  const auto path = test_support::writeTempFile("locked.gpx", kGpx);
   std::filesystem::permissions(path, std::filesystem::perms::none);
   for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt, ReaderKind::None}) {
     Percorsi store;
@@ -148,7 +148,7 @@ ImportOutcome importWithoutHanging(const std::filesystem::path& pipe, ReaderKind
 }
 
 TEST(ReaderChoice, RefusesAPipeWithoutWaitingForAWriter) {
-  const auto pipe = testing::writeTempFile("x", "").parent_path() / "pipe.gpx";
+  const auto pipe = test_support::writeTempFile("x", "").parent_path() / "pipe.gpx";
   std::filesystem::remove(pipe);
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
   for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt, ReaderKind::None}) {
@@ -162,7 +162,7 @@ TEST(ReaderChoice, StopsAtTheProgressCallWhereAStopIsRequested) {
   std::string bytes = "<gpx><trk><name>p</name><trkseg>";
   for (int i = 0; i < 20000; ++i) bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"></trkpt>\r\n";
   bytes += "</trkseg></trk><trk><name>q</name><trkpt lat=\"1\" lon=\"2\"/></trk></gpx>";
-  const auto path = testing::writeTempFile("stop.gpx", bytes);
+  const auto path = test_support::writeTempFile("stop.gpx", bytes);
   for (int stopAt : {1, 5}) {  // reading the file, reading its text
     Percorsi store;
     int calls = 0;
@@ -175,12 +175,12 @@ TEST(ReaderChoice, StopsAtTheProgressCallWhereAStopIsRequested) {
 }
 
 TEST(ReaderChoice, EveryTripNamesTheFileItWasReadFrom) {
-  const auto empty = testing::writeTempFile("empty.gpx", "");
+  const auto empty = test_support::writeTempFile("empty.gpx", "");
   const auto two =
-      testing::writeTempFile("two.gpx",
-                             "<gpx><trk><name>a</name><trkpt lat=\"45\" lon=\"7\"/></trk>"
-                             "<rte><name>b</name><rtept lat=\"46\" lon=\"7\"/></rte></gpx>");
-  const auto plt = testing::writeTempFile(
+      test_support::writeTempFile("two.gpx",
+                                  "<gpx><trk><name>a</name><trkpt lat=\"45\" lon=\"7\"/></trk>"
+                                  "<rte><name>b</name><rtept lat=\"46\" lon=\"7\"/></rte></gpx>");
+  const auto plt = test_support::writeTempFile(
       "one.plt", "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n");
   Percorsi store;
   // The empty file leaves the store empty: trip 0 is still the next file's.
@@ -198,7 +198,7 @@ TEST(ReaderChoice, ReportsProgressUpToTheWholeFile) {
   for (int i = 0; i < 20000; ++i)
     bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"><ele>1</ele></trkpt>\r\n";
   bytes += "</trkseg></trk></gpx>";
-  const auto path = testing::writeTempFile("progress.gpx", bytes);
+  const auto path = test_support::writeTempFile("progress.gpx", bytes);
   Percorsi store;
   std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
   EXPECT_EQ(

@@ -19,7 +19,7 @@ struct Read {
 
 Read readSample(const std::string& relativePath) {
   Read read;
-  const auto path = testing::sampleFile(relativePath);
+  const auto path = test_support::sampleFile(relativePath);
   if (!path) return read;
   importFile(read.store, path->string(), readerOfExtension(path->string()),
              [&](const ImportFailure& f) { read.failures.push_back(f); });
