@@ -181,30 +181,14 @@ TEST_F(MainWindowTest, FilesGivenAtStartOpenATripWindowOnTheirFirstTripWithPoint
   EXPECT_EQ(window.workspace()->subWindowList().size(), 1);
 }
 
-TEST_F(MainWindowTest, ShowsTheFiguresWorkedOutByHandForARealFile) {
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+// The file's figures are worked out by hand in the core's sample tests; here, that an opened
+// file reaches the trip window.
+TEST_F(MainWindowTest, ShowsAnOpenedFileInATripWindow) {
   open(kWikipedia, 1);
   frmStatPercorso* trip = window.mnuAnalisiPercorso_Click();
   trip->showTrip(0);
-  const auto box = [&](const char* name) {
-    return trip->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-  };
-  // Altitudes 4.46, 4.94 and 6.87 m at one position, at 18:37:26, :31 and :34.
-  EXPECT_EQ(box("txtDislivello"), "2.4");
-  EXPECT_EQ(box("txtEleMax"), "6.9");
-  EXPECT_EQ(box("txtDistEleMax"), "0.002");
-  EXPECT_EQ(box("txtEleMin"), "4.5");
-  EXPECT_EQ(box("txtDistEleMin"), "0.000");
-  EXPECT_EQ(box("txtDistanza"), "0.002");
-  EXPECT_EQ(box("txtDistSalita"), "0.002");
-  EXPECT_EQ(box("txtTimeSalita"), "00:00:08");
-  EXPECT_EQ(box("txtInizio"), "10/17/2009 6:37:26 PM");
-  EXPECT_EQ(box("txtFine"), "10/17/2009 6:37:34 PM");
-  EXPECT_EQ(box("txtDurata"), "00:00:08");
-  EXPECT_EQ(box("txtVelocita"), "1.085");
-  EXPECT_EQ(box("txtVelocitaMax"), "2.316");
-  EXPECT_EQ(box("txtDistMaxVel"), "0.002");
-  QLocale::setDefault(QLocale::c());
+  EXPECT_EQ(trip->windowTitle(), "Example GPX Document");
+  EXPECT_EQ(trip->findChild<QLineEdit*>(QStringLiteral("txtDurata"))->text(), "00:00:08");
 }
 
 TEST_F(MainWindowTest, ReadsEverySampleFileWithEitherReaderWithoutCrashing) {
