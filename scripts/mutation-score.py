@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Measures how many small faults in src/core the tests notice.
 
-    scripts/mutation-score.py [--seed N] [--count N] [--list] [--timeout S] [--jobs N]
+    scripts/mutation-score.py [--seed N] [--count N] [--under DIR] [--list] [--timeout S] [--jobs N]
 
 Finds the places in src/core/**/*.cpp where a small mutation makes sense and picks COUNT of
 them by SEED: a comparison flipped (< and <=, > and >=, == and !=, both ways), && and ||
@@ -15,7 +15,8 @@ survivor as FILE:LINE:COLUMN with the original and the mutated line.
 The same seed and count pick the same mutants from the same source tree, and mostly the same
 ones after unrelated edits: a mutant is chosen by a hash of its file, the text of its line
 and its place in that line, not by its line number. --list prints the chosen mutants
-without running anything. The original file is always written back, also on Ctrl-C; the run
+without running anything. --under src/core/charts (say) samples only that folder: a quick
+look at one part's tests; the score to report is the one over all of src/core. The original file is always written back, also on Ctrl-C; the run
 refuses to start when src/core has uncommitted changes and checks at the end that it has
 none. While it runs, one mutated file is in the working tree: commit nothing (`git commit -a`
 would take the mutant along) until it has finished. Python 3 standard library only.
@@ -338,8 +339,8 @@ def mutants_of_file(path):
     return found
 
 
-def all_mutants():
-    sources = sorted(p.relative_to(ROOT) for p in (ROOT / CORE).rglob('*.cpp'))
+def all_mutants(under):
+    sources = sorted(p.relative_to(ROOT) for p in (ROOT / under).rglob('*.cpp'))
     return [m for path in sources for m in mutants_of_file(path)]
 
 
@@ -469,6 +470,8 @@ def parse_arguments():
                         help='seconds a test may take before it counts as failed (default 20)')
     parser.add_argument('--jobs', type=int, default=2,
                         help='parallel compile and test jobs (default 2)')
+    parser.add_argument('--under', type=Path, default=CORE,
+                        help='only mutate sources below this folder of src/core (default src/core)')
     parser.add_argument('--build-dir', type=Path, default=ROOT / 'build' / 'mutation',
                         help='build folder of its own (default build/mutation)')
     args = parser.parse_args()
@@ -478,7 +481,9 @@ def parse_arguments():
 
 def main():
     args = parse_arguments()
-    mutants = all_mutants()
+    if CORE not in [args.under, *args.under.parents]:
+        sys.exit('mutation-score.py: --under must be src/core or a folder below it')
+    mutants = all_mutants(args.under)
     chosen = choose(mutants, args.seed, args.count)
     if args.list:
         for m in chosen:
