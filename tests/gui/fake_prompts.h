@@ -9,22 +9,20 @@
 
 namespace vianora::gui::test_support {
 
-/// Answers the Open dialog with queued choices and records every message instead of showing it.
-class FakePrompts : public UserPrompts {
- public:
+/// Answers the Open and Save dialogs with queued choices (an empty queue cancels) and records
+/// every message instead of showing it.
+struct FakePrompts : UserPrompts {
+  using Answers = std::deque<std::optional<FileChoice>>;
   struct Message {
-    QString kind;  // "critical" or "information"
-    QString title;
-    QString text;
+    QString kind, title, text;  // kind: "critical" or "information"
   };
   struct DialogCall {
     QStringList filters;
     QString folder;
-    int filterPosition;
+    int filterPosition;  // 0 for the Save dialog
   };
 
-  std::deque<std::optional<FileChoice>> answers;      ///< one per Open dialog; empty queue = cancel
-  std::deque<std::optional<FileChoice>> saveAnswers;  ///< one per Save dialog
+  Answers answers, saveAnswers;  ///< one per Open dialog, one per Save dialog
   std::vector<DialogCall> dialogs;
   std::vector<Message> messages;
   std::function<void()> whenShowing;  ///< called as each message would show
@@ -32,26 +30,28 @@ class FakePrompts : public UserPrompts {
   std::optional<FileChoice> chooseFileToOpen(QWidget*, const QStringList& filters,
                                              const QString& folder, int filterPosition) override {
     dialogs.push_back({filters, folder, filterPosition});
-    if (answers.empty()) return std::nullopt;
-    auto answer = answers.front();
-    answers.pop_front();
-    return answer;
+    return next(answers);
   }
   std::optional<FileChoice> chooseFileToSave(QWidget*, const QStringList& filters,
                                              const QString& folder) override {
     dialogs.push_back({filters, folder, 0});
-    if (saveAnswers.empty()) return std::nullopt;
-    auto answer = saveAnswers.front();
-    saveAnswers.pop_front();
-    return answer;
+    return next(saveAnswers);
   }
   void critical(QWidget*, const QString& title, const QString& text) override {
-    if (whenShowing) whenShowing();
-    messages.push_back({QStringLiteral("critical"), title, text});
+    show("critical", title, text);
   }
   void information(QWidget*, const QString& title, const QString& text) override {
+    show("information", title, text);
+  }
+  static std::optional<FileChoice> next(Answers& queue) {
+    if (queue.empty()) return std::nullopt;
+    const auto answer = queue.front();
+    queue.pop_front();
+    return answer;
+  }
+  void show(const char* kind, const QString& title, const QString& text) {
     if (whenShowing) whenShowing();
-    messages.push_back({QStringLiteral("information"), title, text});
+    messages.push_back({QString::fromLatin1(kind), title, text});
   }
 };
 
