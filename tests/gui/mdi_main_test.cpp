@@ -1,5 +1,4 @@
-// The main window's wiring: menus, the three ways a file comes in, each failure's message, and
-// a read cut short. The figures of the files read are pinned by the core and command-line tests.
+// The main window's wiring; the figures of the files read are pinned by the core and CLI tests.
 #include "gui/app/mdi_main.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QProgressBar>
 #include <QTimer>
 
 #include "fake_prompts.h"
@@ -23,16 +21,14 @@ namespace vianora::gui {
 namespace {
 
 const QString kData = QStringLiteral(VIANORA_SAMPLES_REPO "/../tests/cli/data/");
-const QString kWikipedia =
-    QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
+const QString kWiki = QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
+const char* const kOnePoint =
+    "<gpx><trk><name>Seen</name><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
 
-// A temporary file; with no bytes given, a GPX track of `points` points whose times are bad.
+// A temporary file; given no bytes, a GPX track of `points` points whose times are bad.
 QString temp(const char* name, std::string bytes, int points = 0) {
-  if (bytes.empty() && points > 0) {
-    bytes = "<gpx><trk><name>Bad</name><trkseg>";
-    for (int i = 0; i < points; ++i) bytes += "<trkpt lat=\"45\" lon=\"7\"><time>?</time></trkpt>";
-    bytes += "</trkseg></trk></gpx>";
-  }
+  for (int i = 0; i < points; ++i) bytes += "<trkpt lat=\"45\" lon=\"7\"><time>?</time></trkpt>";
+  if (points > 0) bytes = "<gpx><trk><name>Bad</name><trkseg>" + bytes + "</trkseg></trk></gpx>";
   return QString::fromStdString(vianora::test_support::writeTempFile(name, bytes).string());
 }
 
@@ -46,10 +42,9 @@ struct MainWindowTest : ::testing::Test {
     prompts.answers.push_back(UserPrompts::FileChoice{path, filter});
     action("mnuFileApri")->trigger();
   }
-  QStringList boxes() {  // the messages shown since the last call, as "title: text"
+  QStringList boxes() {  // the messages shown since the last call, as "kind title: text"
     QStringList shown;
-    for (const auto& m : prompts.messages) shown << m.title + ": " + m.text;
-    for (const auto& m : prompts.messages) EXPECT_EQ(m.kind, "critical");
+    for (const auto& m : prompts.messages) shown << m.kind + ' ' + m.title + ": " + m.text;
     prompts.messages.clear();
     return shown;
   }
@@ -78,59 +73,47 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndOpenTheirWindows) {
   EXPECT_TRUE(window.findChild<frmInfo*>()->isVisible());
 }
 
-TEST_F(MainWindowTest, OpenReadsByFilterOrContentAndShowsEachFailureOnceNotOverTheBar) {
-  auto* bar = window.findChild<QProgressBar*>(QStringLiteral("readProgress"));
-  int overTheBar = 0;
-  prompts.whenShowing = [&] { overTheBar += bar->isVisible() ? 1 : 0; };
-  window.show();
-  const std::string gpx = "<gpx><trk><name>Seen</name><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
-  const QString bad = "vianora: Error number: 13\nType mismatch\nSource: vianora\nError line: 0";
-  const struct {
-    QString path;
-    int filter;        // 1 GPX, 2 PLT, 3 all files, 0 none reported
-    const char* trip;  // the last trip's name after the read
+TEST_F(MainWindowTest, OpenReadsByFilterOrContentAndShowsEachFailureOnce) {
+  const QString v = "critical vianora: ", e = "critical Errore vianora: (Linea ",
+                bad = "Error number: 13\nType mismatch\nSource: vianora\nError line: 0",
+                more = "1 more reading errors in six.gpx were not shown. The last one:\n\n";
+  const struct {         // filter: 1 GPX, 2 PLT, 3 all files
+    QString path, trip;  // trip: the last trip's name after the read
+    int filter;
     QStringList boxes;
   } cases[] = {
-      {kData + "notes.txt", 3, "", {"vianora: notes.txt: not a GPX or OziExplorer PLT file."}},
-      {temp("empty.gpx", ""), 1, "", {"vianora: empty.gpx: no track or route was found."}},
-      {kData + "no.gpx", 1, "", {"Errore vianora: (Linea 0) 53\nFile not found: no.gpx"}},
-      {kData + "bad-day.plt",
-       2,
-       "bad-day.plt",
-       {"Errore vianora: (Linea 8) 6\nOverflow: bad-day.plt"}},
-      {temp("six.gpx", "", 6), 1, "Bad",
-       QStringList(5, bad)
-           << "vianora: 1 more reading errors in six.gpx were not shown. The last one:\n\n" +
-                  bad.mid(9)},
-      {kWikipedia, 1, "Example GPX Document", {}},
-      {kData + "track.PLT", 2, "track.PLT", {}},
-      {temp("a.txt", gpx), 3, "Seen", {}},  // the content tells where the filter cannot
-      {temp("b.plt", gpx), 2, "Seen", {}},
-      {temp("c", gpx), 0, "Seen", {}},
+      {kData + "notes.txt", "", 3, {v + "notes.txt: not a GPX or OziExplorer PLT file."}},
+      {temp("empty.gpx", ""), "", 1, {v + "empty.gpx: no track or route was found."}},
+      {kData + "no.gpx", "", 1, {e + "0) 53\nFile not found: no.gpx"}},
+      {kData + "bad-day.plt", "bad-day.plt", 2, {e + "8) 6\nOverflow: bad-day.plt"}},
+      {temp("six.gpx", "", 6), "Bad", 1, QStringList(5, v + bad) << v + more + bad},
+      {kWiki, "Example GPX Document", 1, {}},
+      {kData + "track.PLT", "track.PLT", 2, {}},
+      {temp("a.txt", kOnePoint), "Seen", 3, {}},  // the content tells where the filter cannot
+      {temp("b.plt", kOnePoint), "Seen", 2, {}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     open(cases[i].path, cases[i].filter);
     EXPECT_EQ(boxes(), cases[i].boxes) << i;
-    EXPECT_EQ(store[store.size() - 1].Nome, cases[i].trip) << i;
-    if (i == 0) continue;  // the dialog comes back where the last one ended, with its filter
-    EXPECT_EQ(prompts.dialogs[i].filterPosition, cases[i - 1].filter) << i;
-    EXPECT_EQ(prompts.dialogs[i].folder, QFileInfo(cases[i - 1].path).absolutePath()) << i;
+    EXPECT_EQ(store[store.size() - 1].Nome, cases[i].trip.toStdString()) << i;
+    // The dialog comes back where the last one ended, with its filter.
+    EXPECT_EQ(prompts.dialogs[i].filterPosition, i ? cases[i - 1].filter : 1) << i;
+    EXPECT_EQ(prompts.dialogs[i].folder, i ? QFileInfo(cases[i - 1].path).absolutePath() : "");
   }
   EXPECT_EQ(prompts.dialogs[0].filters,
             QStringList({"File gpx (*.gpx)", "Ozi Explorer (*.plt)", "Tutti i file (*.*)"}));
-  EXPECT_EQ(prompts.dialogs[0].filterPosition, 1);
-  EXPECT_EQ(overTheBar, 0);
   EXPECT_TRUE(action("mnuFileApri")->isEnabled() && tripWindows().isEmpty());
 }
 
 TEST_F(MainWindowTest, FilesGivenAtStartOrDroppedOpenATripWindowOnTheFirstNewTripWithPoints) {
-  open(kWikipedia, 1);
+  window.show();
+  open(kWiki, 1);
   const QString bare = temp("bare.gpx", "<gpx><trk><name>No points</name></trk></gpx>");
   window.openFiles({kData + "notes.txt", bare, kData + "track.PLT"});  // trip 1 has no point
   window.openFiles({bare});      // trip 3: nothing to show, no window
   EXPECT_EQ(boxes().size(), 3);  // each failing file says so
   QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(kWikipedia)});
+  data.setUrls({QUrl::fromLocalFile(kWiki)});
   QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(&window, &enter);
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -138,16 +121,12 @@ TEST_F(MainWindowTest, FilesGivenAtStartOrDroppedOpenATripWindowOnTheFirstNewTri
   EXPECT_TRUE(enter.isAccepted() && store.size() == 4u);  // read once the drop has ended
   QApplication::processEvents();
   EXPECT_EQ(tripWindows(), QStringList({"track.PLT, 2", "Example GPX Document, 4"}));
-}
-
-TEST_F(MainWindowTest, ExitDuringAReadStopsItAndShowsNothingMore) {
-  window.show();
-  // At the read's first pass of the window's events; the read is long enough to get there.
+  // Exit at the read's first pass of events: it stops, reads no next file and shows nothing.
   QTimer::singleShot(0, &window, [&] { action("mnuFileEsci")->trigger(); });
-  window.openFiles({temp("big.gpx", "", 200000), kWikipedia});  // the second file is not read
-  EXPECT_TRUE(prompts.messages.empty() && !window.isVisible() && store.size() == 1u);
-  EXPECT_LT(store[0].Punti.size(), 200000u);
-  EXPECT_TRUE(tripWindows().isEmpty());
+  window.openFiles({temp("big.gpx", "", 200000), temp("next.gpx", kOnePoint)});
+  const Percorso& last = store[store.size() - 1];
+  EXPECT_TRUE(last.Nome != "Seen" && last.Punti.size() < 200000u && tripWindows().size() == 2);
+  EXPECT_TRUE(prompts.messages.empty() && !window.isVisible());
 }
 
 }  // namespace
