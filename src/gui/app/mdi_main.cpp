@@ -21,6 +21,16 @@
 
 namespace vianora::gui {
 
+namespace {
+
+// The read's progress bar keeps to the right end of the status bar.
+constexpr int kProgressBarWidth = 240;
+// Room for a trip window at its design size (993 by 763 pixels at 96 dpi) with its frame,
+// and for the menus and the status bar around the workspace.
+constexpr QSize kStartSize(1100, 860);
+
+}  // namespace
+
 MDIMain::MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent)
     : QMainWindow(parent), store_(store), prompts_(prompts), openCommand_(store, prompts) {
   setObjectName(QStringLiteral("MDIMain"));
@@ -32,12 +42,12 @@ MDIMain::MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent)
   setCentralWidget(workspace_);
   progress_ = new QProgressBar(this);
   progress_->setObjectName(QStringLiteral("readProgress"));
-  progress_->setMaximumWidth(240);
+  progress_->setMaximumWidth(kProgressBarWidth);
   progress_->setTextVisible(true);
   progress_->hide();
   statusBar()->addPermanentWidget(progress_);
   buildMenus();
-  resize(1100, 860);
+  resize(kStartSize);
 }
 
 void MDIMain::buildMenus() {
