@@ -25,6 +25,20 @@ const QColor kLinkCyan(128, 255, 255);
 // The picture is 600 by 516 pixels; it is shown at half that size at 96 dpi.
 constexpr int kPictureWidth = 300;
 constexpr int kPictureHeight = 258;
+constexpr qreal kDesignDpi = 96.0;
+
+// Type sizes in points: the title and the address stand out from the description.
+constexpr int kTextPoints = 12;
+constexpr int kTitlePoints = 18;
+
+// Spaces in pixels: between the lines of a group, after the title, between groups, around the
+// window (a little wider on the right) and between the picture and the texts.
+constexpr int kLineSpacing = 2;
+constexpr int kAfterTitle = 10;
+constexpr int kBetweenGroups = 12;
+constexpr int kMargin = 16;
+constexpr int kRightMargin = 20;
+constexpr int kPictureGap = 20;
 
 // The window's typeface, with the desktop's sans-serif face where that one is missing.
 QFont windowFont(int points, bool bold = false) {
@@ -72,7 +86,7 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
   colours.setColor(QPalette::WindowText, kTextGrey);
   setPalette(colours);
   setAutoFillBackground(true);
-  setFont(windowFont(12));
+  setFont(windowFont(kTextPoints));
 
   auto label = [this](const char* name, const QString& text, const QFont& font,
                       const QColor& colour = kTextGrey) {
@@ -89,28 +103,28 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
   QLabel* lblTitolo =
       label("lblTitolo",
             versionCaption(VIANORA_VERSION_MAJOR, VIANORA_VERSION_MINOR, VIANORA_VERSION_PATCH),
-            windowFont(18));
-  QLabel* label3 =
-      label("Label3", QStringLiteral("Quillon Vianora"), windowFont(12, true), kNameOrange);
-  QLabel* label2 = label("Label2", QStringLiteral("by Brennmoor's staff"), windowFont(12));
+            windowFont(kTitlePoints));
+  QLabel* label3 = label("Label3", QStringLiteral("Quillon Vianora"), windowFont(kTextPoints, true),
+                         kNameOrange);
+  QLabel* label2 = label("Label2", QStringLiteral("by Brennmoor's staff"), windowFont(kTextPoints));
   QLabel* label5 = label("Label5",
                          QStringLiteral("the easy way to analyze your trip in bicycle, car, "
                                         "on foot"),
-                         windowFont(12));
+                         windowFont(kTextPoints));
   QLabel* label6 = label("Label6",
                          QStringLiteral("and any other veichles. Distance, timing, altitude "
                                         "and speed of your excursions monitored"),
-                         windowFont(12));
+                         windowFont(kTextPoints));
   QLabel* label7 = label("Label7",
                          QStringLiteral("monitored step by step. See our web site for "
                                         "futures and new release."),
-                         windowFont(12));
+                         windowFont(kTextPoints));
 
   auto* label4 = new LinkLabel(
       webAddress(), [this] { openWebPage(); }, this);
   label4->setObjectName(QStringLiteral("Label4"));
   label4->setTextFormat(Qt::PlainText);
-  label4->setFont(windowFont(18));
+  label4->setFont(windowFont(kTitlePoints));
   QPalette linkColours = label4->palette();
   linkColours.setColor(QPalette::WindowText, kLinkCyan);
   label4->setPalette(linkColours);
@@ -120,7 +134,7 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
 
   // The picture keeps its proportions and grows with the text when fonts are set larger
   // than 96 dpi; QLabel scales it smoothly for the screen's pixel density.
-  const qreal textScale = std::max(1.0, logicalDpiX() / 96.0);
+  const qreal textScale = std::max(1.0, logicalDpiX() / kDesignDpi);
   const QSize pictureSize(static_cast<int>(std::lround(kPictureWidth * textScale)),
                           static_cast<int>(std::lround(kPictureHeight * textScale)));
   auto* picture1 = new QLabel(this);
@@ -139,22 +153,22 @@ frmInfo::frmInfo(QWidget* parent, UrlOpener openUrl)
   }
 
   auto* texts = new QVBoxLayout;
-  texts->setSpacing(2);
+  texts->setSpacing(kLineSpacing);
   texts->addWidget(lblTitolo);
-  texts->addSpacing(10);
+  texts->addSpacing(kAfterTitle);
   texts->addWidget(label3);
   texts->addWidget(label2);
-  texts->addSpacing(12);
+  texts->addSpacing(kBetweenGroups);
   texts->addWidget(label5);
   texts->addWidget(label6);
   texts->addWidget(label7);
   texts->addStretch(1);
-  texts->addSpacing(12);
+  texts->addSpacing(kBetweenGroups);
   texts->addWidget(label4, 0, Qt::AlignLeft);
 
   auto* layout = new QHBoxLayout(this);
-  layout->setContentsMargins(16, 16, 20, 16);
-  layout->setSpacing(20);
+  layout->setContentsMargins(kMargin, kMargin, kRightMargin, kMargin);
+  layout->setSpacing(kPictureGap);
   layout->addWidget(picture1, 0, Qt::AlignTop);
   layout->addLayout(texts, 1);
   layout->setSizeConstraint(QLayout::SetFixedSize);
