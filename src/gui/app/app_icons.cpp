@@ -16,6 +16,27 @@ namespace vianora::gui {
 
 namespace {
 
+// The "Update" picture: two grey arrows chasing each other round the middle of 18 by 20 pixels.
+constexpr QSize kRefreshSize(18, 20);
+constexpr QPointF kRefreshCentre(9.0, 10.0);
+constexpr qreal kArrowRadius = 5.5;
+constexpr qreal kArrowPenWidth = 1.7;
+constexpr int kArrowGrey = 64;  // of 255 in each of red, green and blue
+// The upper arrow runs clockwise from 170 to 40 degrees; the lower one is the same turned by
+// half a circle.
+constexpr qreal kArcFrom = 170.0;
+constexpr qreal kArcTo = 40.0;
+constexpr qreal kHalfTurn = 180.0;
+// An arrow head, in pixels from the arc's end: its point ahead, its base behind and its half
+// width.
+constexpr qreal kHeadAhead = 3.2;
+constexpr qreal kHeadBehind = 1.0;
+constexpr qreal kHeadHalfWidth = 3.0;
+
+// The application icon's two sizes, one picture file each.
+constexpr QSize kSmallIcon(32, 32);
+constexpr QSize kLargeIcon(64, 64);
+
 // A point of a circle of the given radius around centre, at angle degrees measured
 // anticlockwise from three o'clock as on paper (the screen's y axis points down).
 QPointF onCircle(QPointF centre, qreal radius, qreal degrees) {
@@ -39,28 +60,26 @@ void drawArcArrow(QPainter& painter, QPointF centre, qreal radius, qreal from, q
   const QPointF along(qSin(t), qCos(t));
   const QPointF across(-along.y(), along.x());
   QPainterPath head;
-  head.moveTo(end + along * 3.2);
-  head.lineTo(end - along * 1.0 + across * 3.0);
-  head.lineTo(end - along * 1.0 - across * 3.0);
+  head.moveTo(end + along * kHeadAhead);
+  head.lineTo(end - along * kHeadBehind + across * kHeadHalfWidth);
+  head.lineTo(end - along * kHeadBehind - across * kHeadHalfWidth);
   head.closeSubpath();
   painter.fillPath(head, painter.pen().color());
 }
 
 QPixmap refreshPicture(qreal scale) {
-  const QSize size(18, 20);
-  QPixmap pixmap(size * scale);
+  QPixmap pixmap(kRefreshSize * scale);
   pixmap.setDevicePixelRatio(scale);
   pixmap.fill(Qt::transparent);
 
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  QPen pen(QColor(64, 64, 64), 1.7);
+  QPen pen(QColor(kArrowGrey, kArrowGrey, kArrowGrey), kArrowPenWidth);
   pen.setCapStyle(Qt::FlatCap);
   painter.setPen(pen);
-  const QPointF centre(9.0, 10.0);
-  const qreal radius = 5.5;
-  drawArcArrow(painter, centre, radius, 170.0, 40.0);   // over the top, head on the right
-  drawArcArrow(painter, centre, radius, 350.0, 220.0);  // under the bottom, head on the left
+  // Over the top with its head on the right, then under the bottom with its head on the left.
+  drawArcArrow(painter, kRefreshCentre, kArrowRadius, kArcFrom, kArcTo);
+  drawArcArrow(painter, kRefreshCentre, kArrowRadius, kArcFrom + kHalfTurn, kArcTo + kHalfTurn);
   return pixmap;
 }
 
@@ -74,15 +93,15 @@ void loadImageResources() {
 QIcon applicationIcon() {
   loadImageResources();
   QIcon icon;
-  icon.addFile(QStringLiteral(":/vianora/vianora-32.png"), QSize(32, 32));
-  icon.addFile(QStringLiteral(":/vianora/vianora.png"), QSize(64, 64));
+  icon.addFile(QStringLiteral(":/vianora/vianora-32.png"), kSmallIcon);
+  icon.addFile(QStringLiteral(":/vianora/vianora.png"), kLargeIcon);
   return icon;
 }
 
 QIcon updateButtonIcon() {
   QIcon icon;
-  icon.addPixmap(refreshPicture(1.0));
-  icon.addPixmap(refreshPicture(2.0));
+  // Drawn for ordinary screens and for screens of twice their pixel density.
+  for (const qreal scale : {1.0, 2.0}) icon.addPixmap(refreshPicture(scale));
   return icon;
 }
 
