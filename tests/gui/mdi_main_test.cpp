@@ -24,7 +24,7 @@ const QString kData = QStringLiteral(VIANORA_SAMPLES_REPO "/../tests/cli/data/")
 const QString kWiki = QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
 const std::string kOne = "<gpx><trk><name>Seen</name><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
 
-// A temporary file; given no bytes, a GPX track of `points` points whose times are bad.
+// A temporary file of `bytes`, or else of a GPX track of `points` points with bad times.
 QString temp(const char* name, std::string bytes, int points = 0) {
   for (int i = 0; i < points; ++i) bytes += "<trkpt lat=\"45\" lon=\"7\"><time>?</time></trkpt>";
   if (points > 0) bytes = "<gpx><trk><name>Bad</name><trkseg>" + bytes + "</trkseg></trk></gpx>";
