@@ -1,22 +1,23 @@
 #include "gui/tripwindow/frm_stat_percorso.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLineEdit>
-#include <QResizeEvent>
-#include <QStyle>
-#include <QTabBar>
-#include <QTimer>
-#include <algorithm>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QToolButton>
 
 #include "core/analysis/statistics_texts.h"
+#include "core/charts/chart_surfaces.h"
 #include "core/store/trip_titles.h"
 #include "gui/app/app_icons.h"
 #include "gui/earth/fly_through.h"
 #include "gui/import/user_prompts.h"
-#include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/chart_export.h"
+#include "gui/tripwindow/design_scale.h"
 #include "gui/tripwindow/locale_format.h"
+#include "gui/tripwindow/statistics_area.h"
+#include "gui/tripwindow/trip_charts.h"
 
 namespace vianora::gui {
 namespace {
@@ -25,35 +26,31 @@ const QString kWindowCaption = QStringLiteral("Statistics covered");
 const QString kChooseTripText = QStringLiteral("Select a trip");
 const QString kInvalidTripMessage = QStringLiteral("Select a valid trip!");
 
-constexpr int kTwipsPerInch = 1440;
+// The design positions were laid out for an 8 point font; larger text would run into the
+// neighbouring boxes.
 constexpr int kDesignFontPoints = 8;
-// Space a text box keeps between its frame and its text, and the narrowest a figure is written.
-constexpr int kLineEditMargin = 2;
-constexpr int kNarrowestStretch = 50;
 
-// Design lengths of the window and its charts area, in twips, as whole numbers.
-constexpr int twips(float length) { return static_cast<int>(length); }
+// The first row, in twips: the trip list and the commands.
+constexpr int kRow1Top = 90;
+constexpr int kButtonHeight = 345;
+constexpr QSize kUpdateIconSize(18, 20);
 
-const char* const kSurfaceNames[] = {"pctPercorso1", "pctPercorso2", "pctPercorso3"};
+using Click = void (frmStatPercorso::*)();
 
-QString fromUtf8(const std::string& text) { return QString::fromStdString(text); }
+// The push buttons of the first row, after the list and its update button.
+struct CommandButton {
+  const char* name;
+  const char* caption;
+  int left;
+  int width;
+  Click click;
+};
 
-// Shows a figure in its box. A figure wider than the box is written narrower, down to half
-// width, and then shown from its first character.
-void showFigure(QLineEdit* box, const std::string& text) {
-  const QString figure = fromUtf8(text);
-  QFont font = box->font();
-  font.setStretch(QFont::AnyStretch);
-  const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-  const int room = box->width() - 2 * (frame + kLineEditMargin) - 1;
-  const int needed = QFontMetrics(font).horizontalAdvance(figure);
-  if (needed > room && room > 0) {
-    font.setStretch(std::max(kNarrowestStretch, 100 * room / needed));
-  }
-  box->setFont(font);
-  box->setText(figure);
-  box->setCursorPosition(0);
-}
+const CommandButton kCommandButtons[] = {
+    {"cmdAggiorna", "Refresh", 6030, 885, &frmStatPercorso::cmdAggiorna_Click},
+    {"cmdSaveAs", "Save as", 7110, 795, &frmStatPercorso::cmdSaveAs_Click},
+    {"cmdGoogle", "Google Earth", 13380, 1485, &frmStatPercorso::cmdGoogle_Click},
+};
 
 }  // namespace
 
@@ -61,101 +58,60 @@ frmStatPercorso::frmStatPercorso(const Percorsi& store, UserPrompts& prompts, QW
     : QWidget(parent), store_(store), prompts_(prompts) {
   setWindowTitle(kWindowCaption);
   setWindowIcon(applicationIcon());
-  // The design positions were laid out for an 8 point font; larger text would run into the
-  // neighbouring boxes.
   QFont designFont = font();
   designFont.setPointSize(kDesignFontPoints);
   setFont(designFont);
-  buildStatisticsArea();
-  buildChartsArea();
-  flyThrough_ = new FlyThrough(this, prompts_, [this]() -> const Percorso* {
-    if (percorsoSel_ < 0 || static_cast<std::size_t>(percorsoSel_) >= store_.size()) return nullptr;
-    return &store_[static_cast<std::size_t>(percorsoSel_)];
+  buildTripRow();
+  statisticsArea_ = std::make_unique<StatisticsArea>(*this);
+  charts_ = new TripCharts(*this, [this]() -> ChartedTrip {
+    if (!lastRefresh_.shown) return {};
+    return {&store_[*lastRefresh_.shown], &lastRefresh_.statistics};
   });
-  resize(pixelsX(twips(kDesignClientWidth)), pixelsY(twips(kDesignClientHeight)));
-
-  layOutCharts();
+  flyThrough_ = new FlyThrough(this, prompts_, [this]() -> const Percorso* {
+    const int trip = PercorsoSel();
+    if (trip < 0 || static_cast<std::size_t>(trip) >= store_.size()) return nullptr;
+    return &store_[static_cast<std::size_t>(trip)];
+  });
+  const DesignScale scale(*this);
+  resize(scale.x(kDesignClientWidth), scale.y(kDesignClientHeight));
+  charts_->layOut();
   cmdRefreshPerc_Click();
-  tbsPercorso_->setCurrentIndex(0);
-  tbsPercorso_Click();
 }
 
-int frmStatPercorso::pixelsX(int twips) const {
-  return qRound(static_cast<double>(twips) * logicalDpiX() / kTwipsPerInch);
-}
+frmStatPercorso::~frmStatPercorso() = default;
 
-int frmStatPercorso::pixelsY(int twips) const {
-  return qRound(static_cast<double>(twips) * logicalDpiY() / kTwipsPerInch);
-}
+void frmStatPercorso::buildTripRow() {
+  const DesignScale scale(*this);
+  scale.place(new QLabel(QStringLiteral("Trip"), this), 90, kRow1Top, 435, 225);
 
-void frmStatPercorso::place(QWidget* control, int left, int top, int width, int height) const {
-  control->setGeometry(pixelsX(left), pixelsY(top), pixelsX(width), pixelsY(height));
-}
+  cmbPercorso_ = new QComboBox(this);
+  cmbPercorso_->setObjectName(QStringLiteral("cmbPercorso"));
+  cmbPercorso_->setEditable(true);
+  // Typed text must never become a list entry: list position i is trip i.
+  cmbPercorso_->setInsertPolicy(QComboBox::NoInsert);
+  // Every entry is one line of text: the drop-down need not measure each of a million rows.
+  if (auto* rows = qobject_cast<QListView*>(cmbPercorso_->view())) rows->setUniformItemSizes(true);
+  scale.place(cmbPercorso_, 600, kRow1Top, 4995, 315);
 
-void frmStatPercorso::buildChartsArea() {
-  tbsPercorso_ = new QTabBar(this);
-  tbsPercorso_->setObjectName(QStringLiteral("tbsPercorso"));
-  tbsPercorso_->setExpanding(false);
-  tbsPercorso_->addTab(QStringLiteral("Map"));
-  tbsPercorso_->addTab(QStringLiteral("Profile"));
-  tbsPercorso_->addTab(QStringLiteral("Distance"));
+  auto* cmdRefreshPerc = new QToolButton(this);
+  cmdRefreshPerc->setObjectName(QStringLiteral("cmdRefreshPerc"));
+  cmdRefreshPerc->setIcon(updateButtonIcon());
+  cmdRefreshPerc->setIconSize(kUpdateIconSize);
+  cmdRefreshPerc->setToolTip(QStringLiteral("Update"));
+  scale.place(cmdRefreshPerc, 5640, kRow1Top, kButtonHeight, kButtonHeight);
+  connect(cmdRefreshPerc, &QToolButton::clicked, this, &frmStatPercorso::cmdRefreshPerc_Click);
 
-  for (int k = 0; k < 3; ++k) {
-    pctPercorso_[k] = new ChartSurface(this);
-    pctPercorso_[k]->setObjectName(QString::fromLatin1(kSurfaceNames[k]));
+  for (const CommandButton& command : kCommandButtons) {
+    auto* button = new QPushButton(QString::fromLatin1(command.caption), this);
+    button->setObjectName(QString::fromLatin1(command.name));
+    scale.place(button, command.left, kRow1Top, command.width, kButtonHeight);
+    connect(button, &QPushButton::clicked, this, command.click);
   }
-
-  ChartSurface* profile = pctPercorso_[1];
-  chkVelocita_ = new QCheckBox(QStringLiteral("Speed"), profile);
-  chkVelocita_->setObjectName(QStringLiteral("chkVelocita"));
-  chkVelocita_->setChecked(true);
-  chkVelocita_->adjustSize();
-  chkElevazione_ = new QCheckBox(QStringLiteral("Altitude"), profile);
-  chkElevazione_->setObjectName(QStringLiteral("chkElevazione"));
-  chkElevazione_->setChecked(true);
-  chkElevazione_->adjustSize();
-  // Both boxes share one left edge: give them the width of the wider caption.
-  const int checkWidth = std::max(chkVelocita_->width(), chkElevazione_->width());
-  chkVelocita_->resize(checkWidth, chkVelocita_->height());
-  chkElevazione_->resize(checkWidth, chkElevazione_->height());
-
-  connect(tbsPercorso_, &QTabBar::currentChanged, this, &frmStatPercorso::tbsPercorso_Click);
-  connect(chkElevazione_, &QCheckBox::clicked, this, &frmStatPercorso::chkElevazione_Click);
-  connect(chkVelocita_, &QCheckBox::clicked, this, &frmStatPercorso::chkVelocita_Click);
-
-  // A resize redraws the charts for the new size once the user has stopped dragging.
-  redrawTimer_ = new QTimer(this);
-  redrawTimer_->setSingleShot(true);
-  redrawTimer_->setInterval(150);
-  connect(redrawTimer_, &QTimer::timeout, this, &frmStatPercorso::redrawCharts);
-}
-
-// The tab strip spans the window; the surfaces fill the rest of it under the tab headers. Runs
-// at load and again whenever the window changes size.
-void frmStatPercorso::layOutCharts() {
-  const int left = pixelsX(twips(kTabStripLeft));
-  const int top = pixelsY(twips(kTabStripTop));
-  const int tabsHeight =
-      std::max(pixelsY(twips(kTabStripHeight)), tbsPercorso_->sizeHint().height());
-  const int chartWidth = std::max(0, width() - left - pixelsX(twips(kSurfaceEdgeGap)));
-  tbsPercorso_->setGeometry(left, top, chartWidth, tabsHeight);
-
-  const int surfaceTop = top + tabsHeight;
-  const int surfaceHeight = std::max(0, height() - surfaceTop - pixelsY(twips(kSurfaceEdgeGap)));
-  for (ChartSurface* surface : pctPercorso_) {
-    surface->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
-  }
-
-  chkVelocita_->move(chartWidth - chkVelocita_->width() - pixelsX(twips(kCheckBoxGap)),
-                     pixelsY(twips(kCheckBoxTop)));
-  chkElevazione_->move(chkVelocita_->x(),
-                       chkVelocita_->y() + chkVelocita_->height() + pixelsY(twips(kCheckBoxGap)));
 }
 
 void frmStatPercorso::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  layOutCharts();
-  if (drawnTrip_ >= 0) redrawTimer_->start();
+  charts_->windowResized();
 }
 
 void frmStatPercorso::cmdRefreshPerc_Click() {
@@ -163,7 +119,7 @@ void frmStatPercorso::cmdRefreshPerc_Click() {
   QStringList entries;
   const std::vector<std::string> titles = tripListEntries(store_);
   entries.reserve(static_cast<qsizetype>(titles.size()));
-  for (const std::string& title : titles) entries.push_back(fromUtf8(title));
+  for (const std::string& title : titles) entries.push_back(QString::fromStdString(title));
   cmbPercorso_->clear();
   cmbPercorso_->addItems(entries);
   cmbPercorso_->setCurrentIndex(-1);
@@ -184,46 +140,28 @@ void frmStatPercorso::showTrip(int index) {
   cmdAggiorna_Click();
 }
 
+void frmStatPercorso::showInvalidTrip() {
+  prompts_.information(this, kApplicationTitle, kInvalidTripMessage);
+}
+
 void frmStatPercorso::cmdAggiorna_Click() {
-  percorsoSel_ = selectedTrip();
-  if (percorsoSel_ == -1) {
-    prompts_.information(this, kApplicationTitle, kInvalidTripMessage);
+  const int chosen = selectedTrip();
+  lastRefresh_.validChoice = chosen >= 0;
+  if (!lastRefresh_.validChoice) {
+    showInvalidTrip();
     return;
   }
+  lastRefresh_.shown = static_cast<std::size_t>(chosen);
   // The statistics first: the charts read what they leave.
-  drawnTrip_ = percorsoSel_;
   Aggiorna();
-  AggiornaGrafici();
-  AggiornaGraficoPercorrenza();
-  AggiornaGraficoCartina();
+  charts_->draw();
 }
 
 void frmStatPercorso::Aggiorna() {
-  const Percorso& trip = shownTrip();
-  statistics_ = computeTripStatistics(trip);
-  const StatisticsTexts texts = statisticsTexts(statistics_, localeDisplayFormat());
-
-  setWindowTitle(fromUtf8(tripTitle(store_, static_cast<std::size_t>(drawnTrip_))));
-  showFigure(txtDislivello_, texts.ascent);
-  showFigure(txtEleMax_, texts.altitudeMax);
-  showFigure(txtEleMin_, texts.altitudeMin);
-  showFigure(txtDistEleMax_, texts.altitudeMaxKm);
-  showFigure(txtDistEleMin_, texts.altitudeMinKm);
-  showFigure(txtDistanza_, texts.distance);
-  showFigure(txtDistSalita_, texts.climbDistance);
-  showFigure(txtTimeSalita_, texts.climbTime);
-  showFigure(txtInizio_, texts.start);
-  showFigure(txtFine_, texts.end);
-  showFigure(txtDurata_, texts.duration);
-  showFigure(txtVelocita_, texts.averageSpeed);
-  showFigure(txtVelocitaMax_, texts.maxSpeed);
-  showFigure(txtDistMaxVel_, texts.maxSpeedKm);
-}
-
-void frmStatPercorso::tbsPercorso_Click() {
-  const int selected = tbsPercorso_->currentIndex();
-  for (int k = 0; k < 3; ++k) pctPercorso_[k]->setVisible(k == selected);
-  frmColorazione_->setVisible(selected == 0);
+  const std::size_t trip = *lastRefresh_.shown;
+  lastRefresh_.statistics = computeTripStatistics(store_[trip]);
+  setWindowTitle(QString::fromStdString(tripTitle(store_, trip)));
+  statisticsArea_->show(statisticsTexts(lastRefresh_.statistics, localeDisplayFormat()));
 }
 
 // A press during a flight stops it: one flight per window at a time.
@@ -232,11 +170,20 @@ void frmStatPercorso::cmdGoogle_Click() {
     flyThrough_->stop();
     return;
   }
-  if (percorsoSel_ == -1) {
-    prompts_.information(this, kApplicationTitle, kInvalidTripMessage);
+  if (PercorsoSel() == -1) {
+    showInvalidTrip();
     return;
   }
   flyThrough_->fly();  // the window may be gone when it returns
+}
+
+void frmStatPercorso::cmdSaveAs_Click() {
+  const auto choice = prompts_.chooseFileToSave(this, chartFileFilters(), saveFolder_);
+  if (!choice) return;
+  saveFolder_ = QFileInfo(choice->path).absolutePath();
+  const QString error =
+      saveChart(charts_->surface(charts_->visibleChart()), choice->path, choice->filterPosition);
+  if (!error.isEmpty()) prompts_.critical(this, kApplicationTitle, error);
 }
 
 void frmStatPercorso::closeEvent(QCloseEvent* event) {

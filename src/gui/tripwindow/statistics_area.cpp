@@ -1,27 +1,17 @@
-// The upper part of the trip window: the trip chooser, the command buttons, the fourteen
-// statistics boxes with their captions and the map's colouring choice, each at its design
-// position in twips.
+#include "gui/tripwindow/statistics_area.h"
 
-#include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QToolButton>
-#include <QVBoxLayout>
+#include <QStyle>
 #include <algorithm>
+#include <iterator>
 
-#include "gui/app/app_icons.h"
-#include "gui/tripwindow/frm_stat_percorso.h"
+#include "gui/tripwindow/design_scale.h"
 
 namespace vianora::gui {
 namespace {
 
-// Rows of the statistics area: the top of the boxes and, a little lower, of their captions.
-constexpr int kRow1 = 90;
-constexpr int kButtonHeight = 345;
+// Tops of the boxes of each row and, a little lower, of their captions; heights of the boxes.
 constexpr int kRow2Box = 480;
 constexpr int kRow2Caption = 540;
 constexpr int kRow3Box = 840;
@@ -31,128 +21,128 @@ constexpr int kRow4Caption = 1230;
 constexpr int kTallBox = 315;
 constexpr int kShortBox = 285;
 
-// Captions keep this gap from the box after them, and are narrowed at most to half width.
+// Captions keep this gap from the control after them. Captions and figures too wide for their
+// room are written narrower, down to half width.
 constexpr int kCaptionGap = 30;
 constexpr int kNarrowestStretch = 50;
+// Space a text box keeps between its frame and its text.
+constexpr int kLineEditMargin = 2;
 
-}  // namespace
+// One control of the area, in twips: a text box when it has an object name, else a caption,
+// which takes the width of its text.
+struct Control {
+  const char* name;
+  const char* caption;
+  int left;
+  int top;
+  int width;
+  int height;
+  std::string StatisticsTexts::*text;
+};
 
-void frmStatPercorso::addLabel(const QString& caption, int left, int top, int nextLeft) {
-  auto* label = new QLabel(caption, this);
-  label->move(pixelsX(left), pixelsY(top));
+constexpr Control caption(const char* text, int left, int top) {
+  return {nullptr, text, left, top, 0, 0, nullptr};
+}
+
+constexpr Control box(const char* name, std::string StatisticsTexts::*text, int left, int top,
+                      int width, int height) {
+  return {name, nullptr, left, top, width, height, text};
+}
+
+// Left to right, row by row; every row ends with a box, so a caption's room ends where the
+// next control begins.
+using T = StatisticsTexts;
+constexpr Control kControls[] = {
+    caption("Altitude Max:", 90, kRow2Caption),
+    box("txtEleMax", &T::altitudeMax, 1200, kRow2Box, 765, kTallBox),
+    caption("m.", 2010, kRow2Caption),
+    caption("Km", 2490, kRow2Caption),
+    box("txtDistEleMax", &T::altitudeMaxKm, 2820, kRow2Box, 855, kTallBox),
+    caption("Min:", 3720, kRow2Caption),
+    box("txtEleMin", &T::altitudeMin, 4110, kRow2Box, 765, kTallBox),
+    caption("m.", 4920, kRow2Caption),
+    caption("Km", 5340, kRow2Caption),
+    box("txtDistEleMin", &T::altitudeMinKm, 5640, kRow2Box, 855, kTallBox),
+    caption("Climbs:", 6660, kRow2Caption),
+    box("txtDislivello", &T::ascent, 7140, kRow2Box, 885, kTallBox),
+    caption("m.", 8070, kRow2Caption),
+    caption("in", 8370, kRow2Caption),
+    box("txtDistSalita", &T::climbDistance, 8580, kRow2Box, 945, kTallBox),
+    caption("Km", 9600, kRow2Caption),
+    caption("in", 9960, kRow2Caption),
+    box("txtTimeSalita", &T::climbTime, 10200, kRow2Box, 765, kTallBox),
+
+    caption("Distance:", 90, kRow3Caption),
+    box("txtDistanza", &T::distance, 900, kRow3Box, 1185, kTallBox),
+    caption("Km.", 2220, kRow3Caption),
+    caption("Speed:", 2790, kRow3Caption),
+    box("txtVelocita", &T::averageSpeed, 3510, kRow3Box, 1095, kShortBox),
+    caption("Km/h", 4710, kRow3Caption),
+    caption("Max:", 5430, kRow3Caption),
+    box("txtVelocitaMax", &T::maxSpeed, 5880, kRow3Box, 1095, kShortBox),
+    caption("Km/h", 7080, kRow3Caption),
+    caption("al Km", 7680, kRow3Caption),
+    box("txtDistMaxVel", &T::maxSpeedKm, 8130, kRow3Box, 795, kShortBox),
+
+    caption("Start:", 90, kRow4Caption),
+    box("txtInizio", &T::start, 570, kRow4Box, 1755, kShortBox),
+    caption("End:", 2400, kRow4Caption),
+    box("txtFine", &T::end, 2850, kRow4Box, 1755, kShortBox),
+    caption("Duration:", 4740, kRow4Caption),
+    box("txtDurata", &T::duration, 5430, kRow4Box, 915, kShortBox),
+};
+
+// Shows a figure in its box. A figure wider than the box is written narrower, down to half
+// width, and then shown from its first character.
+void showFigure(QLineEdit* box, const std::string& text) {
+  const QString figure = QString::fromStdString(text);
+  QFont font = box->font();
+  font.setStretch(QFont::AnyStretch);
+  const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+  const int room = box->width() - 2 * (frame + kLineEditMargin) - 1;
+  const int needed = QFontMetrics(font).horizontalAdvance(figure);
+  if (needed > room && room > 0) {
+    font.setStretch(std::max(kNarrowestStretch, QFont::Unstretched * room / needed));
+  }
+  box->setFont(font);
+  box->setText(figure);
+  box->setCursorPosition(0);
+}
+
+// A caption wider than the room the design leaves it before the next control is narrowed
+// rather than hidden under that control.
+void addCaption(QWidget& window, const char* caption, int left, int top, int nextLeft) {
+  const DesignScale scale(window);
+  auto* label = new QLabel(QString::fromLatin1(caption), &window);
+  label->move(scale.x(left), scale.y(top));
   label->adjustSize();
-  // A caption wider than the room the design leaves it before the next box is narrowed
-  // rather than hidden under that box.
-  const int roomPixels = pixelsX(nextLeft - left - kCaptionGap);
-  if (label->width() > roomPixels) {
+  const int room = scale.x(nextLeft - left - kCaptionGap);
+  if (label->width() > room) {
     QFont narrow = label->font();
-    narrow.setStretch(std::max(kNarrowestStretch, 100 * roomPixels / label->width()));
+    narrow.setStretch(std::max(kNarrowestStretch, QFont::Unstretched * room / label->width()));
     label->setFont(narrow);
     label->adjustSize();
   }
 }
 
-QLineEdit* frmStatPercorso::addTextBox(const char* name, int left, int top, int width, int height) {
-  auto* box = new QLineEdit(this);
-  box->setObjectName(QString::fromLatin1(name));
-  place(box, left, top, width, height);
-  return box;
+}  // namespace
+
+StatisticsArea::StatisticsArea(QWidget& window) {
+  const DesignScale scale(window);
+  for (auto control = std::begin(kControls); control != std::end(kControls); ++control) {
+    if (control->caption != nullptr) {
+      addCaption(window, control->caption, control->left, control->top, (control + 1)->left);
+      continue;
+    }
+    auto* edit = new QLineEdit(&window);
+    edit->setObjectName(QString::fromLatin1(control->name));
+    scale.place(edit, control->left, control->top, control->width, control->height);
+    boxes_.push_back({edit, control->text});
+  }
 }
 
-QPushButton* frmStatPercorso::addButton(const char* name, const QString& caption, int left,
-                                        int width) {
-  auto* button = new QPushButton(caption, this);
-  button->setObjectName(QString::fromLatin1(name));
-  place(button, left, kRow1, width, kButtonHeight);
-  return button;
-}
-
-void frmStatPercorso::buildStatisticsArea() {
-  // Row 1: the trip and the commands.
-  auto* tripLabel = new QLabel(QStringLiteral("Trip"), this);
-  place(tripLabel, 90, kRow1, 435, 225);
-
-  cmbPercorso_ = new QComboBox(this);
-  cmbPercorso_->setObjectName(QStringLiteral("cmbPercorso"));
-  cmbPercorso_->setEditable(true);
-  // Typed text must never become a list entry: list position i is trip i.
-  cmbPercorso_->setInsertPolicy(QComboBox::NoInsert);
-  // Every entry is one line of text: the drop-down need not measure each of a million rows.
-  if (auto* rows = qobject_cast<QListView*>(cmbPercorso_->view())) rows->setUniformItemSizes(true);
-  place(cmbPercorso_, 600, kRow1, 4995, kTallBox);
-
-  auto* cmdRefreshPerc = new QToolButton(this);
-  cmdRefreshPerc->setObjectName(QStringLiteral("cmdRefreshPerc"));
-  cmdRefreshPerc->setIcon(updateButtonIcon());
-  cmdRefreshPerc->setIconSize(QSize(18, 20));
-  cmdRefreshPerc->setToolTip(QStringLiteral("Update"));
-  place(cmdRefreshPerc, 5640, kRow1, 345, kButtonHeight);
-  connect(cmdRefreshPerc, &QToolButton::clicked, this, &frmStatPercorso::cmdRefreshPerc_Click);
-
-  QPushButton* cmdAggiorna = addButton("cmdAggiorna", QStringLiteral("Refresh"), 6030, 885);
-  connect(cmdAggiorna, &QPushButton::clicked, this, &frmStatPercorso::cmdAggiorna_Click);
-  QPushButton* cmdSaveAs = addButton("cmdSaveAs", QStringLiteral("Save as"), 7110, 795);
-  connect(cmdSaveAs, &QPushButton::clicked, this, &frmStatPercorso::cmdSaveAs_Click);
-  QPushButton* cmdGoogle = addButton("cmdGoogle", QStringLiteral("Google Earth"), 13380, 1485);
-  connect(cmdGoogle, &QPushButton::clicked, this, &frmStatPercorso::cmdGoogle_Click);
-
-  // Row 2: altitudes and climbing.
-  addLabel(QStringLiteral("Altitude Max:"), 90, kRow2Caption, 1200);
-  txtEleMax_ = addTextBox("txtEleMax", 1200, kRow2Box, 765, kTallBox);
-  addLabel(QStringLiteral("m."), 2010, kRow2Caption, 2490);
-  addLabel(QStringLiteral("Km"), 2490, kRow2Caption, 2820);
-  txtDistEleMax_ = addTextBox("txtDistEleMax", 2820, kRow2Box, 855, kTallBox);
-  addLabel(QStringLiteral("Min:"), 3720, kRow2Caption, 4110);
-  txtEleMin_ = addTextBox("txtEleMin", 4110, kRow2Box, 765, kTallBox);
-  addLabel(QStringLiteral("m."), 4920, kRow2Caption, 5340);
-  addLabel(QStringLiteral("Km"), 5340, kRow2Caption, 5640);
-  txtDistEleMin_ = addTextBox("txtDistEleMin", 5640, kRow2Box, 855, kTallBox);
-  addLabel(QStringLiteral("Climbs:"), 6660, kRow2Caption, 7140);
-  txtDislivello_ = addTextBox("txtDislivello", 7140, kRow2Box, 885, kTallBox);
-  addLabel(QStringLiteral("m."), 8070, kRow2Caption, 8370);
-  addLabel(QStringLiteral("in"), 8370, kRow2Caption, 8580);
-  txtDistSalita_ = addTextBox("txtDistSalita", 8580, kRow2Box, 945, kTallBox);
-  addLabel(QStringLiteral("Km"), 9600, kRow2Caption, 9960);
-  addLabel(QStringLiteral("in"), 9960, kRow2Caption, 10200);
-  txtTimeSalita_ = addTextBox("txtTimeSalita", 10200, kRow2Box, 765, kTallBox);
-
-  // Row 3: distance and speeds.
-  addLabel(QStringLiteral("Distance:"), 90, kRow3Caption, 900);
-  txtDistanza_ = addTextBox("txtDistanza", 900, kRow3Box, 1185, kTallBox);
-  addLabel(QStringLiteral("Km."), 2220, kRow3Caption, 2790);
-  addLabel(QStringLiteral("Speed:"), 2790, kRow3Caption, 3510);
-  txtVelocita_ = addTextBox("txtVelocita", 3510, kRow3Box, 1095, kShortBox);
-  addLabel(QStringLiteral("Km/h"), 4710, kRow3Caption, 5430);
-  addLabel(QStringLiteral("Max:"), 5430, kRow3Caption, 5880);
-  txtVelocitaMax_ = addTextBox("txtVelocitaMax", 5880, kRow3Box, 1095, kShortBox);
-  addLabel(QStringLiteral("Km/h"), 7080, kRow3Caption, 7680);
-  addLabel(QStringLiteral("al Km"), 7680, kRow3Caption, 8130);
-  txtDistMaxVel_ = addTextBox("txtDistMaxVel", 8130, kRow3Box, 795, kShortBox);
-
-  // Row 4: times.
-  addLabel(QStringLiteral("Start:"), 90, kRow4Caption, 570);
-  txtInizio_ = addTextBox("txtInizio", 570, kRow4Box, 1755, kShortBox);
-  addLabel(QStringLiteral("End:"), 2400, kRow4Caption, 2850);
-  txtFine_ = addTextBox("txtFine", 2850, kRow4Box, 1755, kShortBox);
-  addLabel(QStringLiteral("Duration:"), 4740, kRow4Caption, 5430);
-  txtDurata_ = addTextBox("txtDurata", 5430, kRow4Box, 915, kShortBox);
-
-  // How the map is coloured, beside rows 2 to 4.
-  frmColorazione_ = new QGroupBox(QStringLiteral("Coloration"), this);
-  frmColorazione_->setObjectName(QStringLiteral("frmColorazione"));
-  place(frmColorazione_, 11340, 660, 2415, 795);
-  optAltezza_ = new QRadioButton(QStringLiteral("Altitude"), frmColorazione_);
-  optAltezza_->setObjectName(QStringLiteral("optAltezza"));
-  optAltezza_->setChecked(true);
-  optVelocita_ = new QRadioButton(QStringLiteral("Speed"), frmColorazione_);
-  optVelocita_->setObjectName(QStringLiteral("optVelocita"));
-  connect(optAltezza_, &QRadioButton::clicked, this, &frmStatPercorso::optAltezza_Click);
-  connect(optVelocita_, &QRadioButton::clicked, this, &frmStatPercorso::optVelocita_Click);
-  auto* options = new QVBoxLayout(frmColorazione_);
-  options->setContentsMargins(pixelsX(120), 0, pixelsX(60), 0);
-  options->setSpacing(0);
-  options->addWidget(optAltezza_);
-  options->addWidget(optVelocita_);
+void StatisticsArea::show(const StatisticsTexts& texts) {
+  for (const Box& box : boxes_) showFigure(box.edit, texts.*box.text);
 }
 
 }  // namespace vianora::gui

@@ -1,22 +1,35 @@
-// The charts of the trip window: drawn by the core for each surface's size, shown by the
-// surfaces, and changed in place by the check boxes and the colouring options.
+#include "gui/tripwindow/trip_charts.h"
+
 #include <QCheckBox>
-#include <QFileInfo>
+#include <QGroupBox>
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/charts/profile_chart.h"
 #include "core/charts/progress_chart.h"
 #include "core/charts/route_map.h"
-#include "gui/import/user_prompts.h"
-#include "gui/tripwindow/chart_export.h"
 #include "gui/tripwindow/chart_surface.h"
-#include "gui/tripwindow/frm_stat_percorso.h"
+#include "gui/tripwindow/design_scale.h"
 
 namespace vianora::gui {
-
 namespace {
+
+const char* const kTabCaptions[kChartCount] = {"Map", "Profile", "Distance"};
+
+// The colouring frame beside the statistics, and the margins of its options, in twips.
+constexpr int kOptionsLeft = 11340;
+constexpr int kOptionsTop = 660;
+constexpr int kOptionsWidth = 2415;
+constexpr int kOptionsHeight = 795;
+constexpr int kOptionsLeftMargin = 120;
+constexpr int kOptionsRightMargin = 60;
+
+// How long a resize must have settled before the charts are drawn again for the new size.
+constexpr int kResizeSettleMs = 150;
 
 // Profile drawings of one window share the layout step's axes, measured from its controls.
 ProfileControls controlsOf(const ChartSurface& surface, const QCheckBox& box) {
@@ -31,75 +44,162 @@ MapColouring colouringOf(const QRadioButton& speed) {
   return speed.isChecked() ? MapColouring::Speed : MapColouring::Altitude;
 }
 
+QCheckBox* checkBox(const char* name, const QString& caption, QWidget* surface) {
+  auto* box = new QCheckBox(caption, surface);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setChecked(true);
+  box->adjustSize();
+  return box;
+}
+
 }  // namespace
 
-void frmStatPercorso::AggiornaGrafici() {
-  ChartSurface& surface = *pctPercorso_[1];
-  const SurfaceSize size = surface.sizeInTwips();
-  const ProfileAxes layout = profileAxesForSurface(size, controlsOf(surface, *chkVelocita_));
+TripCharts::TripCharts(QWidget& window, std::function<ChartedTrip()> shown)
+    : QObject(&window), window_(window), shown_(std::move(shown)) {
+  buildColourOptions();
+  buildTabs();
+  buildCheckBoxes();
+  // A resize redraws the charts for the new size once the user has stopped dragging.
+  redrawTimer_ = new QTimer(this);
+  redrawTimer_->setSingleShot(true);
+  redrawTimer_->setInterval(kResizeSettleMs);
+  connect(redrawTimer_, &QTimer::timeout, this, &TripCharts::draw);
+  tbsPercorso_Click();
+}
+
+void TripCharts::buildColourOptions() {
+  const DesignScale scale(window_);
+  frmColorazione_ = new QGroupBox(QStringLiteral("Coloration"), &window_);
+  frmColorazione_->setObjectName(QStringLiteral("frmColorazione"));
+  scale.place(frmColorazione_, kOptionsLeft, kOptionsTop, kOptionsWidth, kOptionsHeight);
+  optAltezza_ = new QRadioButton(QStringLiteral("Altitude"), frmColorazione_);
+  optAltezza_->setObjectName(QStringLiteral("optAltezza"));
+  optAltezza_->setChecked(true);
+  optVelocita_ = new QRadioButton(QStringLiteral("Speed"), frmColorazione_);
+  optVelocita_->setObjectName(QStringLiteral("optVelocita"));
+  connect(optAltezza_, &QRadioButton::clicked, this, &TripCharts::optAltezza_Click);
+  connect(optVelocita_, &QRadioButton::clicked, this, &TripCharts::optVelocita_Click);
+  auto* options = new QVBoxLayout(frmColorazione_);
+  options->setContentsMargins(scale.x(kOptionsLeftMargin), 0, scale.x(kOptionsRightMargin), 0);
+  options->setSpacing(0);
+  options->addWidget(optAltezza_);
+  options->addWidget(optVelocita_);
+}
+
+void TripCharts::buildTabs() {
+  tbsPercorso_ = new QTabBar(&window_);
+  tbsPercorso_->setObjectName(QStringLiteral("tbsPercorso"));
+  tbsPercorso_->setExpanding(false);
+  for (const char* caption : kTabCaptions) tbsPercorso_->addTab(QString::fromLatin1(caption));
+  for (int k = 0; k < kChartCount; ++k) {
+    surfaces_[k] = new ChartSurface(&window_);
+    surfaces_[k]->setObjectName(QStringLiteral("pctPercorso%1").arg(k + 1));
+  }
+  connect(tbsPercorso_, &QTabBar::currentChanged, this, &TripCharts::tbsPercorso_Click);
+}
+
+void TripCharts::buildCheckBoxes() {
+  ChartSurface* profile = &at(Chart::Profile);
+  chkVelocita_ = checkBox("chkVelocita", QStringLiteral("Speed"), profile);
+  chkElevazione_ = checkBox("chkElevazione", QStringLiteral("Altitude"), profile);
+  // Both boxes share one left edge: give them the width of the wider caption.
+  const int checkWidth = std::max(chkVelocita_->width(), chkElevazione_->width());
+  chkVelocita_->resize(checkWidth, chkVelocita_->height());
+  chkElevazione_->resize(checkWidth, chkElevazione_->height());
+  connect(chkElevazione_, &QCheckBox::clicked, this, &TripCharts::chkElevazione_Click);
+  connect(chkVelocita_, &QCheckBox::clicked, this, &TripCharts::chkVelocita_Click);
+}
+
+// The tab strip spans the window; the surfaces fill the rest of it under the tab headers, and
+// the profile's check boxes stand at its top right corner.
+void TripCharts::layOut() {
+  const DesignScale scale(window_);
+  const int left = scale.x(kTabStripLeft);
+  const int top = scale.y(kTabStripTop);
+  const int tabsHeight = std::max(scale.y(kTabStripHeight), tbsPercorso_->sizeHint().height());
+  const int chartWidth = std::max(0, window_.width() - left - scale.x(kSurfaceEdgeGap));
+  tbsPercorso_->setGeometry(left, top, chartWidth, tabsHeight);
+
+  const int surfaceTop = top + tabsHeight;
+  const int surfaceHeight = std::max(0, window_.height() - surfaceTop - scale.y(kSurfaceEdgeGap));
+  for (ChartSurface* chart : surfaces_)
+    chart->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
+
+  chkVelocita_->move(chartWidth - chkVelocita_->width() - scale.x(kCheckBoxGap),
+                     scale.y(kCheckBoxTop));
+  chkElevazione_->move(chkVelocita_->x(),
+                       chkVelocita_->y() + chkVelocita_->height() + scale.y(kCheckBoxGap));
+}
+
+void TripCharts::windowResized() {
+  layOut();
+  if (shown_().trip != nullptr) redrawTimer_->start();
+}
+
+// The profile first: the progress chart copies its axes.
+void TripCharts::draw() {
+  const ChartedTrip shown = shown_();
+  if (shown.trip == nullptr) return;
+  AggiornaGrafici(shown);
+  AggiornaGraficoPercorrenza(shown);
+  AggiornaGraficoCartina(shown);
+}
+
+void TripCharts::AggiornaGrafici(const ChartedTrip& shown) {
+  ChartSurface& profile = at(Chart::Profile);
+  const SurfaceSize size = profile.sizeInTwips();
+  const ProfileAxes layout = profileAxesForSurface(size, controlsOf(profile, *chkVelocita_));
   const std::string decimal = QLocale().decimalPoint().toStdString();
   ProfileDrawing drawing =
-      ::vianora::AggiornaGrafici(shownTrip(), statistics_, layout, size,
+      ::vianora::AggiornaGrafici(*shown.trip, *shown.statistics, layout, size,
                                  chkElevazione_->isChecked(), chkVelocita_->isChecked(), decimal);
   profileAxes_ = drawing.axes;
-  surface.setPicture(std::move(drawing.picture));
+  profile.setPicture(std::move(drawing.picture));
 }
 
-void frmStatPercorso::AggiornaGraficoPercorrenza() {
-  ChartSurface& surface = *pctPercorso_[2];
-  surface.setPicture(::vianora::AggiornaGraficoPercorrenza(shownTrip(), statistics_, profileAxes_,
-                                                           surface.sizeInTwips()));
+void TripCharts::AggiornaGraficoPercorrenza(const ChartedTrip& shown) {
+  ChartSurface& progress = at(Chart::Progress);
+  progress.setPicture(::vianora::AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics,
+                                                            profileAxes_, progress.sizeInTwips()));
 }
 
-void frmStatPercorso::AggiornaGraficoCartina() {
-  ChartSurface& surface = *pctPercorso_[0];
-  surface.setPicture(::vianora::AggiornaGraficoCartina(
-      shownTrip(), statistics_, surface.sizeInTwips(), colouringOf(*optVelocita_)));
+void TripCharts::AggiornaGraficoCartina(const ChartedTrip& shown) {
+  ChartSurface& map = at(Chart::Map);
+  map.setPicture(::vianora::AggiornaGraficoCartina(*shown.trip, *shown.statistics,
+                                                   map.sizeInTwips(), colouringOf(*optVelocita_)));
 }
 
-void frmStatPercorso::ColoraGraficoCartina() {
-  if (drawnTrip_ < 0) return;
-  ChartSurface& surface = *pctPercorso_[0];
-  ::vianora::ColoraGraficoCartina(surface.picture(), shownTrip(), statistics_,
+void TripCharts::ColoraGraficoCartina() {
+  const ChartedTrip shown = shown_();
+  if (shown.trip == nullptr) return;
+  ChartSurface& map = at(Chart::Map);
+  ::vianora::ColoraGraficoCartina(map.picture(), *shown.trip, *shown.statistics,
                                   colouringOf(*optVelocita_));
-  surface.pictureChanged();
+  map.pictureChanged();
 }
 
-// After a resize the charts of the trip on show are drawn again for the new surfaces.
-void frmStatPercorso::redrawCharts() {
-  if (drawnTrip_ < 0) return;
-  AggiornaGrafici();
-  AggiornaGraficoPercorrenza();
-  AggiornaGraficoCartina();
+Chart TripCharts::visibleChart() const { return static_cast<Chart>(tbsPercorso_->currentIndex()); }
+
+void TripCharts::tbsPercorso_Click() {
+  const Chart selected = visibleChart();
+  for (int k = 0; k < kChartCount; ++k) surfaces_[k]->setVisible(static_cast<Chart>(k) == selected);
+  frmColorazione_->setVisible(selected == Chart::Map);
 }
 
-const Percorso& frmStatPercorso::shownTrip() const {
-  return store_[static_cast<std::size_t>(drawnTrip_)];
+void TripCharts::showProfileSet(std::size_t set, const QCheckBox& box) {
+  ChartSurface& profile = at(Chart::Profile);
+  setSegmentsVisible(profile.picture(), set, box.isChecked());
+  profile.pictureChanged();
 }
 
-void frmStatPercorso::chkElevazione_Click() {
-  setSegmentsVisible(pctPercorso_[1]->picture(), ProfileDrawing::kAltitudeSet,
-                     chkElevazione_->isChecked());
-  pctPercorso_[1]->pictureChanged();
+void TripCharts::chkElevazione_Click() {
+  showProfileSet(ProfileDrawing::kAltitudeSet, *chkElevazione_);
 }
 
-void frmStatPercorso::chkVelocita_Click() {
-  setSegmentsVisible(pctPercorso_[1]->picture(), ProfileDrawing::kSpeedSet,
-                     chkVelocita_->isChecked());
-  pctPercorso_[1]->pictureChanged();
-}
+void TripCharts::chkVelocita_Click() { showProfileSet(ProfileDrawing::kSpeedSet, *chkVelocita_); }
 
-void frmStatPercorso::optAltezza_Click() { ColoraGraficoCartina(); }
+void TripCharts::optAltezza_Click() { ColoraGraficoCartina(); }
 
-void frmStatPercorso::optVelocita_Click() { ColoraGraficoCartina(); }
-
-void frmStatPercorso::cmdSaveAs_Click() {
-  const auto choice = prompts_.chooseFileToSave(this, chartFileFilters(), saveFolder_);
-  if (!choice) return;
-  saveFolder_ = QFileInfo(choice->path).absolutePath();
-  const QString error =
-      saveChart(*pctPercorso_[tbsPercorso_->currentIndex()], choice->path, choice->filterPosition);
-  if (!error.isEmpty()) prompts_.critical(this, kApplicationTitle, error);
-}
+void TripCharts::optVelocita_Click() { ColoraGraficoCartina(); }
 
 }  // namespace vianora::gui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QObject>
+#include <array>
+#include <functional>
+
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_surfaces.h"
+#include "core/store/percorsi.h"
+
+class QCheckBox;
+class QGroupBox;
+class QRadioButton;
+class QTabBar;
+class QTimer;
+class QWidget;
+
+namespace vianora::gui {
+
+class ChartSurface;
+
+/// The charts of the trip window, in the order of their tabs.
+enum class Chart { Map, Profile, Progress };
+inline constexpr int kChartCount = 3;
+
+/// The trip the charts are drawn for and its statistics; no trip before the first "Refresh".
+struct ChartedTrip {
+  const Percorso* trip = nullptr;
+  const TripStatistics* statistics = nullptr;
+};
+
+/// The charts area of the trip window: the tab strip tbsPercorso, a drawing surface per tab
+/// (pctPercorso1 to 3), the profile's check boxes and the map's colouring options
+/// (frmColorazione), all children of the window. The charts are drawn by the core for each
+/// surface's size and redrawn when the window's size has settled.
+class TripCharts : public QObject {
+  Q_OBJECT
+
+ public:
+  /// `shown` gives the trip to draw, asked anew at every drawing.
+  TripCharts(QWidget& window, std::function<ChartedTrip()> shown);
+
+  /// Fits the tab strip and the surfaces to the window.
+  void layOut();
+  /// Lays out again, and redraws the charts once the user has stopped resizing.
+  void windowResized();
+  /// Draws the three charts of the trip on show.
+  void draw();
+
+  const ChartSurface& surface(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }
+  /// The chart of the selected tab.
+  Chart visibleChart() const;
+
+ public slots:
+  void tbsPercorso_Click();    ///< show the surface of the selected tab
+  void chkElevazione_Click();  ///< show or hide the altitude profile
+  void chkVelocita_Click();    ///< show or hide the speed profile
+  void optAltezza_Click();     ///< colour the map by altitude
+  void optVelocita_Click();    ///< colour the map by speed
+
+ private:
+  void buildColourOptions();
+  void buildTabs();
+  void buildCheckBoxes();
+  ChartSurface& at(Chart chart) { return *surfaces_[static_cast<int>(chart)]; }
+  void AggiornaGrafici(const ChartedTrip& shown);
+  void AggiornaGraficoPercorrenza(const ChartedTrip& shown);
+  void AggiornaGraficoCartina(const ChartedTrip& shown);
+  void ColoraGraficoCartina();
+  void showProfileSet(std::size_t set, const QCheckBox& box);
+
+  QWidget& window_;
+  std::function<ChartedTrip()> shown_;
+  ProfileAxes profileAxes_;  // the Profile surface's axes as its last drawing left them
+  QTimer* redrawTimer_ = nullptr;
+
+  QGroupBox* frmColorazione_ = nullptr;
+  QRadioButton* optAltezza_ = nullptr;
+  QRadioButton* optVelocita_ = nullptr;
+  QTabBar* tbsPercorso_ = nullptr;
+  std::array<ChartSurface*, kChartCount> surfaces_ = {};
+  QCheckBox* chkVelocita_ = nullptr;
+  QCheckBox* chkElevazione_ = nullptr;
+};
+
+}  // namespace vianora::gui
