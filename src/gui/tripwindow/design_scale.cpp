@@ -14,13 +14,12 @@ int DesignScale::y(double twips) const {
   return qRound(twips * widget_.logicalDpiY() / kTwipsPerInch);
 }
 
-QRect DesignScale::rect(double left, double top, double width, double height) const {
-  return {x(left), y(top), x(width), y(height)};
+QRect DesignScale::rect(const DesignRect& design) const {
+  return {x(design.left), y(design.top), x(design.width), y(design.height)};
 }
 
-void DesignScale::place(QWidget* control, double left, double top, double width,
-                        double height) const {
-  control->setGeometry(rect(left, top, width, height));
+void DesignScale::place(QWidget* control, const DesignRect& design) const {
+  control->setGeometry(rect(design));
 }
 
 }  // namespace vianora::gui

@@ -6,6 +6,14 @@ class QWidget;
 
 namespace vianora::gui {
 
+/// A control's place in the design: left, top, width and height in twips.
+struct DesignRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
 /// The trip window's design gives positions and sizes in twips (1440 per inch); this turns
 /// them into pixels on the screen a widget is shown on, asked anew at every call.
 class DesignScale {
@@ -14,9 +22,9 @@ class DesignScale {
 
   int x(double twips) const;
   int y(double twips) const;
-  QRect rect(double left, double top, double width, double height) const;
-  /// Puts `control` at a design position.
-  void place(QWidget* control, double left, double top, double width, double height) const;
+  QRect rect(const DesignRect& design) const;
+  /// Puts `control` at its place in the design.
+  void place(QWidget* control, const DesignRect& design) const;
 
  private:
   const QWidget& widget_;

@@ -33,6 +33,9 @@ constexpr int kDesignFontPoints = 8;
 // The first row, in twips: the trip list and the commands.
 constexpr int kRow1Top = 90;
 constexpr int kButtonHeight = 345;
+constexpr DesignRect kTripCaption{90, kRow1Top, 435, 225};
+constexpr DesignRect kTripList{600, kRow1Top, 4995, 315};
+constexpr DesignRect kUpdateButton{5640, kRow1Top, kButtonHeight, kButtonHeight};
 constexpr QSize kUpdateIconSize(18, 20);
 
 using Click = void (frmStatPercorso::*)();
@@ -82,7 +85,7 @@ frmStatPercorso::~frmStatPercorso() = default;
 
 void frmStatPercorso::buildTripRow() {
   const DesignScale scale(*this);
-  scale.place(new QLabel(QStringLiteral("Trip"), this), 90, kRow1Top, 435, 225);
+  scale.place(new QLabel(QStringLiteral("Trip"), this), kTripCaption);
 
   cmbPercorso_ = new QComboBox(this);
   cmbPercorso_->setObjectName(QStringLiteral("cmbPercorso"));
@@ -91,20 +94,20 @@ void frmStatPercorso::buildTripRow() {
   cmbPercorso_->setInsertPolicy(QComboBox::NoInsert);
   // Every entry is one line of text: the drop-down need not measure each of a million rows.
   if (auto* rows = qobject_cast<QListView*>(cmbPercorso_->view())) rows->setUniformItemSizes(true);
-  scale.place(cmbPercorso_, 600, kRow1Top, 4995, 315);
+  scale.place(cmbPercorso_, kTripList);
 
   auto* cmdRefreshPerc = new QToolButton(this);
   cmdRefreshPerc->setObjectName(QStringLiteral("cmdRefreshPerc"));
   cmdRefreshPerc->setIcon(updateButtonIcon());
   cmdRefreshPerc->setIconSize(kUpdateIconSize);
   cmdRefreshPerc->setToolTip(QStringLiteral("Update"));
-  scale.place(cmdRefreshPerc, 5640, kRow1Top, kButtonHeight, kButtonHeight);
+  scale.place(cmdRefreshPerc, kUpdateButton);
   connect(cmdRefreshPerc, &QToolButton::clicked, this, &frmStatPercorso::cmdRefreshPerc_Click);
 
   for (const CommandButton& command : kCommandButtons) {
     auto* button = new QPushButton(QString::fromLatin1(command.caption), this);
     button->setObjectName(QString::fromLatin1(command.name));
-    scale.place(button, command.left, kRow1Top, command.width, kButtonHeight);
+    scale.place(button, {command.left, kRow1Top, command.width, kButtonHeight});
     connect(button, &QPushButton::clicked, this, command.click);
   }
 }

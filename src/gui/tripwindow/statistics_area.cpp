@@ -136,7 +136,7 @@ StatisticsArea::StatisticsArea(QWidget& window) {
     }
     auto* edit = new QLineEdit(&window);
     edit->setObjectName(QString::fromLatin1(control->name));
-    scale.place(edit, control->left, control->top, control->width, control->height);
+    scale.place(edit, {control->left, control->top, control->width, control->height});
     boxes_.push_back({edit, control->text});
   }
 }

@@ -21,10 +21,7 @@ namespace {
 const char* const kTabCaptions[kChartCount] = {"Map", "Profile", "Distance"};
 
 // The colouring frame beside the statistics, and the margins of its options, in twips.
-constexpr int kOptionsLeft = 11340;
-constexpr int kOptionsTop = 660;
-constexpr int kOptionsWidth = 2415;
-constexpr int kOptionsHeight = 795;
+constexpr DesignRect kOptionsFrame{11340, 660, 2415, 795};
 constexpr int kOptionsLeftMargin = 120;
 constexpr int kOptionsRightMargin = 60;
 
@@ -71,7 +68,7 @@ void TripCharts::buildColourOptions() {
   const DesignScale scale(window_);
   frmColorazione_ = new QGroupBox(QStringLiteral("Coloration"), &window_);
   frmColorazione_->setObjectName(QStringLiteral("frmColorazione"));
-  scale.place(frmColorazione_, kOptionsLeft, kOptionsTop, kOptionsWidth, kOptionsHeight);
+  scale.place(frmColorazione_, kOptionsFrame);
   optAltezza_ = new QRadioButton(QStringLiteral("Altitude"), frmColorazione_);
   optAltezza_->setObjectName(QStringLiteral("optAltezza"));
   optAltezza_->setChecked(true);
