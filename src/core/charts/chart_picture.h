@@ -56,7 +56,10 @@ struct ChartPicture {
 /// Twips per inch: chart coordinates are in twips whatever the screen.
 inline constexpr double kTwipsPerInch = 1440.0;
 
-/// Twips per pixel at the 96 dots per inch that line widths are given for.
-inline constexpr double kTwipsPerPixel = kTwipsPerInch / 96.0;
+/// The screen resolution that line widths in pixels are given for.
+inline constexpr double kPixelsPerInch = 96.0;
+
+/// Twips per pixel at that resolution: 15.
+inline constexpr double kTwipsPerPixel = kTwipsPerInch / kPixelsPerInch;
 
 }  // namespace vianora

@@ -6,11 +6,14 @@ namespace vianora {
 
 namespace {
 
+/// A colour channel at full strength: channels are bytes.
+constexpr int kFullChannel = 255;
+
 // Rounds half to even (the default rounding mode) and keeps the channel a byte; NaN gives 0.
 int channel(double value) {
   const double rounded = std::nearbyint(value);
   if (!(rounded > 0)) return 0;
-  if (rounded > 255) return 255;
+  if (rounded > kFullChannel) return kFullChannel;
   return static_cast<int>(rounded);
 }
 
@@ -18,14 +21,14 @@ int channel(double value) {
 
 Rgb ColoreAltitudine(double value, double min, double max) {
   const double range = max - min;
-  if (range == 0) return rgb(0, 255, 0);
+  if (range == 0) return rgb(0, kFullChannel, 0);
   const double t = (value - min) / range;
-  return rgb(0, channel((1 - t) * 255), channel(t * 255));
+  return rgb(0, channel((1 - t) * kFullChannel), channel(t * kFullChannel));
 }
 
 Rgb ColoreVelocita(double value, double max) {
-  if (max == 0) return rgb(255, 0, 0);
-  return rgb(channel(std::fabs(value / max * 255)), 0, 0);
+  if (max == 0) return rgb(kFullChannel, 0, 0);
+  return rgb(channel(std::fabs(value / max * kFullChannel)), 0, 0);
 }
 
 }  // namespace vianora

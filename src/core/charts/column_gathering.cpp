@@ -7,6 +7,9 @@ namespace vianora {
 
 namespace {
 
+/// A stroke stands halfway across its column.
+constexpr double kColumnMiddle = 0.5;
+
 /// The lines met so far in one column, waiting for the chain to leave it.
 class ColumnRun {
  public:
@@ -48,7 +51,7 @@ class ColumnRun {
       bottom = middle + pen / 2;
     }
     ChartLine line = last_;
-    line.x1 = line.x2 = static_cast<float>((column_ + 0.5) * width_);
+    line.x1 = line.x2 = static_cast<float>((column_ + kColumnMiddle) * width_);
     line.y1 = static_cast<float>(top);
     line.y2 = static_cast<float>(bottom);
     return line;

@@ -18,8 +18,13 @@ namespace vianora {
 
 namespace {
 
-constexpr std::uint8_t kSegmentWidth = 2;
-constexpr float kLabelGap = 20.0f;  // twips between a grid line and its label
+constexpr std::uint8_t kSegmentWidth = 2;  // pen width of the profiles' segments, pixels
+constexpr float kLabelGap = 20.0f;         // twips between a grid line and its label
+/// Twips per metre when every altitude is the same: any scale draws them on the baseline.
+constexpr double kFlatAltitudeScale = 1.0;
+/// Room reserved up front for grid lines, far more than a grid has (a few dozen lines, a few
+/// hundred under 1 km): a total whose grid would run beyond it does not reserve it all.
+constexpr double kReservedGridLines = 4096.0;
 
 // The scales of one drawing, taken from the layout's axes and the trip's statistics.
 struct Plot {
@@ -41,7 +46,7 @@ std::optional<Plot> plotFor(const ProfileAxes& axes, const TripStatistics& s) {
   if (!std::isfinite(plot.xScale)) return std::nullopt;
   const double height = axes.lineX.y1 - axes.lineY.y1;
   const double range = s.AltitudineMax - s.AltitudineMin;
-  plot.altScale = range == 0 ? 1.0 : height / range;
+  plot.altScale = range == 0 ? kFlatAltitudeScale : height / range;
   plot.speedScale = s.VelocitaMax == 0 ? height : height / s.VelocitaMax;
   plot.base = axes.lineX.y2;
   plot.amin = s.AltitudineMin;
@@ -108,7 +113,8 @@ void drawGrid(double total, const Plot& plot, ProfileDrawing& drawing,
   if (step == 0) return;
   std::vector<ChartLine>& grid = drawing.picture.lineSets[ProfileDrawing::kGridSet];
   std::vector<ChartLabel>& labels = drawing.picture.labels;
-  const double expected = std::min(total / step + 2, 4096.0);
+  // The lines up to the total, the one past it and one for the sums' rounding.
+  const double expected = std::min(total / step + 2, kReservedGridLines);
   grid.reserve(static_cast<std::size_t>(expected));
   labels.reserve(labels.size() + static_cast<std::size_t>(expected));
   double multiple = 1;  // the caption is the exact multiple of the step, free of the sums' error

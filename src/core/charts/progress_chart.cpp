@@ -12,6 +12,13 @@ namespace vianora {
 
 namespace {
 
+/// Pen width of the frame and the grid lines, pixels.
+constexpr std::uint8_t kFrameWidth = 1;
+/// The grid steps up to a day, in half hours (30 minutes, 1, 2, 3, 6 and 12 hours); from a
+/// day on the step doubles.
+constexpr int kHalfHourSteps[] = {1, 2, 4, 6, 12, 24};
+constexpr int kHalfHoursPerDay = 48;
+
 /// Where a point goes: x = x0 + (time - t0) * xScale, y = base - distance * yScale.
 struct Scales {
   double x0 = 0;
@@ -22,8 +29,7 @@ struct Scales {
 };
 
 ChartLine frameLine(const ChartLine& from) {
-  return ChartLine{from.x1, from.y1,          from.x2, from.y2, kProgressLineColour,
-                   1,       LineStyle::Solid, true};
+  return ChartLine{from.x1, from.y1, from.x2, from.y2, kProgressLineColour, kFrameWidth};
 }
 
 // Clips a segment to the square of side 2 * kProgressFarTwips around the origin (Liang and
@@ -117,7 +123,7 @@ void addTimeGrid(ChartPicture& picture, const Scales& s, double duration) {
   const float top = picture.labels[kProgressOriginLabel].top;
   std::vector<ChartLine>& grid = picture.lineSets[kProgressGridSet];
   const double lines = std::min(duration / step, static_cast<double>(kProgressMaxGridLines));
-  grid.reserve(static_cast<std::size_t>(lines) + 1);
+  grid.reserve(static_cast<std::size_t>(lines) + 1);  // and one for the sums' rounding
   picture.labels.reserve(grid.capacity() + 1);
   for (double t = step; t <= duration; t += step) {
     const float x = static_cast<float>(s.x0 + t * s.xScale);
@@ -136,11 +142,11 @@ double progressGridStep(double durationDays, double twipsPerDay) {
   if (!std::isfinite(durationDays) || !std::isfinite(spacing) || spacing == 0) return 0.0;
   const double widest = std::max(durationDays, 0.0) / static_cast<double>(kProgressMaxGridLines);
   const double least = std::max({kProgressGridStep, kProgressMinGridSpacing / spacing, widest});
-  for (const int halfHours : {1, 2, 4, 6, 12, 24}) {
+  for (const int halfHours : kHalfHourSteps) {
     const double step = halfHours * kProgressGridStep;
     if (step >= least) return step;
   }
-  double step = 48 * kProgressGridStep;
+  double step = kHalfHoursPerDay * kProgressGridStep;
   while (step < least) step *= 2;
   return step;
 }

@@ -8,9 +8,12 @@ namespace {
 
 // Tick labels are drawn in an 8-point font: 160 twips.
 constexpr double kLabelFontTwips = 160.0;
+// A dotted line: dots a pixel long, two pixels apart.
+constexpr double kDotTwips = kTwipsPerPixel;
+constexpr double kDotGapTwips = 2 * kTwipsPerPixel;
 
 void appendNumber(std::string& out, double value) {
-  char buffer[32];
+  char buffer[32];  // the shortest text of any float fits
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<float>(value));
   out.append(buffer, result.ptr);
 }
@@ -60,9 +63,9 @@ void appendLine(std::string& out, const ChartLine& line) {
   appendNumber(out, line.width * kTwipsPerPixel);
   if (line.style == LineStyle::Dot) {
     out += "\" stroke-dasharray=\"";
-    appendNumber(out, kTwipsPerPixel);
+    appendNumber(out, kDotTwips);
     out += ' ';
-    appendNumber(out, 2 * kTwipsPerPixel);
+    appendNumber(out, kDotGapTwips);
   }
   out += "\"/>\n";
 }
