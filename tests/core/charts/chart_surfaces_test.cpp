@@ -5,23 +5,13 @@
 namespace vianora {
 namespace {
 
-TEST(ChartSurfaces, FillTheDesignWindowUnderTheTabStrip) {
-  const SurfaceSize size = chartSurfaceSize(kDesignClientWidth, kDesignClientHeight);
-  EXPECT_EQ(size.width, 14895.0f - 90 - 50);
-  EXPECT_EQ(size.height, 11445.0f - 1995 - 50);
-}
-
-TEST(ChartSurfaces, PlaceTheProfileAxesAboveTheOriginLabelAndBeforeTheCheckBoxes) {
-  const ProfileAxes axes = profileAxesForSurface({11715, 5175}, {1000, 255, 225});
-  EXPECT_EQ(axes.origin.top, 5175.0f - 225 - 100);
-  EXPECT_EQ(axes.origin.left, 90.0f);
-  EXPECT_EQ(axes.origin.caption, "0");
-  EXPECT_EQ(axes.lineX.y1, axes.origin.top - 80);
-  EXPECT_EQ(axes.lineX.y2, axes.lineX.y1);
-  EXPECT_EQ(axes.lineX.x2, 11715.0f - 1000 - 10 - 50);
-  EXPECT_EQ(axes.lineY.x1, 120.0f);
-  EXPECT_EQ(axes.lineY.y1, 30.0f);
-  EXPECT_EQ(axes.lineY.y2, axes.lineX.y1 + 20);
+// The design's sizes are pinned by the golden charts; the window passes its own controls.
+TEST(ChartSurfaces, PlaceTheProfileAxesByTheControlsTheWindowPasses) {
+  const ProfileAxes axes = profileAxesForSurface({11715, 5175}, {1000, 255, 300});
+  // The label 100 above the bottom, the axis 80 above it, 10 + 50 from the check boxes.
+  EXPECT_EQ(axes.origin, (ChartLabel{90, 5175 - 300 - 100, "0"}));
+  EXPECT_EQ(axes.lineX, (ChartLine{0, 4695, 11715 - 1000 - 10 - 50, 4695}));
+  EXPECT_EQ(axes.lineY, (ChartLine{120, 30, 120, 4695 + 20}));
 }
 
 }  // namespace

@@ -8,63 +8,22 @@
 namespace vianora {
 namespace {
 
-TEST(GridStep, FollowsTheLeadingDigitAndThePositionOfTheDecimalPoint) {
-  EXPECT_DOUBLE_EQ(gridStep(123.4), 10);
-  EXPECT_DOUBLE_EQ(gridStep(250.7), 20);
-  EXPECT_DOUBLE_EQ(gridStep(38.2), 5);
-  EXPECT_DOUBLE_EQ(gridStep(7.3), 0.5);
-}
+using Limits = std::numeric_limits<double>;
 
-TEST(GridStep, IsTenTimesFinerBelowOneKilometre) {
-  EXPECT_DOUBLE_EQ(gridStep(0.75), 0.005);
-  EXPECT_DOUBLE_EQ(gridStep(0.15), 0.001);
-  EXPECT_DOUBLE_EQ(gridStep(0.00025), 0.000002);
-}
-
-TEST(GridStep, TakesAnIntegralTotalAsIfItsPointFollowedTheLastDigit) {
-  EXPECT_DOUBLE_EQ(gridStep(12), 1);
-  EXPECT_DOUBLE_EQ(gridStep(1), 0.1);
-  EXPECT_DOUBLE_EQ(gridStep(7), 0.5);
-  EXPECT_DOUBLE_EQ(gridStep(100), 10);
-  EXPECT_DOUBLE_EQ(gridStep(250), 20);
-  EXPECT_DOUBLE_EQ(gridStep(150000000000000), 1e13);
-}
-
-TEST(GridStep, ReadsATotalInExponentFormByItsDecimalExponent) {
-  EXPECT_DOUBLE_EQ(gridStep(1.5e-5), 1e-7);  // as 0.00015 gives 1e-6
-  EXPECT_DOUBLE_EQ(gridStep(3e-5), 5e-7);
-  EXPECT_DOUBLE_EQ(gridStep(2.2e-12), 2e-14);
-  EXPECT_DOUBLE_EQ(gridStep(1.5e15), 1e14);  // as 150000000000000 gives 1e13
-  EXPECT_DOUBLE_EQ(gridStep(9e20), 5e19);
-}
-
-TEST(GridStep, GoesByTheFifteenDigitTextOfTheTotal) {
-  EXPECT_DOUBLE_EQ(gridStep(std::nextafter(100.0, 0.0)), 10);  // its text is "100"
-}
-
-TEST(GridStep, GivesEveryTotalOfOneKilometreOrMoreSevenToTwentyGridLines) {
-  for (double total = 1; total < 1e6; total *= 1.037) {
-    const double lines = std::floor(total / gridStep(total)) + 1;
-    EXPECT_GE(lines, 7) << total;
-    EXPECT_LE(lines, 20) << total;
-  }
-}
-
-TEST(GridStep, GivesNoGridForATotalThatIsNotAPositiveNumber) {
-  EXPECT_EQ(gridStep(0), 0);
-  EXPECT_EQ(gridStep(-5), 0);
-  EXPECT_EQ(gridStep(std::nan("")), 0);
-  EXPECT_EQ(gridStep(std::numeric_limits<double>::infinity()), 0);
-}
-
-TEST(GridStep, GivesNoGridWhenTheStepWouldBeTooSmallForADouble) {
-  EXPECT_EQ(gridStep(std::numeric_limits<double>::denorm_min()), 0);
-}
-
-TEST(GridStep, StaysPositiveAndFiniteUpToTheLargestTotal) {
-  const double step = gridStep(std::numeric_limits<double>::max());
-  EXPECT_GT(step, 0);
-  EXPECT_TRUE(std::isfinite(step));
+TEST(GridStep, IsOneTwoOrFiveTimesAPowerOfTenReadFromTheTotalsText) {
+  // {total, step}: one power of ten below the leading digit from 1 km on, two below it under
+  // 1 km, also in exponent form; 99.99999999999999 is "100" in fifteen digits. No grid for a
+  // total that is not positive and finite, nor for a step below the smallest double.
+  const double nearly100 = std::nextafter(100.0, 0.0), largest = Limits::max();
+  const double nan = Limits::quiet_NaN(), inf = Limits::infinity(), tiny = Limits::denorm_min();
+  const double cases[][2] = {
+      {123.4, 10},      {250.7, 20},    {38.2, 5},       {7.3, 0.5},       {12, 1},
+      {1, 0.1},         {7, 0.5},       {100, 10},       {250, 20},        {1.5e14, 1e13},
+      {0.75, 0.005},    {0.15, 0.001},  {0.00025, 2e-6}, {1.5e-5, 1e-7},   {3e-5, 5e-7},
+      {2.2e-12, 2e-14}, {1.5e15, 1e14}, {9e20, 5e19},    {largest, 1e307}, {nearly100, 10},
+      {0, 0},           {-5, 0},        {nan, 0},        {inf, 0},         {tiny, 0},
+  };
+  for (const auto& [total, step] : cases) EXPECT_DOUBLE_EQ(gridStep(total), step) << total;
 }
 
 }  // namespace

@@ -2,40 +2,36 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace vianora {
 namespace {
 
-ChartPicture labelsAt(std::initializer_list<float> lefts, float width = 10000) {
-  ChartPicture picture;
-  picture.width = width;
-  for (float left : lefts) picture.labels.push_back(ChartLabel{left, 500, "0.25"});
-  return picture;
-}
-
-std::vector<bool> shown(const ChartPicture& picture) {
-  std::vector<bool> visible;
-  for (const ChartLabel& label : picture.labels) visible.push_back(label.visible);
-  return visible;
-}
-
-TEST(LabelSpacing, KeepsLabelsThatHaveRoomAndHidesThoseThatRunIntoTheLastShown) {
-  // "0.25" is 400 twips wide: the next label needs to start 460 twips on.
-  ChartPicture picture = labelsAt({100, 400, 560, 700, 1100});
-  thinCrowdedLabels(picture);
-  EXPECT_EQ(shown(picture), (std::vector<bool>{true, false, true, false, true}));
-}
-
-TEST(LabelSpacing, HidesALabelThatWouldRunPastTheSurface) {
-  ChartPicture picture = labelsAt({100, 9700}, 10000);
-  thinCrowdedLabels(picture);
-  EXPECT_EQ(shown(picture), (std::vector<bool>{true, false}));
-}
-
-TEST(LabelSpacing, LeavesPositionsAndCaptionsAlone) {
-  ChartPicture picture = labelsAt({100, 200});
-  thinCrowdedLabels(picture);
-  EXPECT_EQ(picture.labels[1].left, 200.0f);
-  EXPECT_EQ(picture.labels[1].caption, "0.25");
+TEST(LabelSpacing, HidesLabelsThatRunIntoTheLastShownOrPastTheSurface) {
+  // "0.25" is 400 twips wide and wants 60 more before the next label: a label at 100 leaves the
+  // next one room from 560 on. The surface is 2000 twips wide: a label may end at 2000.
+  struct Case {
+    std::vector<float> lefts;
+    std::vector<bool> shownBefore, shownAfter;
+  };
+  const Case cases[] = {
+      {{100, 400, 560, 700, 1020}, {1, 1, 1, 1, 1}, {1, 0, 1, 0, 1}},
+      {{0, 459, 460}, {1, 1, 1}, {1, 0, 1}},
+      {{100, 600, 700}, {1, 0, 1}, {1, 0, 1}},  // a hidden label stays so and takes no room
+      {{1600}, {1}, {1}},
+      {{1601}, {1}, {0}},
+  };
+  for (const Case& c : cases) {
+    ChartPicture picture;
+    picture.width = 2000;
+    for (std::size_t i = 0; i < c.lefts.size(); ++i) {
+      picture.labels.push_back(ChartLabel{c.lefts[i], 500, "0.25", c.shownBefore[i]});
+    }
+    std::vector<ChartLabel> expected = picture.labels;  // positions and captions stay
+    for (std::size_t i = 0; i < c.lefts.size(); ++i) expected[i].visible = c.shownAfter[i];
+    thinCrowdedLabels(picture);
+    EXPECT_EQ(picture.labels, expected) << c.lefts.front();
+  }
 }
 
 }  // namespace
