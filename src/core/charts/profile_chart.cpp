@@ -22,8 +22,8 @@ constexpr std::uint8_t kSegmentWidth = 2;  // pen width of the profiles' segment
 constexpr float kLabelGap = 20.0f;         // twips between a grid line and its label
 /// Twips per metre when every altitude is the same: any scale draws them on the baseline.
 constexpr double kFlatAltitudeScale = 1.0;
-/// Room reserved up front for grid lines, far more than a grid has (a few dozen lines, a few
-/// hundred under 1 km): a total whose grid would run beyond it does not reserve it all.
+/// The most grid lines room is reserved for up front, far more than a grid has (a few dozen
+/// lines, a few hundred under 1 km); a larger grid grows as it is drawn.
 constexpr double kReservedGridLines = 4096.0;
 
 // The scales of one drawing, taken from the layout's axes and the trip's statistics.
