@@ -65,12 +65,12 @@ TEST(ProfileChart, DrawsAltitudeAndSpeedAgainstTheDistance) {
 }
 
 TEST(ProfileChart, CaptionsTheGridWithTheSeparatorGivenAndEndsTheAxisAtItsLastLine) {
-  // 2 km: a line every 0.2 km while the sums of the step stay within 2.2 (at 1220 twips).
-  const ProfileDrawing d = draw(kUpAndDown, 2, 1000, 2000, 2, true, true, ",");
+  // 5 km: a line every 0.5 km (100 twips) up to 5.5, where the exact sums reach total + step.
+  const ProfileDrawing d = draw(kUpAndDown, 5, 1000, 2000, 2, true, true, ",");
   std::vector<std::string> captions;
   for (const ChartLabel& label : d.picture.labels) captions.push_back(label.caption);
-  EXPECT_EQ(captions, (std::vector<std::string>{"0", "0,2", "0,4", "0,6", "0,8", "1", "1,2", "1,4",
-                                                "1,6", "1,8", "2", "2,2"}));
+  EXPECT_EQ(captions, (std::vector<std::string>{"0", "0,5", "1", "1,5", "2", "2,5", "3", "3,5", "4",
+                                                "4,5", "5", "5,5"}));
   EXPECT_EQ(d.axes.lineX, (ChartLine{0, 1000, 1220, 1000}));
   EXPECT_EQ(d.picture.lineSets[Sets::kAxesSet], (Lines{d.axes.lineX, kAxes.lineY}));
 }
