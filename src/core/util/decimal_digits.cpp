@@ -17,16 +17,17 @@ std::string nonFiniteText(double value) {
 }
 
 DecimalDigits decimalDigitsOf(double finiteValue) {
-  // to_chars writes "[-]d.ddddddddddddddde[+-]xx[x]" whatever the C locale says.
+  // to_chars writes "[-]d.ddddddddddddddde[+-]xx[x]" whatever the C locale says: one digit
+  // before the point and the rest after it, at most 22 characters.
   char buffer[32];
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, finiteValue, std::chars_format::scientific, 14)
-          .ptr;
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, finiteValue,
+                                 std::chars_format::scientific, kSignificantDigits - 1)
+                       .ptr;
   const char* p = buffer;
   DecimalDigits result;
   result.negative = *p == '-';
   if (result.negative) ++p;
-  result.digits.reserve(15);
+  result.digits.reserve(kSignificantDigits);
   for (; *p != 'e'; ++p) {
     if (*p != '.') result.digits.push_back(*p);
   }

@@ -5,6 +5,9 @@
 
 namespace vianora {
 
+/// The significant digits every number is shown with: as many as a double always holds.
+inline constexpr int kSignificantDigits = 15;
+
 /// A finite double taken to 15 significant digits, as exact decimal digits: the value is
 /// d.dddddddddddddd x 10^exponent, with the sign kept apart. Both number and time formatting
 /// start from this form, so that they agree on every value.

@@ -1,9 +1,15 @@
 #include "core/util/gpx_date.h"
 
 #include "core/util/day_number.h"
+#include "core/util/time_units.h"
 
 namespace vianora {
 namespace {
+
+constexpr int kYearDigits = 4;
+// Month, day, hour, minute and second: one or two digits; those of an offset always two.
+constexpr int kFieldMinDigits = 1;
+constexpr int kFieldMaxDigits = 2;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -46,12 +52,12 @@ class Cursor {
 // "+hh", "+hhmm" or "+hh:mm" (or with "-"); only checked, since the time stays as written.
 bool readZoneOffset(Cursor& cursor) {
   if (!cursor.take('+') && !cursor.take('-')) return false;
-  const auto hours = cursor.number(2, 2);
-  if (!hours || *hours > 23) return false;
+  const auto hours = cursor.number(kFieldMaxDigits, kFieldMaxDigits);
+  if (!hours || *hours >= kHoursPerDay) return false;
   if (cursor.atEnd() || cursor.skipBlanks() > 0) return true;
   cursor.take(':');
-  const auto minutes = cursor.number(2, 2);
-  return minutes && *minutes <= 59;
+  const auto minutes = cursor.number(kFieldMaxDigits, kFieldMaxDigits);
+  return minutes && *minutes < kMinutesPerHour;
 }
 
 }  // namespace
@@ -59,17 +65,17 @@ bool readZoneOffset(Cursor& cursor) {
 std::optional<double> dayNumberOfGpxDate(std::string_view datePart) {
   Cursor cursor(datePart);
   cursor.skipBlanks();
-  const auto year = cursor.number(4, 4);
+  const auto year = cursor.number(kYearDigits, kYearDigits);
   if (!year || !cursor.take('-')) return {};
-  const auto month = cursor.number(1, 2);
+  const auto month = cursor.number(kFieldMinDigits, kFieldMaxDigits);
   if (!month || !cursor.take('-')) return {};
-  const auto day = cursor.number(1, 2);
+  const auto day = cursor.number(kFieldMinDigits, kFieldMaxDigits);
   if (!day || cursor.skipBlanks() == 0) return {};
-  const auto hour = cursor.number(1, 2);
+  const auto hour = cursor.number(kFieldMinDigits, kFieldMaxDigits);
   if (!hour || !cursor.take(':')) return {};
-  const auto minute = cursor.number(1, 2);
+  const auto minute = cursor.number(kFieldMinDigits, kFieldMaxDigits);
   if (!minute || !cursor.take(':')) return {};
-  const auto second = cursor.number(1, 2);
+  const auto second = cursor.number(kFieldMinDigits, kFieldMaxDigits);
   if (!second) return {};
   cursor.skipBlanks();
   if (!cursor.atEnd() && !readZoneOffset(cursor)) return {};

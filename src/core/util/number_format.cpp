@@ -1,12 +1,18 @@
 #include "core/util/number_format.h"
 
 #include <cmath>
-#include <cstdlib>
+#include <cstdio>
 
 #include "core/util/decimal_digits.h"
 
 namespace vianora {
 namespace {
+
+constexpr std::size_t kDigitsPerGroup = 3;  // thousands
+// The general text takes the exponent form as a general ("%G") conversion of 15 digits does:
+// from 10^15 on, and below 10^-4.
+constexpr int kFirstLargeExponent = kSignificantDigits;
+constexpr int kSmallestPlainExponent = -4;
 
 // Adds one to a text of decimal digits ("" counts as 0).
 void incrementDigits(std::string& digits) {
@@ -37,9 +43,21 @@ std::string grouped(const std::string& integerDigits, const std::string& thousan
   std::string text;
   const std::size_t count = integerDigits.size();
   for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0 && (count - i) % 3 == 0) text += thousands;
+    if (i > 0 && (count - i) % kDigitsPerGroup == 0) text += thousands;
     text.push_back(integerDigits[i]);
   }
+  return text;
+}
+
+// "#,##0.0" has one decimal, the other two patterns three.
+std::size_t decimalsOf(NumberPattern pattern) {
+  return pattern == NumberPattern::OneDecimal ? 1 : 3;
+}
+
+// "E", the exponent's sign and at least two of its digits: "E+15", "E-05", "E+308".
+std::string exponentText(int exponent) {
+  char text[8];  // "E-324" at most
+  std::snprintf(text, sizeof text, "E%+03d", exponent);
   return text;
 }
 
@@ -47,7 +65,7 @@ std::string grouped(const std::string& integerDigits, const std::string& thousan
 
 std::string formatNumber(double value, NumberPattern pattern, const Separators& separators) {
   if (!std::isfinite(value)) return nonFiniteText(value);
-  const std::size_t places = pattern == NumberPattern::OneDecimal ? 1 : 3;
+  const std::size_t places = decimalsOf(pattern);
   const DecimalDigits decimal = decimalDigitsOf(value);
   std::string scaled = scaledDigits(decimal, static_cast<int>(places));
   const bool isZero = scaled == "0";
@@ -72,13 +90,10 @@ std::string generalNumberText(double value, std::string_view decimalSeparator) {
   const int exponent = decimal.exponent;
 
   std::string text = decimal.negative ? "-" : "";
-  if (exponent < -4 || exponent >= 15) {
+  if (exponent < kSmallestPlainExponent || exponent >= kFirstLargeExponent) {
     text += digits[0];
     if (digits.size() > 1) text.append(decimalSeparator).append(digits, 1);
-    const int size = std::abs(exponent);
-    text += exponent < 0 ? "E-" : "E+";
-    if (size < 10) text += '0';
-    text += std::to_string(size);
+    text += exponentText(exponent);
   } else if (exponent < 0) {
     text.append("0").append(decimalSeparator).append(-exponent - 1, '0').append(digits);
   } else {

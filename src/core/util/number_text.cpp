@@ -106,7 +106,8 @@ std::optional<double> plainNumber(std::string_view text, bool quoted) {
   if (i < text.size() && text[i] == '.') ++i;
   while (i < text.size() && isDigit(text[i])) ++i;
   const std::size_t end = i;
-  if (end - firstDigit < 2 && (end == firstDigit || text[firstDigit] == '.')) return std::nullopt;
+  const bool noDigit = end == firstDigit || (end == firstDigit + 1 && text[firstDigit] == '.');
+  if (noDigit) return std::nullopt;
   if (quoted && i < text.size() && text[i] == '"') ++i;
   if (i < text.size()) {
     const char next = text[i];

@@ -6,19 +6,23 @@
 
 #include "core/util/day_number.h"
 #include "core/util/decimal_digits.h"
+#include "core/util/time_units.h"
 
 namespace vianora {
 namespace {
 
 using Int128 = __int128;
 
-constexpr int kSecondsPerDay = 86'400;
 // Whole days are held within this: far beyond every calendar date, and safe from overflow.
 constexpr Int128 kWholeDayLimit = 1'000'000'000'000'000'000;
 // Hours of a duration stay countable up to here; no date gives a span a millionth as long.
 constexpr std::int64_t kLongestDurationDays = 100'000'000'000'000'000;
 // Scaled down by 10^22 or more, even 15 nines of days make less than half a second.
 constexpr int kLargestUsefulDivisorPower = 21;
+// Hours, minutes and seconds take two digits; hours more where they need them.
+constexpr std::size_t kFieldDigits = 2;
+// Years take at least four digits, as dates are written.
+constexpr std::size_t kYearDigits = 4;
 
 struct DaysAndSeconds {
   std::int64_t wholeDays = 0;
@@ -36,7 +40,7 @@ Int128 powerOfTen(int power) {
 // numbers count linearly.
 DaysAndSeconds splitDayNumber(double finiteDayNumber) {
   const DecimalDigits decimal = decimalDigitsOf(finiteDayNumber);
-  const int power = decimal.exponent - 14;  // the value is significand x 10^power
+  const int power = decimal.exponent - (kSignificantDigits - 1);  // value = significand x 10^power
   const Int128 significand = decimal.significand();
   const Int128 sign = decimal.negative ? -1 : 1;
   if (power >= 0) {  // a whole number of days
@@ -59,15 +63,19 @@ DaysAndSeconds splitDayNumber(double finiteDayNumber) {
   return {static_cast<std::int64_t>(days), static_cast<int>(secondOfDay)};
 }
 
-std::string twoDigits(int value) {
-  return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+// The digits of a value that is not negative, with zeros before them up to `width`.
+std::string padded(std::int64_t value, std::size_t width) {
+  std::string digits = std::to_string(value);
+  if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
+  return digits;
 }
 
-// At least four digits, as dates are written; years outside 1 to 9999 only come from day
-// numbers no valid date has, and are shown plainly rather than cut.
+std::string twoDigits(std::int64_t value) { return padded(value, kFieldDigits); }
+
+// Years outside 1 to 9999 only come from day numbers no valid date has, and are shown plainly
+// rather than cut.
 std::string yearText(int year) {
-  std::string digits = std::to_string(std::abs(year));
-  if (digits.size() < 4) digits.insert(0, 4 - digits.size(), '0');
+  const std::string digits = padded(std::abs(year), kYearDigits);
   return year < 0 ? "-" + digits : digits;
 }
 
@@ -88,24 +96,23 @@ DateTimeParts dateTimeParts(double dayNumber) {
   parts.year = date.year;
   parts.month = date.month;
   parts.day = date.day;
-  parts.hour = split.secondOfDay / 3600;
-  parts.minute = split.secondOfDay / 60 % 60;
-  parts.second = split.secondOfDay % 60;
+  parts.hour = split.secondOfDay / kSecondsPerHour;
+  parts.minute = split.secondOfDay / kSecondsPerMinute % kMinutesPerHour;
+  parts.second = split.secondOfDay % kSecondsPerMinute;
   return parts;
 }
 
 std::string formatDuration(double days, bool withSeconds) {
   if (!std::isfinite(days)) return nonFiniteText(days);
   const DaysAndSeconds split = splitDayNumber(std::abs(days));
-  const std::int64_t seconds = split.secondOfDay % 60;
-  const std::int64_t minutes = split.secondOfDay / 60 % 60;
-  const std::int64_t hours =
-      std::min(split.wholeDays, kLongestDurationDays) * 24 + split.secondOfDay / 3600;
+  const int seconds = split.secondOfDay % kSecondsPerMinute;
+  const int minutes = split.secondOfDay / kSecondsPerMinute % kMinutesPerHour;
+  const std::int64_t hours = std::min(split.wholeDays, kLongestDurationDays) * kHoursPerDay +
+                             split.secondOfDay / kSecondsPerHour;
   const bool negative = days < 0 && (hours != 0 || minutes != 0 || seconds != 0);
   std::string text = negative ? "-" : "";
-  if (hours < 10) text += '0';
-  text += std::to_string(hours) + ":" + twoDigits(static_cast<int>(minutes));
-  if (withSeconds) text.append(":").append(twoDigits(static_cast<int>(seconds)));
+  text += twoDigits(hours) + ":" + twoDigits(minutes);
+  if (withSeconds) text.append(":").append(twoDigits(seconds));
   return text;
 }
 
