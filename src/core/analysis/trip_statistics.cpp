@@ -83,7 +83,7 @@ std::optional<double> TripStatistics::duration() const {
 std::optional<double> TripStatistics::averageSpeedKmh() const {
   const std::optional<double> days = duration();
   if (!days || *days == 0) return std::nullopt;
-  return DistanzaTotale / (*days * 24);
+  return DistanzaTotale / (*days * kHoursPerDay);
 }
 
 TripStatistics computeTripStatistics(const Percorso& trip) {
