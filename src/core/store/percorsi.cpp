@@ -1,6 +1,12 @@
 #include "core/store/percorsi.h"
 
 namespace vianora {
+namespace {
+
+// Marks a recreated point 0 as taken until the reader stores the real latitude.
+constexpr double kPlaceholderLatitude = 1.0;
+
+}  // namespace
 
 Percorsi::Percorsi() : trips_(1) {}
 
@@ -13,7 +19,7 @@ Punto& Percorsi::addPoint() {
   auto& points = trips_.back().Punti;
   if (points.front().Latitudine == 0.0) {
     points.assign(1, Punto{});
-    points.front().Latitudine = 1.0;
+    points.front().Latitudine = kPlaceholderLatitude;
   } else {
     points.emplace_back();
   }

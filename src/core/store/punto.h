@@ -10,6 +10,6 @@ struct Punto {
   double DataOra = 0.0;      ///< day number: days since 1899-12-30 00:00, fraction = time of day
 };
 
-static_assert(sizeof(Punto) == 32, "a point is exactly four doubles");
+static_assert(sizeof(Punto) == 4 * sizeof(double), "a point is exactly four doubles");
 
 }  // namespace vianora
