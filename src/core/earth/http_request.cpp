@@ -7,6 +7,8 @@
 namespace vianora {
 namespace {
 
+constexpr int kDelete = 0x7f;  // the one control character above the printable ones
+
 // The characters of a method or header name (RFC 9110 "tchar"), ASCII whatever the locale.
 bool isTokenChar(char c) {
   const bool alphanumeric =
@@ -21,14 +23,14 @@ bool isToken(std::string_view text) {
 // Printable ASCII without space: what an origin-form target is made of.
 bool isTarget(std::string_view text) {
   return !text.empty() && text.front() == '/' &&
-         std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < 0x7f; });
+         std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < kDelete; });
 }
 
 // A header value: printable ASCII, space, tab and bytes of other encodings.
 bool isFieldValue(std::string_view text) {
   return std::all_of(text.begin(), text.end(), [](char c) {
     const auto byte = static_cast<unsigned char>(c);
-    return byte == '\t' || (byte >= ' ' && byte != 0x7f);
+    return byte == '\t' || (byte >= ' ' && byte != kDelete);
   });
 }
 

@@ -39,7 +39,6 @@ std::string xmlEscaped(std::string_view text) {
 
 std::string element(std::string_view name, std::string_view text) {
   std::string out;
-  out.reserve(2 * name.size() + text.size() + 5);
   out.append("<").append(name).append(">").append(text).append("</").append(name).append(">");
   return out;
 }
@@ -60,10 +59,15 @@ std::string lookAtKml(const LookAt& view) {
 std::string linkSecret(const std::function<std::uint32_t()>& random) {
   constexpr std::string_view kHexDigits = "0123456789abcdef";
   constexpr int kWords = 4;
+  constexpr int kWordBits = 32;
+  constexpr int kHexDigitBits = 4;
+  constexpr std::uint32_t kHexDigitMask = (1u << kHexDigitBits) - 1;
   std::string secret;
   for (int word = 0; word < kWords; ++word) {
     const std::uint32_t bits = random();
-    for (int shift = 28; shift >= 0; shift -= 4) secret += kHexDigits[(bits >> shift) & 0xf];
+    for (int shift = kWordBits - kHexDigitBits; shift >= 0; shift -= kHexDigitBits) {
+      secret += kHexDigits[(bits >> shift) & kHexDigitMask];
+    }
   }
   return secret;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/earth/look_at.h"
+#include "core/util/time_units.h"
 
 namespace vianora {
 
@@ -34,7 +35,7 @@ enum class LinkRefresh {
 /// The least time Google Earth must let pass before fetching the camera document again after a
 /// Stop answer, in seconds: a week, longer than Google Earth is usually left running, and still
 /// a count of milliseconds that fits in 32 bits, should Google Earth keep one.
-inline constexpr double kStoppedLinkSeconds = 7 * 24 * 60 * 60;
+inline constexpr double kStoppedLinkSeconds = 7 * kSecondsPerDay;
 
 /// The address of the camera document on the loopback port `port`, at cameraPath(`secret`).
 std::string cameraUrl(std::uint16_t port, std::string_view secret);

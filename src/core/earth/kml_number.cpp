@@ -8,13 +8,14 @@ namespace vianora {
 namespace {
 
 constexpr int kDecimals = 9;
+// The 309 integer digits of the largest double, its sign, the point and the decimals.
+constexpr std::size_t kLongestText = 309 + 2 + kDecimals;
 
 }  // namespace
 
 std::string kmlNumber(double value) {
   if (!std::isfinite(value)) return "0";
-  // std::to_chars ignores the locale; room for the 309 digits of the largest double.
-  std::array<char, 400> buffer{};
+  std::array<char, kLongestText> buffer{};  // std::to_chars ignores the locale
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                     std::chars_format::fixed, kDecimals);
   std::string text(buffer.data(), result.ptr);

@@ -6,6 +6,13 @@
 namespace vianora {
 namespace {
 
+// KML's ranges: longitudes up to 180 degrees either way, latitudes up to 90, tilts from
+// straight down (0) to the horizon (90), headings less than one turn either way.
+constexpr double kMaxLongitude = 180.0;
+constexpr double kMaxLatitude = 90.0;
+constexpr double kMaxTilt = 90.0;
+constexpr double kDegreesPerTurn = 360.0;
+
 double finiteOrZero(double value) { return std::isfinite(value) ? value : 0.0; }
 
 double within(double value, double low, double high) {
@@ -16,9 +23,9 @@ double within(double value, double low, double high) {
 
 AltitudeMode altitudeModeOf(std::int32_t altMode) {
   switch (altMode) {
-    case 1:
+    case kAltModeRelativeToGround:
       return AltitudeMode::RelativeToGround;
-    case 2:
+    case kAltModeAbsolute:
       return AltitudeMode::Absolute;
     default:
       return AltitudeMode::ClampToGround;
@@ -39,12 +46,12 @@ const char* altitudeModeName(AltitudeMode mode) {
 
 LookAt lookAtOf(const CameraParams& params) {
   LookAt view;
-  view.longitude = within(params.lon, -180.0, 180.0);
-  view.latitude = within(params.lat, -90.0, 90.0);
+  view.longitude = within(params.lon, -kMaxLongitude, kMaxLongitude);
+  view.latitude = within(params.lat, -kMaxLatitude, kMaxLatitude);
   view.altitude = finiteOrZero(params.alt);
   // A whole turn more or less is the same heading; KML takes at most one.
-  view.heading = std::fmod(finiteOrZero(params.azimuth), 360.0);
-  view.tilt = within(params.tilt, 0.0, 90.0);
+  view.heading = std::fmod(finiteOrZero(params.azimuth), kDegreesPerTurn);
+  view.tilt = within(params.tilt, 0.0, kMaxTilt);
   view.range = std::max(0.0, finiteOrZero(params.range));
   view.altitudeMode = altitudeModeOf(params.altMode);
   return view;
