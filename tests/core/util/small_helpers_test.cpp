@@ -1,14 +1,35 @@
-// Minimo, WaitSeconds and the failure texts.
+// NextToken, Minimo, WaitSeconds and the single-byte character sets.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "core/import/import_failure.h"
 #include "core/util/minimo.h"
+#include "core/util/next_token.h"
+#include "core/util/single_byte_text.h"
 #include "core/util/wait_seconds.h"
 
 namespace vianora {
 namespace {
+
+TEST(NextToken, CutsTheTextBeforeTheFirstExactSeparatorOff) {
+  const struct {
+    const char *text, *sep, *token, *rest;
+  } cases[] = {{"45.1,7.2,0", ",", "45.1", "7.2,0"},
+               {"0", ",", "0", ""},
+               {"", ",", "", ""},
+               {",x", ",", "", "x"},
+               {"abc", "", "", "abc"},
+               {"12</ele> x", "</ELE>", "12</ele> x", ""},
+               {"12</ele> x", "</ele>", "12", " x"}};
+  for (const auto& c : cases) {
+    std::string owned = c.text;
+    std::string_view view = c.text;
+    EXPECT_EQ(NextToken(owned, c.sep), c.token) << c.text;
+    EXPECT_EQ(owned, c.rest) << c.text;
+    EXPECT_EQ(NextToken(view, c.sep), c.token) << c.text;
+    EXPECT_EQ(view, c.rest) << c.text;
+  }
+}
 
 TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
   using Opt = std::optional<double>;
@@ -17,45 +38,37 @@ TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
   EXPECT_EQ(Minimo(Opt(5), Opt()), Opt(5));
   EXPECT_EQ(Minimo(Opt(), Opt(5)), Opt(5));
   EXPECT_EQ(Minimo(Opt(), Opt()), Opt());
-  // A tie returns b: tell them apart by their sign.
-  EXPECT_TRUE(std::signbit(*Minimo(Opt(0.0), Opt(-0.0))));
+  EXPECT_TRUE(std::signbit(*Minimo(Opt(0.0), Opt(-0.0))));  // a tie returns b
 }
 
-TEST(WaitSeconds, ReturnsOnlyOnceTheClockHasPassedTheWaitAndPumpsMeanwhile) {
-  double now = 86399.95;  // just before midnight: an elapsed clock does not care
-  int pumps = 0;
-  WaitSeconds(
-      0.1,
-      [&] {
-        ++pumps;
-        now += 0.01;
-      },
-      [&] { return now; });
-  EXPECT_GT(now - 86399.95, 0.1);
-  EXPECT_LE(now - 86399.95, 0.12);
-  EXPECT_GE(pumps, 10);
-}
-
-TEST(WaitSeconds, ChecksTheClockBeforePumpingTheFirstTime) {
+// Quarter seconds are exact in binary: the wait ends only once the clock is strictly past it.
+TEST(WaitSeconds, PumpsEventsUntilTheClockHasPassedTheWait) {
   double now = 0;
   int pumps = 0;
-  WaitSeconds(
-      -1, [&] { ++pumps; }, [&] { return now; });
-  EXPECT_EQ(pumps, 0);
+  const auto pump = [&] {
+    ++pumps;
+    now += 0.25;
+  };
+  WaitSeconds(0.5, pump, [&] { return now; });
+  EXPECT_EQ(now, 0.75);
+  EXPECT_EQ(pumps, 3);
+  WaitSeconds(-1, pump, [&] { return now; });  // the clock is read before the first pump
+  EXPECT_EQ(pumps, 3);
 }
 
-TEST(ImportFailure, WritesTheOpenCommandsAndTheGpxReadersMessages) {
-  ImportFailure failure;
-  failure.code = FailureCode::Overflow;
-  failure.line = 12;
-  EXPECT_EQ(openFailureTitle(failure), "Errore vianora");
-  EXPECT_EQ(openFailureText(failure), "(Linea 12) 6\r\nOverflow");
-  EXPECT_EQ(openFailureText(failure, "ride.plt"), "(Linea 12) 6\r\nOverflow: ride.plt");
-  failure.code = FailureCode::TypeMismatch;
-  failure.line = 0;
-  EXPECT_EQ(gpxFailureText(failure),
-            "Error number: 13\r\nType mismatch\r\nSource: vianora\r\nError line: 0");
-  EXPECT_EQ(nothingFoundText("a.gpx"), "a.gpx: no track or route was found.");
+TEST(SingleByteText, DecodesLatin1AndWindows1252) {
+  for (const char* name : {"ISO-8859-1", "ISO_8859-1", "LATIN1"}) {
+    EXPECT_EQ(singleByteCharsetNamed(name), SingleByteCharset::Latin1) << name;
+  }
+  EXPECT_EQ(singleByteCharsetNamed("WINDOWS-1252"), SingleByteCharset::Windows1252);
+  EXPECT_EQ(singleByteCharsetNamed("CP1252"), SingleByteCharset::Windows1252);
+  EXPECT_EQ(singleByteCharsetNamed("UTF-8"), std::nullopt);
+  std::string bytes;
+  for (int byte = 0x7F; byte <= 0xA0; ++byte) bytes += static_cast<char>(byte);
+  EXPECT_EQ(utf8OfSingleByteText(bytes + "\xE9\xFF", SingleByteCharset::Windows1252),
+            "\x7F€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ\u00A0éÿ");
+  EXPECT_EQ(utf8OfSingleByteText("\x7F\x80\x9F\xE9", SingleByteCharset::Latin1),
+            "\x7F\u0080\u009Fé");
 }
 
 }  // namespace
