@@ -2,33 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 namespace vianora {
 namespace {
 
-Punto at(double lat, double lon, double alt = 1.0) { return Punto{lat, lon, alt, 0.0}; }
-
-TEST(Distanza, CountsADegreeAsTheSameDistanceEverywhere) {
-  EXPECT_EQ(Distanza(at(45, 7), at(45, 7)), 0.0);
-  EXPECT_DOUBLE_EQ(Distanza(at(0, 0), at(1, 0)), 89.44271909999159);
-  EXPECT_DOUBLE_EQ(Distanza(at(60, 0), at(60, 1)), 89.44271909999159);
-  EXPECT_DOUBLE_EQ(Distanza(at(0, 0), at(0.01, 0.01)), 1.2649110640673518);
-}
-
-TEST(Distanza, AddsTheClimbAsAVerticalComponent) {
-  EXPECT_EQ(Distanza(at(45, 7, 0), at(45, 7, 1000)), 1.0);
-  EXPECT_DOUBLE_EQ(Distanza(at(0, 7, 100), at(0.001, 7, 110)), 0.09);
-}
-
-TEST(Distanza, DoesNotWrapAroundTheDateLine) {
-  EXPECT_NEAR(Distanza(at(0, 179.9), at(0, -179.9)), 359.8 * std::sqrt(8000.0), 1e-9);
-}
-
-TEST(Distanza, IsTheSameInBothDirectionsToTheLastBit) {
-  const Punto a = at(45.123456, 7.654321, 250.5);
-  const Punto b = at(45.123789, 7.654987, 251.25);
-  EXPECT_EQ(Distanza(a, b), Distanza(b, a));
+// One degree either way is sqrt(8000) km at every latitude, with no wrap at the date line;
+// 1000 m of climb is 1 km.
+TEST(Distanza, CountsDegreesFlatAndTheClimbAsAVerticalComponent) {
+  const struct {
+    Punto a, b;
+    double km;
+  } cases[] = {{{45, 7, 1, 0}, {45, 7, 1, 0}, 0.0},
+               {{0, 0, 1, 0}, {1, 0, 1, 0}, 89.44271909999159},
+               {{60, 0, 1, 0}, {60, 1, 1, 0}, 89.44271909999159},
+               {{0, 0, 1, 0}, {0.01, 0.01, 1, 0}, 1.2649110640673518},
+               {{45, 7, 0, 0}, {45, 7, 1000, 0}, 1.0},
+               {{0, 7, 100, 0}, {0.001, 7, 110, 0}, 0.09},
+               {{0, 179.9, 1, 0}, {0, -179.9, 1, 0}, 32181.49033217697}};
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(Distanza(c.a, c.b), c.km);
+    EXPECT_EQ(Distanza(c.a, c.b), Distanza(c.b, c.a));
+  }
 }
 
 }  // namespace

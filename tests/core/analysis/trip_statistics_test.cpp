@@ -16,8 +16,18 @@ Percorso trip(std::initializer_list<Punto> points) {
   return t;
 }
 
-StatisticsTexts english(const Percorso& t) {
-  return statisticsTexts(computeTripStatistics(t), DisplayFormat{});
+// The fourteen texts in their boxes' order: ascent, highest and lowest altitude with their km,
+// distance, climbing distance and time, start, end, duration, average and top speed, its km.
+std::string texts(const Percorso& t) {
+  const StatisticsTexts x = statisticsTexts(computeTripStatistics(t), DisplayFormat{});
+  std::string joined;
+  for (const std::string* text :
+       {&x.ascent, &x.altitudeMax, &x.altitudeMin, &x.altitudeMaxKm, &x.altitudeMinKm, &x.distance,
+        &x.climbDistance, &x.climbTime, &x.start, &x.end, &x.duration, &x.averageSpeed, &x.maxSpeed,
+        &x.maxSpeedKm}) {
+    joined += *text + "|";
+  }
+  return joined;
 }
 
 // Worked by hand. Each leg moves 0.001 degree north and 0.002 east, 0.2 km on the flat
@@ -28,153 +38,84 @@ TEST(TripStatistics, ThreePointTripWorkedByHand) {
   const Percorso t = trip({{45.000, 7.000, 100, kDay0},
                            {45.001, 7.002, 250, kDay0 + 5 * kMinute},
                            {45.002, 7.004, 100, kDay0 + 15 * kMinute}});
-  const StatisticsTexts x = english(t);
-  EXPECT_EQ(x.distance, "0.500");
-  EXPECT_EQ(x.ascent, "150.0");
-  EXPECT_EQ(x.climbDistance, "0.250");
-  EXPECT_EQ(x.climbTime, "00:05:00");
-  EXPECT_EQ(x.altitudeMax, "250.0");
-  EXPECT_EQ(x.altitudeMaxKm, "0.250");
-  EXPECT_EQ(x.altitudeMin, "100.0");
-  EXPECT_EQ(x.altitudeMinKm, "0.000");
-  EXPECT_EQ(x.start, "2008-11-04 12:00:00");
-  EXPECT_EQ(x.end, "2008-11-04 12:15:00");
-  EXPECT_EQ(x.duration, "00:15:00");
-  EXPECT_EQ(x.averageSpeed, "2.000");
-  EXPECT_EQ(x.maxSpeed, "3.000");
-  EXPECT_EQ(x.maxSpeedKm, "0.250");
+  EXPECT_EQ(texts(t),
+            "150.0|250.0|100.0|0.250|0.000|0.500|0.250|00:05:00|2008-11-04 12:00:00|"
+            "2008-11-04 12:15:00|00:15:00|2.000|3.000|0.250|");
   const TripStatistics s = computeTripStatistics(t);
-  EXPECT_EQ(s.IdxInizio, 0u);
-  EXPECT_EQ(s.IdxFine, 2u);
-  EXPECT_EQ(s.IdxLatMin, 0u);
-  EXPECT_EQ(s.IdxLonMin, 0u);
-  EXPECT_EQ(s.IdxLatMax, 2u);
-  EXPECT_EQ(s.IdxLonMax, 2u);
+  EXPECT_EQ((std::vector<std::size_t>{s.IdxInizio, s.IdxFine, s.IdxLatMin, s.IdxLonMin, s.IdxLatMax,
+                                      s.IdxLonMax}),
+            (std::vector<std::size_t>{0, 2, 0, 0, 2, 2}));
 }
 
-// Worked by hand: 0.1 km straight up in 28 hours, then 2 km on the flat in 24 hours 30 seconds.
-// Durations keep their days as hours: 52:00:30 in all, 28:00:00 climbing.
-TEST(TripStatistics, TwoDayTripKeepsItsDaysAsHours) {
-  const Percorso t = trip({{45.00, 7.00, 100, kDay0},
-                           {45.00, 7.00, 200, kDay0 + 28 * 60 * kMinute},
-                           {45.01, 7.02, 200, kDay0 + (52 * 60 + 0.5) * kMinute}});
-  const StatisticsTexts x = english(t);
-  EXPECT_EQ(x.duration, "52:00:30");
-  EXPECT_EQ(x.climbTime, "28:00:00");
-  EXPECT_EQ(x.distance, "2.100");
-  EXPECT_EQ(x.averageSpeed, ".040");  // 2.1 km in 52.008 hours
-  EXPECT_EQ(x.end, "2008-11-06 16:00:30");
-}
-
-TEST(TripStatistics, TakesExtremesOverBothPointsOfEveryCountingPairOnly) {
-  // Point 1 has no altitude: pairs 0-1 and 1-2 do not count, so point 0 (the highest, the
-  // earliest) is no candidate; point 2 is, as the first point of the pair 2-3.
-  const Percorso t = trip({{45.0, 7, 900, kDay0},
-                           {45.1, 7, 0, kDay0 + kMinute},
-                           {45.2, 7, 200, kDay0 + 2 * kMinute},
-                           {45.2, 7, 210, kDay0 + 3 * kMinute}});
-  const TripStatistics s = computeTripStatistics(t);
-  const StatisticsTexts x = english(t);
-  EXPECT_EQ(x.distance, "0.010");
-  EXPECT_EQ(x.ascent, "10.0");
-  EXPECT_EQ(x.altitudeMax, "210.0");
-  EXPECT_EQ(x.altitudeMin, "200.0");
-  EXPECT_EQ(x.altitudeMinKm, "0.000");
-  EXPECT_EQ(x.start, "2008-11-04 12:02:00");
-  EXPECT_EQ(s.IdxInizio, 2u);
-  EXPECT_EQ(s.IdxLatMin, 2u);
-}
-
-TEST(TripStatistics, PointsWithoutATimeAreNoDates) {
-  struct Case {
+TEST(TripStatistics, WorkedByHandForTimesAltitudesAndCountingPairs) {
+  const struct {
     const char* what;
     Percorso trip;
-    const char* start;
-    const char* end;
-    const char* duration;
-    const char* climbTime;
-    const char* average;
-  };
-  const Case cases[] = {
-      {"first point untimed: the start is the first timed one",
-       trip({{45.00, 7, 100, 0}, {45.00, 7, 200, kDay0}, {45.00, 7, 300, kDay0 + 60 * kMinute}}),
-       "2008-11-04 12:00:00", "2008-11-04 13:00:00", "01:00:00", "01:00:00", ".200"},
-      {"no time anywhere", trip({{45.0, 7, 100, 0}, {45.1, 7, 110, 0}, {45.2, 7, 120, 0}}), "N.C.",
-       "N.C.", "N.C.", "N.C.", "N.C."},
-      {"a lone timed point", trip({{45.0, 7, 100, kDay0}}), "2008-11-04 12:00:00",
-       "2008-11-04 12:00:00", "00:00:00", "00:00:00", "N.C."},
-      {"a lone untimed point", trip({{45.0, 7, 100, 0}}), "N.C.", "N.C.", "N.C.", "N.C.", "N.C."},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const StatisticsTexts x = english(c.trip);
-    EXPECT_EQ(x.start, c.start);
-    EXPECT_EQ(x.end, c.end);
-    EXPECT_EQ(x.duration, c.duration);
-    EXPECT_EQ(x.climbTime, c.climbTime);
-    EXPECT_EQ(x.averageSpeed, c.average);
-  }
-  // The untimed point climbs and counts for distance, but gives the pair no time and no speed.
-  const TripStatistics s = computeTripStatistics(trip({{45.0, 7, 100, 0}, {45.1, 7, 200, kDay0}}));
-  EXPECT_EQ(s.climbTime, 0.0);
-  EXPECT_EQ(s.VelocitaMax, 0.0);
-  EXPECT_GT(s.climbDistance, 0.0);
-}
-
-TEST(TripStatistics, ShowsNoSeedValuesForAltitudes) {
-  struct Case {
-    const char* what;
-    Percorso trip;
-    const char* max;
-    const char* maxKm;
-    const char* min;
-    const char* minKm;
-  };
-  const Case cases[] = {
-      {"one point", trip({{45, 7, 100, kDay0}}), "N.C.", "N.C.", "N.C.", "N.C."},
-      {"all altitudes 0", trip({{45, 7, 0, kDay0}, {45.1, 7, 0, kDay0 + kMinute}}), "N.C.", "N.C.",
-       "N.C.", "N.C."},
+    const char* texts;
+  } cases[] = {
+      // 0.1 km straight up in 28 hours, then 2 km on the flat in 24 hours 30 seconds: durations
+      // keep their days as hours.
+      {"two days",
+       trip({{45.00, 7.00, 100, kDay0},
+             {45.00, 7.00, 200, kDay0 + 28 * 60 * kMinute},
+             {45.01, 7.02, 200, kDay0 + (52 * 60 + 0.5) * kMinute}}),
+       "100.0|200.0|100.0|0.100|0.000|2.100|0.100|28:00:00|2008-11-04 12:00:00|"
+       "2008-11-06 16:00:30|52:00:30|.040|.083|2.100|"},
+      // Point 1 has no altitude: only the pair 2-3 counts, point 0 is no candidate.
+      {"altitude 0",
+       trip({{45.0, 7, 900, kDay0},
+             {45.1, 7, 0, kDay0 + kMinute},
+             {45.2, 7, 200, kDay0 + 2 * kMinute},
+             {45.2, 7, 210, kDay0 + 3 * kMinute}}),
+       "10.0|210.0|200.0|0.010|0.000|0.010|0.010|00:01:00|2008-11-04 12:02:00|"
+       "2008-11-04 12:03:00|00:01:00|.600|.600|0.010|"},
+      // The untimed point climbs and counts for distance, but gives its pair no time or speed.
+      {"first untimed",
+       trip({{45, 7, 100, 0}, {45, 7, 200, kDay0}, {45, 7, 300, kDay0 + 60 * kMinute}}),
+       "200.0|300.0|100.0|0.200|0.000|0.200|0.200|01:00:00|2008-11-04 12:00:00|"
+       "2008-11-04 13:00:00|01:00:00|.200|.100|0.200|"},
+      // Two legs of sqrt(0.1^2 x 8000 + 0.01^2) = 8.9442775 km.
+      {"no time", trip({{45.0, 7, 100, 0}, {45.1, 7, 110, 0}, {45.2, 7, 120, 0}}),
+       "20.0|120.0|100.0|17.889|0.000|17.889|17.889|N.C.|N.C.|N.C.|N.C.|N.C.|.000|0.000|"},
+      {"one point", trip({{45, 7, 100, kDay0}}),
+       "0.0|N.C.|N.C.|N.C.|N.C.|0.000|0.000|00:00:00|2008-11-04 12:00:00|2008-11-04 12:00:00|"
+       "00:00:00|N.C.|.000|0.000|"},
       {"below the sea", trip({{31.5, 35.5, -400, kDay0}, {31.5, 35.5, -420, kDay0 + kMinute}}),
-       "-400.0", "0.000", "-420.0", "0.020"},
-      {"below one metre", trip({{45, 7, 0.5, kDay0}, {45, 7, 0.8, kDay0 + kMinute}}), "0.8",
-       "0.000", "0.5", "0.000"},
-      {"above the seed", trip({{45, 7, 9000, kDay0}, {45, 7, 9100, kDay0 + kMinute}}), "9,100.0",
-       "0.100", "9,000.0", "0.000"},
+       "0.0|-400.0|-420.0|0.000|0.020|0.020|0.000|00:00:00|2008-11-04 12:00:00|"
+       "2008-11-04 12:01:00|00:01:00|1.200|1.200|0.020|"},
+      {"below 1 m", trip({{45, 7, 0.5, kDay0}, {45, 7, 0.8, kDay0 + kMinute}}),
+       "0.3|0.8|0.5|0.000|0.000|0.000|0.000|00:01:00|2008-11-04 12:00:00|2008-11-04 12:01:00|"
+       "00:01:00|.018|.018|0.000|"},
+      {"above 8844.43 m", trip({{45, 7, 9000, kDay0}, {45, 7, 9100, kDay0 + kMinute}}),
+       "100.0|9,100.0|9,000.0|0.100|0.000|0.100|0.100|00:01:00|2008-11-04 12:00:00|"
+       "2008-11-04 12:01:00|00:01:00|6.000|6.000|0.100|"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.what);
-    const StatisticsTexts x = english(c.trip);
-    EXPECT_EQ(x.altitudeMax, c.max);
-    EXPECT_EQ(x.altitudeMaxKm, c.maxKm);
-    EXPECT_EQ(x.altitudeMin, c.min);
-    EXPECT_EQ(x.altitudeMinKm, c.minKm);
-  }
+  for (const auto& c : cases) EXPECT_EQ(texts(c.trip), c.texts) << c.what;
 }
 
-TEST(TripStatistics, NeverTakesAnImpossibleOrBackwardSpeedAsTheMaximum) {
-  // 0.1 degree (8.944 km) in one minute is 536 km/h; 0.001 degree (0.089 km) in 10 minutes is
-  // 0.537 km/h; the last pair goes back in time; the one after it has no duration.
-  const Percorso t = trip({{45, 7, 100, kDay0},
-                           {45.1, 7, 100, kDay0 + kMinute},
-                           {45.101, 7, 100, kDay0 + 11 * kMinute},
-                           {45.102, 7, 100, kDay0 + 5 * kMinute},
-                           {45.103, 7, 100, kDay0 + 5 * kMinute}});
-  const StatisticsTexts x = english(t);
-  EXPECT_EQ(x.maxSpeed, ".537");
-  EXPECT_EQ(x.maxSpeedKm, "9.034");
-  EXPECT_EQ(x.averageSpeed, "50.251");  // the fast pair still counts: 9.213 km in 11 minutes
+// Straight climbs, exact in binary, a 128th of a day (22.5 minutes) apart: 37.5 km in it is
+// exactly 200 km/h, too fast to be the top speed; 37.3125 km is 199 km/h. Then a step back in
+// time (a negative speed) and one without a duration: neither is a speed either. Every pair
+// still counts for distance, climbing and the average: 74.8145 km in 22.5 minutes.
+TEST(TripStatistics, TakesNoSpeedOf200KmhOrMoreNorOneBackInTime) {
+  const double start = 1.0;  // 1899-12-31 00:00
+  const Percorso t = trip({{45, 7, 100, start},
+                           {45, 7, 37600, start + 1 / 128.0},
+                           {45, 7, 74912.5, start + 2 / 128.0},
+                           {45, 7, 74913.5, start + 1 / 128.0},
+                           {45, 7, 74914.5, start + 1 / 128.0}});
+  EXPECT_EQ(texts(t),
+            "74,814.5|74,914.5|100.0|74.815|0.000|74.815|74.815|00:11:15|1899-12-31|"
+            "1899-12-31 00:22:30|00:22:30|199.505|199.000|74.813|");
 }
 
 TEST(TripStatistics, HandlesTripsBeyondSixteenBitIndexes) {
   Percorso t;
-  t.Punti.resize(100000);
-  for (std::size_t i = 0; i < t.Punti.size(); ++i) {
-    t.Punti[i] = Punto{45.0 + 1e-5 * static_cast<double>(i), 7.0, 100.0,
-                       kDay0 + static_cast<double>(i) * kMinute};
-  }
+  for (int i = 0; i < 40000; ++i)
+    t.Punti.push_back({45.0 + 1e-5 * i, 7.0, 100.0, kDay0 + i * kMinute});
   const TripStatistics s = computeTripStatistics(t);
-  EXPECT_EQ(s.IdxFine, 99999u);
-  EXPECT_EQ(s.IdxLatMax, 99999u);
+  EXPECT_EQ(s.IdxFine, 40000u);
+  EXPECT_EQ(s.IdxLatMax, 40000u);
 }
 
 }  // namespace
