@@ -5,65 +5,53 @@
 namespace vianora {
 namespace {
 
-TEST(Percorsi, StartsWithOneUnnamedTripHoldingOneZeroedPoint) {
+std::vector<double> latitudes(const Percorso& trip) {
+  std::vector<double> values;
+  for (const Punto& p : trip.Punti) values.push_back(p.Latitudine);
+  return values;
+}
+
+// A fresh store is one unnamed trip holding one zeroed point; the first trip read fills trip 0,
+// its first point the zeroed slot, marked by latitude 1.0 until the reader stores the real one.
+TEST(Percorsi, FillsTripZeroAndPointZeroBeforeAppending) {
   Percorsi store;
   ASSERT_EQ(store.size(), 1u);
   EXPECT_TRUE(store.isEmpty());
-  ASSERT_EQ(store[0].Punti.size(), 1u);
-  const Punto& p = store[0].Punti[0];
-  EXPECT_EQ(p.Latitudine, 0.0);
-  EXPECT_EQ(p.Longitudine, 0.0);
-  EXPECT_EQ(p.Altitudine, 0.0);
-  EXPECT_EQ(p.DataOra, 0.0);
-  EXPECT_EQ(store[0].Versione, "");
-  EXPECT_EQ(store[0].Codifica, 0);
+  EXPECT_EQ(store.nextTripIndex(), 0u);
+  const Punto& zeroed = store[0].Punti.at(0);
+  EXPECT_EQ((std::vector{zeroed.Latitudine, zeroed.Longitudine, zeroed.Altitudine, zeroed.DataOra}),
+            (std::vector{0.0, 0.0, 0.0, 0.0}));
+  EXPECT_EQ(&store.startTrip(), &store[0]);
+  EXPECT_EQ(store.addPoint().Latitudine, 1.0);
+  store.lastPoint() = {0.0, 7, 100, 1};  // a first point at latitude 0 is replaced by the next
+  store.addPoint() = {45, 8, 200, 2};
+  store.addPoint().Latitudine = 46;
+  EXPECT_EQ(latitudes(store[0]), (std::vector<double>{45, 46}));
+  EXPECT_EQ(store[0].Punti[0].Longitudine, 8);
+  store.lastTrip().Nome = "first";
+  EXPECT_EQ(store.nextTripIndex(), 1u);
+  store.startTrip();
+  store.startTrip();  // only trip 0's name decides, whatever the last trip is
+  ASSERT_EQ(store.size(), 3u);
+  store.addPoint() = {47, 8, 200, 2};
+  store.addPoint() = {48, 8, 200, 2};
+  store.resetPoints();  // the last trip only
+  EXPECT_EQ(latitudes(store[2]), (std::vector<double>{0}));
+  EXPECT_EQ(latitudes(store[0]), (std::vector<double>{45, 46}));
+  EXPECT_EQ(store.firstTripWithPoints(0), 0u);
+  EXPECT_EQ(store.firstTripWithPoints(1), std::nullopt);
 }
 
-TEST(Percorsi, FillsTripZeroWhileItHasNoNameThenAppends) {
+TEST(Percorsi, RecordsTheFileOfTripsThatNameNoneOnceTheStoreIsNotEmpty) {
   Percorsi store;
-  store.startTrip();
-  EXPECT_EQ(store.size(), 1u);  // still empty: the first trip goes into trip 0
+  store.recordSourceFile(0, "a.gpx");
+  EXPECT_EQ(store[0].sourceFile, "");
   store.lastTrip().Nome = "first";
   store.startTrip();
-  ASSERT_EQ(store.size(), 2u);
-  EXPECT_EQ(store[1].Nome, "");
-  EXPECT_EQ(store[1].Punti.size(), 1u);
-  // Only trip 0's name decides, whatever the last trip is.
-  store.startTrip();
-  EXPECT_EQ(store.size(), 3u);
-}
-
-TEST(Percorsi, FirstPointReusesTheZeroedSlotWithAPlaceholderLatitude) {
-  Percorsi store;
-  Punto& first = store.addPoint();
-  EXPECT_EQ(store.lastTrip().Punti.size(), 1u);
-  EXPECT_EQ(first.Latitudine, 1.0);
-  first.Latitudine = 45.0;
-  store.addPoint();
-  EXPECT_EQ(store.lastTrip().Punti.size(), 2u);
-  EXPECT_EQ(store.lastPoint().Latitudine, 0.0);
-}
-
-TEST(Percorsi, APointAtLatitudeZeroIsReplacedByTheNextOne) {
-  Percorsi store;
-  store.addPoint() = Punto{0.0, 7.0, 100.0, 1.0};
-  store.addPoint() = Punto{45.0, 8.0, 200.0, 2.0};
-  ASSERT_EQ(store.lastTrip().Punti.size(), 1u);
-  EXPECT_EQ(store.lastTrip().Punti[0].Longitudine, 8.0);
-}
-
-TEST(Percorsi, ResetPointsLeavesOneZeroedPointInTheLastTripOnly) {
-  Percorsi store;
-  store.addPoint() = Punto{45.0, 8.0, 200.0, 2.0};
-  store.lastTrip().Nome = "a";
-  store.startTrip();
-  store.addPoint() = Punto{46.0, 8.0, 200.0, 2.0};
-  store.addPoint() = Punto{47.0, 8.0, 200.0, 2.0};
-  store.resetPoints();
-  EXPECT_EQ(store[1].Punti.size(), 1u);
-  EXPECT_EQ(store[1].Punti[0].Latitudine, 0.0);
-  EXPECT_EQ(store[0].Punti.size(), 1u);
-  EXPECT_EQ(store[0].Punti[0].Latitudine, 45.0);
+  store.recordSourceFile(1, "b.gpx");
+  store.recordSourceFile(0, "c.gpx");
+  EXPECT_EQ(store[0].sourceFile, "c.gpx");
+  EXPECT_EQ(store[1].sourceFile, "b.gpx");
 }
 
 }  // namespace
