@@ -11,27 +11,21 @@ namespace vianora::cli {
 namespace {
 
 std::size_t linesIn(const std::filesystem::path& svg) {
-  std::ifstream in(svg, std::ios::binary);
-  const std::string text(std::istreambuf_iterator<char>(in), {});
+  const std::string text(std::istreambuf_iterator<char>(std::ifstream(svg).rdbuf()), {});
   std::size_t count = 0;
   for (std::size_t at = 0; (at = text.find("<line ", at)) != std::string::npos; ++at) ++count;
   return count;
 }
 
 // A trip of 200,001 points, one second and a few metres apart, running north-east.
-Percorsi longTrip() {
+TEST(ChartFiles, DrawsALongTripsMapByPixelsAndItsChainsByTwipColumns) {
   Percorsi store;
   store.startTrip().Nome = "Long";
   for (int i = 0; i <= 200'000; ++i) {
-    Punto& point = store.addPoint();
-    point = Punto{45.0 + i * 1e-6, 7.0 + i * 1e-6, 100.0 + i % 50, 45000.0 + i / 86400.0};
+    store.addPoint() = {45.0 + i * 1e-6, 7.0 + i * 1e-6, 100.0 + i % 50, 45000.0 + i / 86400.0};
   }
-  return store;
-}
-
-TEST(ChartFiles, DrawsALongTripsMapByPixelsAndItsChainsByTwipColumns) {
   const std::filesystem::path folder = vianora::test_support::makeTempFolder("long-trip");
-  ASSERT_EQ(writeChartFiles(longTrip(), folder.string()), "");
+  ASSERT_EQ(writeChartFiles(store, folder.string()), "");
   // The map's surface is 14755 by 9400 twips, 9000 high inside its margins: the track crosses
   // 0.2 degree by 0.2 degree as a straight line of 9000 * sqrt(2) = 12728 twips, drawn with a
   // line per pixel (15 twips) of it.

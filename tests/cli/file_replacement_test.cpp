@@ -20,11 +20,9 @@ std::string contentOf(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Stand-ins for ::write.
-ssize_t oneByteAtATime(int fd, const void* bytes, std::size_t /*count*/) {
-  return ::write(fd, bytes, 1);
-}
-// Three bytes at a time until fewer than four are left: then the disk is full.
+// Stand-ins for ::write: one byte at a time; three bytes at a time until fewer than four are
+// left, when the disk is full.
+ssize_t oneByteAtATime(int fd, const void* bytes, std::size_t) { return ::write(fd, bytes, 1); }
 ssize_t fullDiskAfterAFewBytes(int fd, const void* bytes, std::size_t count) {
   if (count < 4) {
     errno = ENOSPC;

@@ -9,31 +9,24 @@
 namespace vianora::cli {
 namespace {
 
-/// A stream buffer that keeps nothing: it counts the bytes it is given and remembers the
-/// largest piece given at once, so a test sees whether a report leaves as it is written.
+// Keeps nothing: counts the bytes it is given and the largest piece given at once.
 class CountingSink : public std::streambuf {
  public:
   std::size_t total = 0;
   std::size_t largestPiece = 0;
 
  protected:
-  int_type overflow(int_type c) override {
-    if (!traits_type::eq_int_type(c, traits_type::eof())) count(1);
-    return traits_type::not_eof(c);
-  }
-  std::streamsize xsputn(const char* /*bytes*/, std::streamsize n) override {
-    count(static_cast<std::size_t>(n));
-    return n;
-  }
+  int_type overflow(int_type c) override { return count(1), traits_type::not_eof(c); }
+  std::streamsize xsputn(const char*, std::streamsize n) override { return count(n), n; }
 
  private:
-  void count(std::size_t n) {
-    total += n;
-    largestPiece = std::max(largestPiece, n);
+  void count(std::streamsize n) {
+    total += static_cast<std::size_t>(n);
+    largestPiece = std::max(largestPiece, static_cast<std::size_t>(n));
   }
 };
 
-// A file of many empty tracks makes as many trips; the reports of them leave in small pieces
+// A file of many empty tracks makes as many trips; their reports leave in small pieces
 // instead of being built whole in memory first.
 TEST(TripReport, WritesTheTripsOfALargeStoreAsItGoes) {
   constexpr std::size_t kTrips = 20'000;
