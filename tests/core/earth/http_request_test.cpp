@@ -28,9 +28,10 @@ TEST(ParseRequestHead, ReadsMethodTargetAndHost) {
 
 // Lines end in CR LF or LF; a control byte is refused before the head is whole.
 TEST(ParseRequestHead, TellsCompleteHeadsFromPartsAndFromWhatIsNoHttpHead) {
-  EXPECT_EQ(statuses({"GET / HTTP/1.0\n\n", "GET / HTTP/1.1\r\n\r\n", "", "GET / HTTP/1.1\r\n",
-                      "GET / HTTP/1.1\r\nHost: a\r\n\r", "GET / HTTP/1.1\n\r"}),
-            "CCIIII");
+  EXPECT_EQ(
+      statuses({"GET / HTTP/1.0\n\n", "GET / HTTP/1.0\n\r\n", "GET / HTTP/1.1\r\n\r\n", "",
+                "GET / HTTP/1.1\r\n", "GET / HTTP/1.1\r\nHost: a\r\n\r", "GET / HTTP/1.1\n\r"}),
+      "CCCIIII");
   EXPECT_EQ(
       statuses({"\r\n\r\n", "hello there\r\n\r\n", "GET camera.kml HTTP/1.1\r\n\r\n",
                 "GET http://x/ HTTP/1.1\r\n\r\n", "GET /a b HTTP/1.1\r\n\r\n",
