@@ -109,14 +109,5 @@ TEST(TripStatistics, TakesNoSpeedOf200KmhOrMoreNorOneBackInTime) {
             "1899-12-31 00:22:30|00:22:30|199.505|199.000|74.813|");
 }
 
-TEST(TripStatistics, HandlesTripsBeyondSixteenBitIndexes) {
-  Percorso t;
-  for (int i = 0; i < 40000; ++i)
-    t.Punti.push_back({45.0 + 1e-5 * i, 7.0, 100.0, kDay0 + i * kMinute});
-  const TripStatistics s = computeTripStatistics(t);
-  EXPECT_EQ(s.IdxFine, 40000u);
-  EXPECT_EQ(s.IdxLatMax, 40000u);
-}
-
 }  // namespace
 }  // namespace vianora

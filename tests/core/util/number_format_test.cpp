@@ -50,29 +50,11 @@ TEST(FormatNumber, UsesTheGivenSeparatorsEvenWhenTheyTakeSeveralBytes) {
 // 0.0001 and from 1E+15 on.
 TEST(GeneralNumberText, WritesFifteenDigitsAtMost) {
   std::string joined;
-  for (const double value : {10.0,
-                             0.5,
-                             -2.5,
-                             0.1 + 0.2,
-                             2.0 / 3,
-                             123456789012345.6,
-                             0.0001,
-                             0.00012345,
-                             0.0,
-                             -0.0,
-                             1e15,
-                             1.5e15,
-                             999999999999999.9,
-                             0.00001,
-                             -1.5e-7,
-                             1e100,
-                             1e-300,
-                             kMax,
-                             4.9e-324,
-                             kNaN,
-                             -kInfinity}) {
-    joined += generalNumberText(value) + " ";
-  }
+  const double values[] = {
+      10.0,   0.5,  -2.5,     0.1 + 0.2, 2.0 / 3,           123456789012345.6, 0.0001,  0.00012345,
+      0.0,    -0.0, 1e15,     1.5e15,    999999999999999.9, 0.00001,           -1.5e-7, 1e100,
+      1e-300, kMax, 4.9e-324, kNaN,      -kInfinity};
+  for (const double value : values) joined += generalNumberText(value) + " ";
   EXPECT_EQ(joined,
             "10 0.5 -2.5 0.3 0.666666666666667 123456789012346 0.0001 0.00012345 0 0 1E+15 "
             "1.5E+15 1E+15 1E-05 -1.5E-07 1E+100 1E-300 1.79769313486232E+308 "
