@@ -8,6 +8,7 @@
 #include "core/import/leggi_gpx.h"
 #include "core/import/leggi_plt.h"
 #include "core/util/ascii.h"
+#include "core/util/file_title.h"
 
 namespace vianora {
 
@@ -101,11 +102,6 @@ ReaderKind readerForFile(ReaderKind picked, const std::string& path) {
   if (byContent != ReaderKind::None) return byContent;
   if (picked != ReaderKind::None) return picked;
   return readerOfExtension(path);
-}
-
-std::string fileTitle(std::string_view path) {
-  const auto slash = path.find_last_of('/');
-  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
 ImportOutcome importFile(Percorsi& store, const std::string& path, ReaderKind reader,

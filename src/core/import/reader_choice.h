@@ -37,9 +37,6 @@ std::optional<ReaderKind> readerOfTypeName(std::string_view type);
 /// content when the filter cannot tell, or when the content belongs to the other format.
 ReaderKind readerForFile(ReaderKind picked, const std::string& path);
 
-/// A path's file name without its folder: the name a PLT file's trip gets.
-std::string fileTitle(std::string_view path);
-
 /// How the read of one file ended.
 enum class ImportOutcome {
   Found,          ///< a trip the file brought has points

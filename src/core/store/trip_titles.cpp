@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "core/import/reader_choice.h"
+#include "core/util/file_title.h"
 
 namespace vianora {
 

@@ -10,6 +10,7 @@
 #include <future>
 #include <vector>
 
+#include "core/util/file_title.h"
 #include "test_files.h"
 
 namespace vianora {
