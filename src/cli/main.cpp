@@ -23,16 +23,25 @@ void printFailure(const std::string& text) {
   std::fputs(("vianora-stats: " + vianora::cli::terminalText(text) + "\n").c_str(), stderr);
 }
 
-/// The line for a failure met while reading, with the words the windows show.
+/// The line for a failure met while reading: the words of the windows' boxes, their lines
+/// joined by "; ".
 std::string failureText(const std::string& path, const vianora::ImportFailure& failure) {
-  std::string message =
-      failure.shown == vianora::ImportFailure::Shown::ByGpxReader
-          ? vianora::gpxFailureText(failure)
-          : vianora::openFailureTitle(failure) + ": " + vianora::openFailureText(failure);
-  for (std::size_t at = 0; (at = message.find("\r\n", at)) != std::string::npos;) {
-    message.replace(at, 2, "; ");
+  using namespace vianora;
+  std::string description(failureDescription(failure.code));
+  if (!failure.detail.empty()) description += ": " + failure.detail;
+  const std::string number = std::to_string(failure.number());
+  const std::string line = std::to_string(failure.line);
+  if (failure.shown == ImportFailure::Shown::ByGpxReader) {
+    return path + ": Error number: " + number + "; " + description +
+           "; Source: " + std::string(kFailureSource) + "; Error line: " + line;
   }
-  return path + ": " + message;
+  return path + ": Errore " + std::string(kFailureSource) + ": (Linea " + line + ") " + number +
+         "; " + description;
+}
+
+/// The line for a file that brought nothing, or that no reader was found for.
+std::string outcomeText(const std::string& path, vianora::ImportOutcome outcome) {
+  return path + ": " + std::string(vianora::outcomeDescription(outcome));
 }
 
 /// Reads one file into the store, by --type when given, else by its content, else by its
@@ -47,11 +56,11 @@ int readFile(vianora::Percorsi& store, const std::string& path,
     status = kExitFailureReported;
   });
   if (outcome == ImportOutcome::NotRecognised) {
-    printFailure(notRecognisedText(path) + " Use --type to choose a reader.");
+    printFailure(outcomeText(path, outcome) + " Use --type to choose a reader.");
     return kExitUsage;
   }
   if (outcome == ImportOutcome::NothingFound) {
-    printFailure(nothingFoundText(path));
+    printFailure(outcomeText(path, outcome));
     return kExitFailureReported;
   }
   return status;

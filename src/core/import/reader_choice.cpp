@@ -104,6 +104,20 @@ ReaderKind readerForFile(ReaderKind picked, const std::string& path) {
   return readerOfExtension(path);
 }
 
+std::string_view outcomeDescription(ImportOutcome outcome) {
+  switch (outcome) {
+    case ImportOutcome::NothingFound:
+      return "no track or route was found.";
+    case ImportOutcome::NotRecognised:
+      return "not a GPX or OziExplorer PLT file.";
+    case ImportOutcome::Found:
+    case ImportOutcome::Unreadable:
+    case ImportOutcome::Stopped:
+      break;
+  }
+  return {};
+}
+
 ImportOutcome importFile(Percorsi& store, const std::string& path, ReaderKind reader,
                          const FailureSink& failures, const ProgressFn& progress,
                          const StopRequest& stopRequested) {

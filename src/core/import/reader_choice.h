@@ -46,6 +46,10 @@ enum class ImportOutcome {
   Stopped,        ///< stopped at a progress call; what was read so far stays
 };
 
+/// What is said of a file whose read ended this way, after its name and ": "; empty for the
+/// outcomes that say nothing beyond their failures.
+std::string_view outcomeDescription(ImportOutcome outcome);
+
 /// Asked at every progress call of a read; true stops the read there.
 using StopRequest = std::function<bool()>;
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace vianora {
@@ -16,7 +15,8 @@ enum class FailureCode : int {
   PointWithoutPosition = 1001,  ///< a track or route point without its lat or lon attribute
 };
 
-/// The description that goes with a failure number ("Overflow", "Type mismatch", ...).
+/// The description that goes with a failure number ("Overflow", "Type mismatch", ...): the
+/// one table that the windows and the command-line tool word their failure messages from.
 std::string_view failureDescription(FailureCode code);
 
 /// Where failures say they come from: the program's short name.

@@ -29,6 +29,34 @@ class NormalCursorForAWhile {
   NormalCursorForAWhile& operator=(const NormalCursorForAWhile&) = delete;
 };
 
+QString fromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The failure's description, followed by ": " and its detail when it has one.
+QString descriptionOf(const ImportFailure& failure) {
+  QString text = fromUtf8(failureDescription(failure.code));
+  if (!failure.detail.empty()) text += QStringLiteral(": ") + fromUtf8(failure.detail);
+  return text;
+}
+
+// The Open command's box: "(Linea N) number", then the description and the file's name. Put
+// together piece by piece: a detail may hold "%1", which QString::arg would fill in.
+QString openCommandText(const ImportFailure& failure, const QString& fileName) {
+  QString text = QStringLiteral("(Linea ") + QString::number(failure.line) + QStringLiteral(") ") +
+                 QString::number(failure.number()) + QLatin1Char('\n') + descriptionOf(failure);
+  if (!fileName.isEmpty()) text += QStringLiteral(": ") + fileName;
+  return text;
+}
+
+// The GPX reader's box: four lines.
+QString gpxReaderText(const ImportFailure& failure) {
+  return QStringLiteral("Error number: ") + QString::number(failure.number()) +
+         QLatin1Char('\n') + descriptionOf(failure) + QStringLiteral("\nSource: ") +
+         fromUtf8(kFailureSource) + QStringLiteral("\nError line: ") +
+         QString::number(failure.line);
+}
+
 // Shows the failures of one file as they come. The progress bar goes before each message, so
 // that no message stands over a bar that does not move; the next progress call brings it back.
 class FailureBoxes {
@@ -38,13 +66,13 @@ class FailureBoxes {
 
   void show(const ImportFailure& failure) {
     if (failure.shown == ImportFailure::Shown::ByOpenCommand) {
-      showBox(QString::fromStdString(openFailureTitle(failure)),
-              messageText(openFailureText(failure, fileName_.toStdString())));
+      showBox(QStringLiteral("Errore ") + fromUtf8(kFailureSource),
+              openCommandText(failure, fileName_));
       return;
     }
-    lastGpxFailure_ = gpxFailureText(failure);
+    lastGpxFailure_ = gpxReaderText(failure);
     if (++gpxFailures_ > OpenCommand::kShownFailuresPerFile) return;
-    showBox(kApplicationTitle, messageText(lastGpxFailure_));
+    showBox(kApplicationTitle, lastGpxFailure_);
   }
 
   /// Counts the GPX reader's failures that had no message of their own, in one message.
@@ -54,7 +82,7 @@ class FailureBoxes {
     showBox(kApplicationTitle,
             QStringLiteral("%1 more reading errors in %2 were not shown. The last one:\n\n%3")
                 .arg(more)
-                .arg(fileName_, messageText(lastGpxFailure_)));
+                .arg(fileName_, lastGpxFailure_));
   }
 
   void showBox(const QString& title, const QString& text) {
@@ -69,21 +97,10 @@ class FailureBoxes {
   QProgressBar* progress_;
   QString fileName_;
   int gpxFailures_ = 0;
-  std::string lastGpxFailure_;
+  QString lastGpxFailure_;
 };
 
-// What a read that ended this way says besides its failures; empty when nothing.
-std::string outcomeText(ImportOutcome outcome, const std::string& fileName) {
-  if (outcome == ImportOutcome::NothingFound) return nothingFoundText(fileName);
-  if (outcome == ImportOutcome::NotRecognised) return notRecognisedText(fileName);
-  return {};
-}
-
 }  // namespace
-
-QString messageText(const std::string& text) {
-  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
 
 QStringList OpenCommand::dialogFilters() {
   // The filter string pairs descriptions and patterns; each description names its pattern.
@@ -129,8 +146,8 @@ ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, Reader
   }
   if (outcome == ImportOutcome::Stopped) return outcome;
   boxes.showTheUnshown();
-  const std::string text = outcomeText(outcome, fileName.toStdString());
-  if (!text.empty()) boxes.showBox(kApplicationTitle, QString::fromStdString(text));
+  const std::string_view said = outcomeDescription(outcome);
+  if (!said.empty()) boxes.showBox(kApplicationTitle, fileName + QStringLiteral(": ") + fromUtf8(said));
   return outcome;
 }
 

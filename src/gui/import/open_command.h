@@ -49,7 +49,4 @@ class OpenCommand {
   bool stopped_ = false;
 };
 
-/// A failure's message text for a message box: its lines on separate lines.
-QString messageText(const std::string& text);
-
 }  // namespace vianora::gui

@@ -255,14 +255,11 @@ TEST(LeggiGpx, NamesThePointWithoutAPositionByItsNumberAndTag) {
       "<trkpt lat=\"45.1002\" lon-x=\"7\"></trkpt>"
       "<trkpt lat=\"45.1002\" lo");
   ASSERT_EQ(r.failures.size(), 2u);
-  EXPECT_EQ(gpxFailureText(r.failures[0]),
-            "Error number: 1001\r\nPoint without a position: point 3 of the file, "
-            "<trkpt lat=\"45.1002\" lon-x=\"7\">\r\nSource: vianora\r\nError line: 0");
-  EXPECT_EQ(r.failures[1].description(),
-            "Point without a position: point 4 of the file, <trkpt lat=\"45.1002\" lo");
+  EXPECT_EQ(r.failures[0].detail, "point 3 of the file, <trkpt lat=\"45.1002\" lon-x=\"7\">");
+  EXPECT_EQ(r.failures[1].detail, "point 4 of the file, <trkpt lat=\"45.1002\" lo");
   const std::string longTag = "<trkpt lat=\"1\" ele=\"" + std::string(60, '9') + "\">";
-  EXPECT_EQ(readGpx(longTag).failures.at(0).description(),
-            "Point without a position: point 1 of the file, " + longTag.substr(0, 60) + "...");
+  EXPECT_EQ(readGpx(longTag).failures.at(0).detail,
+            "point 1 of the file, " + longTag.substr(0, 60) + "...");
 }
 
 TEST(LeggiGpx, KeepsOnlyTheLastPointWhenEveryLatitudeReadsZero) {
