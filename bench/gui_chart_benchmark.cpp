@@ -13,7 +13,6 @@
 #include "core/charts/profile_chart.h"
 #include "core/charts/progress_chart.h"
 #include "core/charts/route_map.h"
-#include "core/import/gpx_text.h"
 #include "core/import/leggi_gpx.h"
 #include "generated_tracks.h"
 #include "gui/tripwindow/chart_surface.h"
@@ -27,7 +26,7 @@ constexpr std::size_t kPoints = 1'000'000;
 const vianora::Percorsi& bigStore() {
   static const vianora::Percorsi store = [] {
     vianora::Percorsi read;
-    vianora::LeggiGpx(read, vianora::prepareGpxText(vianora::bench::makeGpxFile(kPoints)), {});
+    vianora::LeggiGpx(read, vianora::bench::makeGpxFile(kPoints), {});
     return read;
   }();
   return store;

@@ -1,25 +1,20 @@
 // Reading speed of the two readers on large generated tracks.
 //
 //   GpxText/1M        the bytes of a 1,000,000-point GPX 1.1 file turned into GPX text
-//   LeggiGpx/1M       that text read into a store
-//   ReadGpx/1M        both, as opening the file does once its bytes are in memory
-//   ReadPlt/1M        a 1,000,000-line PLT file read from a temporary file
+//   LeggiGpx/1M       those bytes read into a store (their text made, then read)
+//   LeggiPlt/1M       the bytes of a 1,000,000-line PLT file read into a store
 //   SelfClosedPoints  <trkpt lat=".." lon=".."/> points in one trkseg, at three sizes, with
 //                     the fitted complexity: the read must stay linear in the points.
 //
 // Each benchmark checks that every point was read, so a reader that stops early cannot pass
 // for a fast one.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <string_view>
-#include <system_error>
 
 #include "core/import/gpx_text.h"
 #include "core/import/leggi_gpx.h"
@@ -40,44 +35,8 @@ const std::string& bigGpxFile() {
   return file;
 }
 
-const std::string& bigGpxText() {
-  static const std::string text = vianora::prepareGpxText(bigGpxFile());
-  return text;
-}
-
-/// The PLT file lives in the temporary folder while the benchmarks run.
-class TemporaryPltFile {
- public:
-  TemporaryPltFile() {
-    path_ = (std::filesystem::temp_directory_path() /
-             ("vianora-bench-" + std::to_string(getpid()) + ".plt"))
-                .string();
-    const std::string bytes = makePltFile(kBigTrackPoints);
-    std::FILE* file = std::fopen(path_.c_str(), "wb");
-    if (file == nullptr) return;
-    ok_ = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok_ = std::fclose(file) == 0 && ok_;
-    size_ = bytes.size();
-  }
-  ~TemporaryPltFile() {
-    std::error_code ignored;
-    std::filesystem::remove(path_, ignored);
-  }
-  TemporaryPltFile(const TemporaryPltFile&) = delete;
-  TemporaryPltFile& operator=(const TemporaryPltFile&) = delete;
-
-  const std::string& path() const { return path_; }
-  bool ok() const { return ok_; }
-  std::size_t size() const { return size_; }
-
- private:
-  std::string path_;
-  bool ok_ = false;
-  std::size_t size_ = 0;
-};
-
-const TemporaryPltFile& bigPltFile() {
-  static const TemporaryPltFile file;
+const std::string& bigPltFile() {
+  static const std::string file = makePltFile(kBigTrackPoints);
   return file;
 }
 
@@ -110,39 +69,22 @@ void GpxText(benchmark::State& state) {
 }
 
 void LeggiGpx(benchmark::State& state) {
-  const std::string& text = bigGpxText();
-  for (auto _ : state) {
-    vianora::Percorsi store;
-    std::size_t failures = 0;
-    vianora::LeggiGpx(store, text, [&](const vianora::ImportFailure&) { ++failures; });
-    if (!checkPoints(state, store, kBigTrackPoints, failures)) break;
-  }
-  setCounters(state, text.size(), kBigTrackPoints);
-}
-
-void ReadGpx(benchmark::State& state) {
   const std::string& file = bigGpxFile();
   for (auto _ : state) {
-    const std::string text = vianora::prepareGpxText(file);
     vianora::Percorsi store;
     std::size_t failures = 0;
-    vianora::LeggiGpx(store, text, [&](const vianora::ImportFailure&) { ++failures; });
+    vianora::LeggiGpx(store, file, [&](const vianora::ImportFailure&) { ++failures; });
     if (!checkPoints(state, store, kBigTrackPoints, failures)) break;
   }
   setCounters(state, file.size(), kBigTrackPoints);
 }
 
-void ReadPlt(benchmark::State& state) {
-  const TemporaryPltFile& file = bigPltFile();
-  if (!file.ok()) {
-    state.SkipWithError("cannot write the temporary PLT file");
-    return;
-  }
+void LeggiPlt(benchmark::State& state) {
+  const std::string& file = bigPltFile();
   for (auto _ : state) {
     vianora::Percorsi store;
     std::size_t failures = 0;
-    vianora::LeggiPlt(store, file.path(), "big.plt",
-                      [&](const vianora::ImportFailure&) { ++failures; });
+    vianora::LeggiPlt(store, file, "big.plt", [&](const vianora::ImportFailure&) { ++failures; });
     // Line 5, the track's header, reads as a point of latitude 0; as long as point 0 has
     // latitude 0 the trip counts as empty, so the first real point takes its place.
     if (!checkPoints(state, store, kBigTrackPoints, failures)) break;
@@ -154,10 +96,9 @@ void SelfClosedPoints(benchmark::State& state) {
   const auto points = static_cast<std::size_t>(state.range(0));
   const std::string file = makeSelfClosedPoints(points);
   for (auto _ : state) {
-    const std::string text = vianora::prepareGpxText(file);
     vianora::Percorsi store;
     std::size_t failures = 0;
-    vianora::LeggiGpx(store, text, [&](const vianora::ImportFailure&) { ++failures; });
+    vianora::LeggiGpx(store, file, [&](const vianora::ImportFailure&) { ++failures; });
     if (!checkPoints(state, store, points, failures)) break;
   }
   setCounters(state, file.size(), points);
@@ -168,8 +109,7 @@ void SelfClosedPoints(benchmark::State& state) {
 
 BENCHMARK(GpxText)->Name("GpxText/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(LeggiGpx)->Name("LeggiGpx/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(ReadGpx)->Name("ReadGpx/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(ReadPlt)->Name("ReadPlt/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(LeggiPlt)->Name("LeggiPlt/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(SelfClosedPoints)
     ->Arg(50'000)
     ->Arg(100'000)

@@ -1,8 +1,8 @@
-// Fuzzes the GPX reader: the bytes of a file become its GPX text, the text is read into a
-// fresh store and every trip read gets its statistics, as vianora-stats does with a file.
+// Fuzzes the GPX reader: the bytes of a file are read into a fresh store and every trip read
+// gets its statistics, as vianora-stats does with a file.
 //
 // Besides the sanitizers, a few properties are checked (a failed one aborts):
-//  - the GPX text is at most one byte longer than the file (readGpxText reserves that much);
+//  - the GPX text is at most one byte longer than the file (prepareGpxText makes room for that);
 //  - progress never goes back and never passes its total;
 //  - every trip keeps at least one point, and the statistics' point indexes lie inside it.
 #include <cstddef>
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::size_t failures = 0;
   std::uint64_t lastDone = 0;
   vianora::LeggiGpx(
-      store, text, [&](const vianora::ImportFailure&) { ++failures; },
+      store, bytes, [&](const vianora::ImportFailure&) { ++failures; },
       [&](std::uint64_t done, std::uint64_t total) {
         if (done < lastDone) broken("progress went back");
         if (done > total) broken("progress passed its total");

@@ -19,14 +19,6 @@ bool firstLineHoldsOziExplorer(std::string_view bytes) {
   return firstLine.find("OZIEXPLORER") != std::string::npos;
 }
 
-// Reads the start of a file; only a regular file opens, so a pipe is not waited on.
-std::string firstBytesOf(const std::string& path) {
-  InputFile file(path);
-  std::string bytes(kRecognitionBytes, '\0');
-  bytes.resize(file.read(bytes.data(), bytes.size()));
-  return bytes;
-}
-
 }  // namespace
 
 ReaderKind formatOfFirstBytes(std::string_view bytes) {
@@ -43,7 +35,7 @@ ReaderKind formatOfFirstBytes(std::string_view bytes) {
 }
 
 ReaderKind formatOfContent(const std::string& path) {
-  return formatOfFirstBytes(firstBytesOf(path));
+  return formatOfFirstBytes(firstBytesOf(path, kRecognitionBytes));
 }
 
 }  // namespace vianora

@@ -4,11 +4,51 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <new>
 
 namespace vianora {
 
 namespace {
+
+constexpr std::size_t kChunkSize = std::size_t{1} << 20;
+
+FailureCode failureOfOpenError(int error) {
+  return error == ENOENT || error == ENOTDIR ? FailureCode::FileNotFound
+                                             : FailureCode::PathFileAccess;
+}
+
+// A regular file open for reading bytes, closed on every path when the object goes.
+class InputFile {
+ public:
+  explicit InputFile(const std::string& path);
+  ~InputFile() {
+    if (file_) std::fclose(file_);
+  }
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  bool isOpen() const { return file_ != nullptr; }
+  std::uint64_t size() const { return size_; }  // when it was opened
+  const ImportFailure& openFailure() const { return openFailure_; }
+
+  // Reads up to count bytes; 0 at the end of the file or after a failure.
+  std::size_t read(char* into, std::size_t count) {
+    const std::size_t got = std::fread(into, 1, count, file_);
+    if (got < count && std::ferror(file_)) failed_ = true;
+    return got;
+  }
+  bool failed() const { return failed_; }
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::uint64_t size_ = 0;
+  bool failed_ = false;
+  ImportFailure openFailure_;
+};
 
 // The stream of a file opened without waiting, now read as usual; null when that fails.
 std::FILE* blockingStream(int fd) {
@@ -17,37 +57,24 @@ std::FILE* blockingStream(int fd) {
   return ::fdopen(fd, "rb");
 }
 
-}  // namespace
-
-FailureCode failureOfOpenError(int error) {
-  return error == ENOENT || error == ENOTDIR ? FailureCode::FileNotFound
-                                             : FailureCode::PathFileAccess;
-}
-
-std::optional<ImportFailure> openFailureOf(const std::string& path) {
-  const InputFile file(path);
-  if (file.isOpen()) return std::nullopt;
-  return file.failure();
-}
-
 InputFile::InputFile(const std::string& path) {
   // Opened without waiting, so that a pipe nobody writes to is refused, not waited on.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
-    openFailure_ = ImportFailure{.code = failureOfOpenError(errno)};
+    openFailure_.code = failureOfOpenError(errno);
     return;
   }
   struct stat info {};
   if (::fstat(fd, &info) != 0) {
-    openFailure_ = ImportFailure{.code = failureOfOpenError(errno)};
+    openFailure_.code = failureOfOpenError(errno);
   } else if (S_ISDIR(info.st_mode)) {  // a folder opens for reading, but holds no bytes
-    openFailure_ = ImportFailure{.code = FailureCode::PathFileAccess};
+    openFailure_.code = FailureCode::PathFileAccess;
   } else if (!S_ISREG(info.st_mode)) {  // a device or a pipe could give bytes for ever
-    openFailure_ =
-        ImportFailure{.code = FailureCode::PathFileAccess, .detail = std::string(kNotARegularFile)};
+    openFailure_.code = FailureCode::PathFileAccess;
+    openFailure_.detail = kNotARegularFile;
   } else {
     file_ = blockingStream(fd);
-    if (!file_) openFailure_ = ImportFailure{.code = FailureCode::PathFileAccess};
+    openFailure_.code = FailureCode::PathFileAccess;  // only if the stream failed
   }
   if (!file_) {
     ::close(fd);
@@ -56,20 +83,61 @@ InputFile::InputFile(const std::string& path) {
   size_ = static_cast<std::uint64_t>(info.st_size);
 }
 
-InputFile::~InputFile() {
-  if (file_) std::fclose(file_);
+}  // namespace
+
+std::uint64_t largestReadableFile() {
+  const long pages = ::sysconf(_SC_PHYS_PAGES);
+  const long pageSize = ::sysconf(_SC_PAGESIZE);
+  if (pages <= 0 || pageSize <= 0) return std::numeric_limits<std::uint64_t>::max();
+  return static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize);
 }
 
-std::size_t InputFile::read(char* into, std::size_t count) {
-  if (!file_ || failed_) return 0;
-  const std::size_t got = std::fread(into, 1, count, file_);
-  bytesRead_ += got;
-  if (got < count && std::ferror(file_)) failed_ = true;
-  return got;
+std::optional<ImportFailure> openFailureOf(const std::string& path) {
+  const InputFile file(path);
+  if (file.isOpen()) return std::nullopt;
+  return file.openFailure();
 }
 
-ImportFailure InputFile::failure() const {
-  return isOpen() ? ImportFailure{.code = FailureCode::PathFileAccess} : openFailure_;
+std::string firstBytesOf(const std::string& path, std::size_t count) {
+  InputFile file(path);
+  if (!file.isOpen()) return {};
+  std::string bytes(count, '\0');
+  bytes.resize(file.read(bytes.data(), bytes.size()));
+  return bytes;
+}
+
+std::optional<ImportFailure> readWholeFile(const std::string& path, std::string& bytes,
+                                           const ProgressFn& progress, std::uint64_t largestFile) {
+  bytes.clear();
+  InputFile file(path);
+  if (!file.isOpen()) return file.openFailure();
+  if (file.size() > largestFile) {
+    return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
+  }
+  try {
+    // One byte more than the size, so that the end is seen without growing; a file that grows
+    // meanwhile is still read to its end.
+    bytes.resize(file.size() + 1);
+    ProgressThrottle throttle(progress, file.size());
+    std::size_t used = 0;
+    for (;;) {
+      if (used == bytes.size()) bytes.resize(used + kChunkSize);
+      const std::size_t room = std::min(kChunkSize, bytes.size() - used);
+      const std::size_t got = file.read(bytes.data() + used, room);
+      if (got == 0) break;
+      used += got;
+      throttle.at(used);
+    }
+    bytes.resize(used);
+  } catch (const std::bad_alloc&) {
+    bytes = std::string();
+    return ImportFailure{.code = FailureCode::OutOfMemory};
+  }
+  if (file.failed()) {
+    bytes = std::string();
+    return ImportFailure{.code = FailureCode::PathFileAccess};
+  }
+  return std::nullopt;
 }
 
 }  // namespace vianora

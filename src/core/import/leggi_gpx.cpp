@@ -10,6 +10,7 @@
 #include "core/import/gpx_element.h"
 #include "core/import/gpx_encoding.h"
 #include "core/import/gpx_point_position.h"
+#include "core/import/gpx_text.h"
 #include "core/util/gpx_date.h"
 #include "core/util/next_token.h"
 #include "core/util/number_text.h"
@@ -299,8 +300,15 @@ void GpxReader::fail(FailureCode code) {
 
 }  // namespace
 
-void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
+void LeggiGpx(Percorsi& store, std::string_view bytes, const FailureSink& failures,
               const ProgressFn& progress) {
+  std::string text;
+  try {
+    text = prepareGpxText(bytes);
+  } catch (const std::bad_alloc&) {
+    if (failures) failures(ImportFailure{.code = FailureCode::OutOfMemory});
+    return;
+  }
   GpxReader(store, text, failures, progress).run();
 }
 

@@ -8,7 +8,7 @@
 
 namespace vianora {
 
-/// Reads the GPX text of one file (see readGpxText) into the store.
+/// Reads the bytes of one GPX file into the store, through their GPX text (see prepareGpxText).
 ///
 /// Tracks and routes become trips, their points the trips' points; a name element names the
 /// current trip, ele and time elements fill the current point. Elements are recognised by
@@ -17,8 +17,9 @@ namespace vianora {
 /// time that does not convert, a number beyond a double) is reported and abandons the rest of
 /// the element content being read; reading goes on after it in the enclosing content. A track
 /// or route point without a lat or a lon attribute is not stored: it is reported, its content
-/// is skipped and reading goes on after it.
-void LeggiGpx(Percorsi& store, std::string_view text, const FailureSink& failures,
+/// is skipped and reading goes on after it. Progress counts the characters of text read out
+/// of all of them. A text that cannot be given memory is failure 7, and nothing is read.
+void LeggiGpx(Percorsi& store, std::string_view bytes, const FailureSink& failures,
               const ProgressFn& progress = {});
 
 }  // namespace vianora

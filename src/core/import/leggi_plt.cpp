@@ -1,9 +1,8 @@
 #include "core/import/leggi_plt.h"
 
+#include <algorithm>
 #include <new>
 
-#include "core/import/input_file.h"
-#include "core/import/line_reader.h"
 #include "core/util/ascii.h"
 #include "core/util/day_number.h"
 #include "core/util/next_token.h"
@@ -42,41 +41,41 @@ bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
          line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
 }
 
-void report(const FailureSink& failures, ImportFailure failure, std::int64_t line) {
-  if (!failures) return;
-  failure.line = line;
-  failures(failure);
+// The next line of `rest`, without its line end; `rest` moves on past the line end.
+std::string_view nextLine(std::string_view& rest) {
+  const auto end = std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
+  const auto length = static_cast<std::size_t>(end - rest.begin());
+  const std::string_view line = rest.substr(0, length);
+  const bool crLf = end != rest.end() && *end == '\r' && end + 1 != rest.end() && end[1] == '\n';
+  rest.remove_prefix(std::min(rest.size(), length + (crLf ? 2 : 1)));
+  return line;
 }
 
-void report(const FailureSink& failures, FailureCode code, std::int64_t line) {
-  report(failures, ImportFailure{.code = code}, line);
+void report(const FailureSink& failures, FailureCode code, std::int64_t line,
+            std::string_view detail = {}) {
+  if (failures) failures(ImportFailure{.code = code, .line = line, .detail = std::string(detail)});
 }
 
 }  // namespace
 
-void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
+void LeggiPlt(Percorsi& store, std::string_view bytes, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress) {
   std::int64_t lineNumber = 0;
   try {
     store.startTrip().Nome = name;
     store.resetPoints();
-    InputFile file(path);
-    if (!file.isOpen()) return report(failures, file.failure(), 0);
-    LineReader lines(file, kLongestPltLine);
-    ProgressThrottle throttle(progress, file.size());
-    std::string line;
-    while (lines.next(line)) {
+    ProgressThrottle throttle(progress, bytes.size());
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+      const std::string_view line = nextLine(rest);
       ++lineNumber;
-      throttle.at(file.bytesRead());
+      if (line.size() > kLongestPltLine) {
+        return report(failures, FailureCode::OutOfMemory, lineNumber, kLineTooLong);
+      }
+      throttle.at(bytes.size() - rest.size());
       if (isPltHeaderLine(line, lineNumber)) continue;
       if (!readPointLine(store, line)) return report(failures, FailureCode::Overflow, lineNumber);
     }
-    if (lines.lineTooLong()) {
-      const ImportFailure tooLong{.code = FailureCode::OutOfMemory,
-                                  .detail = std::string(kLineTooLong)};
-      return report(failures, tooLong, lineNumber + 1);
-    }
-    if (file.failed()) report(failures, file.failure(), lineNumber);
   } catch (const std::bad_alloc&) {
     report(failures, FailureCode::OutOfMemory, lineNumber);
   }

@@ -10,22 +10,23 @@
 
 namespace vianora {
 
-/// The longest line a PLT file may have: a point line is a few dozen bytes, and a longer line
-/// would be held in memory whole.
+/// The longest line a PLT file may have: a point line is a few dozen bytes, and a longer one is
+/// no track file's.
 inline constexpr std::size_t kLongestPltLine = 64 * 1024 * 1024;
 
 /// The detail of failure 7 for a line longer than kLongestPltLine.
 inline constexpr std::string_view kLineTooLong = "line longer than 64 MB";
 
-/// Reads one OziExplorer (or SmartComGPS) track file into a new trip called `name`.
+/// Reads the bytes of one OziExplorer (or SmartComGPS) track file into a new trip called `name`.
 ///
-/// The header lines and line 6 are skipped; every other line is a point: latitude, longitude,
-/// two ignored fields, the day number. Altitudes are not taken from the file: every point
-/// gets 1.0. The trip is opened and named before the file is opened, so it stays even when
-/// the file cannot be read. A failure (53 or 75 for the file, 6 for a number or a day number
-/// out of range, 7 for a line longer than kLongestPltLine) is reported with its line and ends
-/// the reading; the points read stay.
-void LeggiPlt(Percorsi& store, const std::string& path, const std::string& name,
+/// A line ends at CR, CR LF or a bare LF; the last line needs no line end. The header lines
+/// and line 6 are skipped; every other line is a point: latitude, longitude, two ignored
+/// fields, the day number. Altitudes are not taken from the file: every point gets 1.0. The
+/// trip is opened and named first, so it stays whatever the bytes hold (none, for a file that
+/// could not be read). A failure (6 for a number or a day number out of range, 7 for a line
+/// longer than kLongestPltLine or a store that cannot grow) is reported with its line and ends
+/// the reading; the points read stay. Progress counts the bytes read out of all of them.
+void LeggiPlt(Percorsi& store, std::string_view bytes, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress = {});
 
 }  // namespace vianora

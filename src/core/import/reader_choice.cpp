@@ -3,7 +3,6 @@
 #include <array>
 
 #include "core/import/format_recognition.h"
-#include "core/import/gpx_text.h"
 #include "core/import/input_file.h"
 #include "core/import/leggi_gpx.h"
 #include "core/import/leggi_plt.h"
@@ -20,38 +19,29 @@ constexpr std::array<std::string_view, 4> kReaderKeys{"0", "GPX", "PLT", "*"};
 // readers call progress only between changes to the store, so the store stays whole.
 struct ReadStopped {};
 
-void importGpx(Percorsi& store, const std::string& path, const FailureSink& failures,
-               const ProgressFn& progress) {
-  // Reading the file is the first half of the work, reading its text the second.
-  std::uint64_t fileSize = 0;
-  const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
-    fileSize = total;
-    progress(done, 2 * total);
-  };
-  std::string text;
-  if (auto failure = readGpxText(path, text, fileProgress)) {
-    failures(*failure);
-    return;
-  }
-  const ProgressFn textProgress = [&](std::uint64_t done, std::uint64_t total) {
-    if (total > 0) progress(fileSize + done * fileSize / total, 2 * fileSize);
-  };
-  LeggiGpx(store, text, failures, textProgress);
-}
-
-// Runs the reader; failures and progress are never empty here.
+// Reads the file, then hands its bytes to the reader; failures and progress are never empty
+// here. Reading the file is the first half of the progress, the reader's work the second.
 void read(Percorsi& store, const std::string& path, ReaderKind reader, const FailureSink& failures,
           const ProgressFn& progress) {
-  switch (reader) {
-    case ReaderKind::Gpx:
-      importGpx(store, path, failures, progress);
-      return;
-    case ReaderKind::Plt:
-      LeggiPlt(store, path, fileTitle(path), failures, progress);
-      return;
-    case ReaderKind::None:
-      return;
+  const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
+    progress(done, 2 * total);
+  };
+  std::string bytes;
+  const auto failure = readWholeFile(path, bytes, fileProgress);
+  const std::uint64_t size = bytes.size();
+  const ProgressFn readerProgress = [&](std::uint64_t done, std::uint64_t total) {
+    if (total == 0) return;
+    // In doubles: the product of two sizes of some GB does not fit 64 bits.
+    const double share = static_cast<double>(done) / static_cast<double>(total);
+    progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), 2 * size);
+  };
+  if (reader == ReaderKind::Gpx) {
+    if (failure) return failures(*failure);
+    return LeggiGpx(store, bytes, failures, readerProgress);
   }
+  // A PLT file's trip is added and named even when the file cannot be read.
+  LeggiPlt(store, bytes, fileTitle(path), failures, readerProgress);
+  if (failure) failures(*failure);
 }
 
 // A failure that says why the file brought nothing: the file could not be read, or not whole.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "test_files.h"
 
 namespace vianora {
 namespace {
@@ -32,38 +31,6 @@ TEST(GpxText, TakesAQuotedFieldWithoutItsQuotesAndKeepsWhatFollows) {
 TEST(GpxText, EmptyInputGivesEmptyText) {
   EXPECT_EQ(prepareGpxText(""), "");
   EXPECT_EQ(prepareGpxText("\r\n"), " ");
-}
-
-TEST(GpxText, ReadsAFileAndReportsOneThatCannotBeOpened) {
-  const auto path = test_support::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");
-  std::string text;
-  EXPECT_FALSE(readGpxText(path.string(), text).has_value());
-  EXPECT_EQ(text, "<gpx> </gpx> ");
-
-  const auto failure = readGpxText("/no/such/file.gpx", text);
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->number(), 53);
-  EXPECT_EQ(failureDescription(failure->code), "File not found");
-  EXPECT_EQ(failure->shown, ImportFailure::Shown::ByOpenCommand);
-
-  const auto folder = readGpxText(path.parent_path().string(), text);
-  ASSERT_TRUE(folder.has_value());
-  EXPECT_EQ(folder->number(), 75);
-}
-
-TEST(GpxText, RefusesAFileLargerThanTheLargestBeforeReadingIt) {
-  const auto path = test_support::writeTempFile("a.gpx", "<gpx>\r\n</gpx>\r\n");  // 15 bytes
-  std::string text = "old";
-  int progressCalls = 0;
-  const ProgressFn progress = [&](std::uint64_t, std::uint64_t) { ++progressCalls; };
-  const auto failure = readGpxText(path.string(), text, progress, 14);
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->number(), 7);
-  EXPECT_EQ(failure->detail, "file larger than memory");
-  EXPECT_EQ(progressCalls, 0);  // not a byte was read
-  EXPECT_EQ(text, "");
-  EXPECT_FALSE(readGpxText(path.string(), text, progress, 15).has_value());
-  EXPECT_EQ(text, "<gpx> </gpx> ");
 }
 
 }  // namespace

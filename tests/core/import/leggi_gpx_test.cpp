@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/import/gpx_text.h"
 #include "core/util/day_number.h"
 
 namespace vianora {
@@ -19,7 +18,7 @@ struct Read {
 // Reads file bytes the way the Open command hands them to the reader.
 Read readGpx(const std::string& bytes) {
   Read read;
-  LeggiGpx(read.store, prepareGpxText(bytes),
+  LeggiGpx(read.store, bytes,
            [&](const ImportFailure& f) { read.failures.push_back(f); });
   return read;
 }
@@ -93,7 +92,7 @@ TEST(LeggiGpx, StoresTheNamesOfASingleByteFileInUtf8) {
 
   // The declaration of the file being read counts, not that of a file read before.
   Read two = readGpx("<?xml encoding=\"ISO-8859-1\"?><trk><name>A\xE8</name></trk>");
-  LeggiGpx(two.store, prepareGpxText("<trk><name>B\xC3\xA8</name></trk>"), {});
+  LeggiGpx(two.store, "<trk><name>B\xC3\xA8</name></trk>", {});
   ASSERT_EQ(two.store.size(), 2u);
   EXPECT_EQ(two.store[0].Nome, "A\xC3\xA8");
   EXPECT_EQ(two.store[1].Nome, "B\xC3\xA8");

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "test_files.h"
+#include "core/import/reader_choice.h"
 
 namespace vianora {
 namespace {
@@ -12,8 +12,7 @@ namespace {
 struct Read {
   std::vector<ImportFailure> failures;
   void into(Percorsi& store, const std::string& bytes, const std::string& name = "t.plt") {
-    const auto path = test_support::writeTempFile(name, bytes);
-    LeggiPlt(store, path.string(), name, [&](const ImportFailure& f) { failures.push_back(f); });
+    LeggiPlt(store, bytes, name, [&](const ImportFailure& f) { failures.push_back(f); });
   }
 };
 
@@ -120,8 +119,8 @@ TEST(LeggiPlt, OpensAndNamesTheTripEvenWhenTheFileCannotBeOpened) {
   store.startTrip().Nome = "first";
   store.addPoint().Latitudine = 5;
   std::vector<ImportFailure> failures;
-  LeggiPlt(store, "/no/such/dir/gone.plt", "gone.plt",
-           [&](const ImportFailure& f) { failures.push_back(f); });
+  importFile(store, "/no/such/dir/gone.plt", ReaderKind::Plt,
+             [&](const ImportFailure& f) { failures.push_back(f); });
   ASSERT_EQ(failures.size(), 1u);
   EXPECT_EQ(failures[0].number(), 53);
   EXPECT_EQ(failures[0].line, 0);
