@@ -52,7 +52,7 @@ struct MainWindowTest : ::testing::Test {
 
 TEST_F(MainWindowTest, OpenReadsByFilterOrContentAndShowsEachFailureOnce) {
   const QString v = "critical vianora: ", e = "critical Errore vianora: (Linea ",
-                bad = "Error number: 13\nType mismatch\nSource: vianora\nError line: 0",
+                bad = "Error number: 13\nType mismatch\nSource: vianora\nError line: 1",
                 more = "1 more reading errors in six.gpx were not shown. The last one:\n\n";
   const struct {         // filter: 1 GPX, 2 PLT, 3 all files
     QString path, trip;  // trip: the last trip's name after the read

@@ -43,10 +43,11 @@ std::string withoutDoubleQuotes(std::string_view value) {
 // kept on a stack of their end positions, so no depth of the input can exhaust the call stack.
 class GpxReader {
  public:
-  GpxReader(Percorsi& store, std::string_view text, const FailureSink& failures,
-            const ProgressFn& progress)
+  GpxReader(Percorsi& store, std::string_view text, std::string_view bytes,
+            const FailureSink& failures, const ProgressFn& progress)
       : store_(store),
         text_(text),
+        lines_(bytes),
         failures_(failures),
         finder_(text, [this] { progress_.stillAt(); }),
         progress_(progress, text.size()) {}
@@ -72,13 +73,14 @@ class GpxReader {
   void refusePoint(std::string_view name, std::string_view attributes);
   bool readAltitude(std::string_view content);
   bool readTime(std::string_view content);
-  void report(FailureCode code, std::string detail = {});
-  void fail(FailureCode code);
+  void report(FailureCode code, std::string_view where, std::string detail = {});
+  void fail(FailureCode code, std::string_view where);
 
   std::size_t end() const { return open_.back().end; }
 
   Percorsi& store_;
   std::string_view text_;
+  GpxTextLines lines_;  // the file's lines, for failures
   const FailureSink& failures_;
   ClosingTagFinder finder_;
   ProgressThrottle progress_;
@@ -101,7 +103,7 @@ void GpxReader::run() {
     try {
       readTag();
     } catch (const std::bad_alloc&) {
-      fail(FailureCode::OutOfMemory);
+      fail(FailureCode::OutOfMemory, text_.substr(pos_));
     }
     progress_.at(pos_);
   }
@@ -237,7 +239,7 @@ void GpxReader::readPoint(std::string_view name, std::string_view attributes) {
   if (position.latitude) point.Latitudine = *position.latitude;
   if (position.longitude) point.Longitudine = *position.longitude;
   if (position.overflow) {
-    fail(FailureCode::Overflow);
+    fail(FailureCode::Overflow, tag_);
     return;
   }
   point.Altitudine = 1.0;
@@ -247,14 +249,14 @@ void GpxReader::readPoint(std::string_view name, std::string_view attributes) {
 // The content is skipped, so that its ele and time cannot land on the point before; a
 // self-closed point has none, and what follows it is read as usual.
 void GpxReader::refusePoint(std::string_view name, std::string_view attributes) {
-  report(FailureCode::PointWithoutPosition, gpxPointDetail(pointNumber_, tag_));
+  report(FailureCode::PointWithoutPosition, tag_, gpxPointDetail(pointNumber_, tag_));
   if (!attributes.ends_with('/')) cutContent(name);
 }
 
 bool GpxReader::readAltitude(std::string_view content) {
   const auto value = numberOfText(content);
   if (!value) {
-    fail(FailureCode::Overflow);
+    fail(FailureCode::Overflow, content);
     return false;
   }
   store_.lastPoint().Altitudine = *value;
@@ -275,25 +277,26 @@ bool GpxReader::readTime(std::string_view content) {
   const std::string_view datePart = NextToken(rest, ".");
   const auto day = dayNumberOfGpxDate(datePart);
   if (!day) {
-    fail(FailureCode::TypeMismatch);
+    fail(FailureCode::TypeMismatch, content);
     return false;
   }
   store_.lastPoint().DataOra = *day + millisecondsOfGpxFraction(rest) / 24 / 60 / 60 / 1000;
   return true;
 }
 
-void GpxReader::report(FailureCode code, std::string detail) {
+// A failure carries the line of the file where `where`, a piece of the text, begins.
+void GpxReader::report(FailureCode code, std::string_view where, std::string detail) {
   if (!failures_) return;
-  ImportFailure failure;
-  failure.shown = ImportFailure::Shown::ByGpxReader;
-  failure.code = code;
-  failure.detail = std::move(detail);
-  failures_(failure);
+  const auto at = static_cast<std::size_t>(where.data() - text_.data());
+  failures_(ImportFailure{.shown = ImportFailure::Shown::ByGpxReader,
+                          .code = code,
+                          .line = lines_.lineOf(at),
+                          .detail = std::move(detail)});
 }
 
 // The content being read is abandoned; the enclosing one goes on after it.
-void GpxReader::fail(FailureCode code) {
-  report(code);
+void GpxReader::fail(FailureCode code, std::string_view where) {
+  report(code, where);
   childOpened_ = true;  // the position is set by closeContent, not by the tag loop
   closeContent();
 }
@@ -309,7 +312,7 @@ void LeggiGpx(Percorsi& store, std::string_view bytes, const FailureSink& failur
     if (failures) failures(ImportFailure{.code = FailureCode::OutOfMemory});
     return;
   }
-  GpxReader(store, text, failures, progress).run();
+  GpxReader(store, text, bytes, failures, progress).run();
 }
 
 }  // namespace vianora
