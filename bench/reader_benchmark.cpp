@@ -3,6 +3,8 @@
 //   GpxText/1M        the bytes of a 1,000,000-point GPX 1.1 file turned into GPX text
 //   LeggiGpx/1M       those bytes read into a store (their text made, then read)
 //   LeggiPlt/1M       the bytes of a 1,000,000-line PLT file read into a store
+//   FarClosingTag/1M  a closing tag looked for through the whole GPX text of that file, where
+//                     it is not: the search for a tag far ahead, as for a missing </trkseg>
 //   SelfClosedPoints  <trkpt lat=".." lon=".."/> points in one trkseg, at three sizes, with
 //                     the fitted complexity: the read must stay linear in the points.
 //
@@ -16,6 +18,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/import/closing_tag_finder.h"
 #include "core/import/gpx_text.h"
 #include "core/import/leggi_gpx.h"
 #include "core/import/leggi_plt.h"
@@ -38,6 +41,11 @@ const std::string& bigGpxFile() {
 const std::string& bigPltFile() {
   static const std::string file = makePltFile(kBigTrackPoints);
   return file;
+}
+
+const std::string& bigGpxText() {
+  static const std::string text = vianora::prepareGpxText(bigGpxFile());
+  return text;
 }
 
 /// Points read into the store's last trip, or an error on the benchmark when they differ.
@@ -92,6 +100,15 @@ void LeggiPlt(benchmark::State& state) {
   setCounters(state, file.size(), kBigTrackPoints);
 }
 
+void FarClosingTag(benchmark::State& state) {
+  const std::string& text = bigGpxText();
+  for (auto _ : state) {
+    vianora::ClosingTagFinder finder(text);
+    if (finder.find("</trkpts>", 0) != std::string::npos) state.SkipWithError("found a tag");
+  }
+  setCounters(state, text.size(), kBigTrackPoints);
+}
+
 void SelfClosedPoints(benchmark::State& state) {
   const auto points = static_cast<std::size_t>(state.range(0));
   const std::string file = makeSelfClosedPoints(points);
@@ -110,6 +127,7 @@ void SelfClosedPoints(benchmark::State& state) {
 BENCHMARK(GpxText)->Name("GpxText/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(LeggiGpx)->Name("LeggiGpx/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(LeggiPlt)->Name("LeggiPlt/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(FarClosingTag)->Name("FarClosingTag/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(SelfClosedPoints)
     ->Arg(50'000)
     ->Arg(100'000)

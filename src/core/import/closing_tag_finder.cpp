@@ -1,15 +1,13 @@
 #include "core/import/closing_tag_finder.h"
 
-#include <string.h>  // memmem
-
 #include <algorithm>
 #include <cstring>
 
 namespace vianora {
 
-// Closing tags are mostly a few dozen characters ahead: jumping from "<" to "<" gets there
-// before a general substring search has prepared its tables. Past a short reach, where the
-// tag may lie far ahead or nowhere (the end of a track, say), memmem's skipping search wins.
+// Closing tags are mostly a few dozen characters ahead: jumping from "<" to "<" and comparing
+// two characters before the rest finds them at once. Past a short reach, where the tag may lie
+// far ahead or nowhere (the end of a track, say), the library's search takes over.
 std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) const {
   constexpr std::size_t kShortReach = 256;
   const char* const begin = text_.data();
@@ -30,13 +28,14 @@ std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) con
     }
     ++at;
   }
-  // Far ahead: memmem a stretch at a time (overlapping by the tag's length less one).
+  // Far ahead: a stretch at a time (overlapping by the tag's length less one), so that the
+  // window can answer meanwhile.
   constexpr std::size_t kStretch = std::size_t{1} << 20;
   while (static_cast<std::size_t>(end - at) >= tag.size()) {
     const std::size_t length =
         std::min(kStretch + tag.size() - 1, static_cast<std::size_t>(end - at));
-    const void* found = ::memmem(at, length, tag.data(), tag.size());
-    if (found != nullptr) return static_cast<std::size_t>(static_cast<const char*>(found) - begin);
+    const std::size_t found = std::string_view(at, length).find(tag);
+    if (found != std::string_view::npos) return static_cast<std::size_t>(at - begin) + found;
     at += length - (tag.size() - 1);
     if (whileSearchingFar_) whileSearchingFar_();
   }
