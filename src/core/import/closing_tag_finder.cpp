@@ -5,6 +5,13 @@
 
 namespace vianora {
 
+namespace {
+
+// The first character of a closing tag's name, after "</": where tags differ first.
+constexpr std::size_t kFirstNameCharacter = 2;
+
+}  // namespace
+
 // Closing tags are mostly a few dozen characters ahead: jumping from "<" to "<" and comparing
 // two characters before the rest finds them at once. Past a short reach, where the tag may lie
 // far ahead or nowhere (the end of a track, say), the library's search takes over.
@@ -23,7 +30,8 @@ std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) con
     }
     at = static_cast<const char*>(lead);
     if (static_cast<std::size_t>(end - at) < tag.size()) return std::string_view::npos;
-    if (at[1] == tag[1] && at[2] == tag[2] && std::memcmp(at, tag.data(), tag.size()) == 0) {
+    if (at[kFirstNameCharacter] == tag[kFirstNameCharacter] &&
+        std::memcmp(at, tag.data(), tag.size()) == 0) {
       return static_cast<std::size_t>(at - begin);
     }
     ++at;
@@ -44,7 +52,8 @@ std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) con
 
 std::size_t ClosingTagFinder::find(std::string_view tag, std::size_t from) {
   for (Known& known : known_) {
-    if (known.tag.size() != tag.size() || known.tag[2] != tag[2] || known.tag != tag) {
+    if (known.tag.size() != tag.size() ||
+        known.tag[kFirstNameCharacter] != tag[kFirstNameCharacter] || known.tag != tag) {
       continue;
     }
     // No occurrence lies between searchedFrom and at, so a later start finds the same one.

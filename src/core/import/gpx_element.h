@@ -34,7 +34,9 @@ inline GpxElement classifyGpxElement(std::string_view name) {
       {"WPT", GpxElement::Skipped},   {"METADATA", GpxElement::Skipped},
       {"GPX", GpxElement::Container}, {"?XML", GpxElement::Declaration},
   };
-  if (name.size() < 3 || name.size() > 8) return GpxElement::Other;
+  constexpr std::size_t kShortestName = 3;  // ELE, TRK, RTE, GPX, WPT
+  constexpr std::size_t kLongestName = 8;   // METADATA
+  if (name.size() < kShortestName || name.size() > kLongestName) return GpxElement::Other;
   for (const Known& known : kKnown) {
     if (equalsIgnoringCase(name, known.upper)) return known.element;
   }

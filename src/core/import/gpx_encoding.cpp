@@ -3,10 +3,10 @@
 namespace vianora {
 
 int encodingCode(std::string_view upperCasedValue) {
-  if (upperCasedValue == "ISO-8859-1") return 0;
-  if (upperCasedValue == "UTF-8") return 1;
-  if (upperCasedValue == "UTF-8?") return 2;
-  return -1;
+  if (upperCasedValue == "ISO-8859-1") return kEncodingIso88591;
+  if (upperCasedValue == "UTF-8") return kEncodingUtf8;
+  if (upperCasedValue == "UTF-8?") return kEncodingUtf8Closing;
+  return kEncodingOther;
 }
 
 std::optional<SingleByteCharset> nameCharsetOf(std::string_view upperCasedValue) {

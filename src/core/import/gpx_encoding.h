@@ -7,8 +7,14 @@
 
 namespace vianora {
 
-/// Code of the encoding named in an XML declaration: 0 for ISO-8859-1, 1 for UTF-8, 2 for
-/// "UTF-8?" (a declaration that ends right after the value), -1 for anything else.
+/// Codes of the encoding named in a file's XML declaration, as a trip keeps them (Codifica).
+inline constexpr int kEncodingIso88591 = 0;
+inline constexpr int kEncodingUtf8 = 1;
+/// "UTF-8?": the value of a declaration that ends right after it, with no blank before "?>".
+inline constexpr int kEncodingUtf8Closing = 2;
+inline constexpr int kEncodingOther = -1;
+
+/// The code of the encoding an XML declaration's value (upper-cased) names.
 int encodingCode(std::string_view upperCasedValue);
 
 /// How the names of a file are written, by its declaration's encoding value (upper-cased):

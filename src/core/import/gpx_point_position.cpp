@@ -27,8 +27,11 @@ GpxPointPosition readGpxPointPosition(std::string_view attributes) {
 
 std::string gpxPointDetail(std::size_t number, std::string_view tag) {
   constexpr std::size_t kShownTag = 60;
+  // A UTF-8 continuation byte: 10xxxxxx.
+  constexpr unsigned char kContinuationMask = 0xC0;
+  constexpr unsigned char kContinuationBits = 0x80;
   const auto insideCharacter = [tag](std::size_t at) {
-    return (static_cast<unsigned char>(tag[at]) & 0xC0) == 0x80;  // a UTF-8 continuation byte
+    return (static_cast<unsigned char>(tag[at]) & kContinuationMask) == kContinuationBits;
   };
   std::size_t shown = std::min(tag.size(), kShownTag);
   while (shown > 0 && shown < tag.size() && insideCharacter(shown)) --shown;

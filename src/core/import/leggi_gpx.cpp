@@ -20,6 +20,7 @@ namespace vianora {
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
+constexpr double kMillisecondsPerDay = 24.0 * 60 * 60 * 1000;
 
 std::string_view trimBlanks(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -183,9 +184,8 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
 
 // The content runs to the closing tag spelled exactly like the opening one, or to the end.
 std::string_view GpxReader::cutContent(std::string_view name) {
-  std::string closing;
-  closing.reserve(name.size() + 3);
-  closing.append("</").append(name).append(">");
+  std::string closing = "</";
+  closing.append(name).append(">");
   const std::size_t begin = pos_;
   const std::size_t limit = end();
   const std::size_t at = finder_.find(closing, pos_);
@@ -280,7 +280,7 @@ bool GpxReader::readTime(std::string_view content) {
     fail(FailureCode::TypeMismatch, content);
     return false;
   }
-  store_.lastPoint().DataOra = *day + millisecondsOfGpxFraction(rest) / 24 / 60 / 60 / 1000;
+  store_.lastPoint().DataOra = *day + millisecondsOfGpxFraction(rest) / kMillisecondsPerDay;
   return true;
 }
 

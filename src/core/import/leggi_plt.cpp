@@ -34,8 +34,7 @@ bool readPointLine(Percorsi& store, std::string_view rest) {
 
 // The lines that carry no point: the headers, and line 6 (the point count).
 bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
-  return startsWithIgnoringCase(line, "OZIEXPLORER") ||
-         (line.size() == 6 && upperCasedAscii(line) == "WGS 84") ||
+  return startsWithIgnoringCase(line, "OZIEXPLORER") || equalsIgnoringCase(line, "WGS 84") ||
          startsWithIgnoringCase(line, "ALTITUDE IS IN") ||
          startsWithIgnoringCase(line, "RESERVED") ||
          line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
@@ -43,7 +42,8 @@ bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
 
 // The next line of `rest`, without its line end; `rest` moves on past the line end.
 std::string_view nextLine(std::string_view& rest) {
-  const auto end = std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
+  const auto end =
+      std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
   const auto length = static_cast<std::size_t>(end - rest.begin());
   const std::string_view line = rest.substr(0, length);
   const bool crLf = end != rest.end() && *end == '\r' && end + 1 != rest.end() && end[1] == '\n';

@@ -23,8 +23,9 @@ struct ReadStopped {};
 // here. Reading the file is the first half of the progress, the reader's work the second.
 void read(Percorsi& store, const std::string& path, ReaderKind reader, const FailureSink& failures,
           const ProgressFn& progress) {
+  constexpr std::uint64_t kHalves = 2;  // reading the file, then reading its bytes
   const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
-    progress(done, 2 * total);
+    progress(done, kHalves * total);
   };
   std::string bytes;
   const auto failure = readWholeFile(path, bytes, fileProgress);
@@ -33,7 +34,7 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     if (total == 0) return;
     // In doubles: the product of two sizes of some GB does not fit 64 bits.
     const double share = static_cast<double>(done) / static_cast<double>(total);
-    progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), 2 * size);
+    progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), kHalves * size);
   };
   if (reader == ReaderKind::Gpx) {
     if (failure) return failures(*failure);
