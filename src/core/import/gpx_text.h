@@ -33,8 +33,8 @@ class GpxTextLines {
 
   std::string_view bytes_;
   GpxFieldReader<GpxTextCounter> fields_;
-  std::size_t read_ = 0;         // bytes read again so far
-  std::int64_t lineEnds_ = 0;    // line ends among them
+  std::size_t read_ = 0;       // bytes read again so far
+  std::int64_t lineEnds_ = 0;  // line ends among them
 };
 
 }  // namespace vianora

@@ -51,10 +51,9 @@ QString openCommandText(const ImportFailure& failure, const QString& fileName) {
 
 // The GPX reader's box: four lines.
 QString gpxReaderText(const ImportFailure& failure) {
-  return QStringLiteral("Error number: ") + QString::number(failure.number()) +
-         QLatin1Char('\n') + descriptionOf(failure) + QStringLiteral("\nSource: ") +
-         fromUtf8(kFailureSource) + QStringLiteral("\nError line: ") +
-         QString::number(failure.line);
+  return QStringLiteral("Error number: ") + QString::number(failure.number()) + QLatin1Char('\n') +
+         descriptionOf(failure) + QStringLiteral("\nSource: ") + fromUtf8(kFailureSource) +
+         QStringLiteral("\nError line: ") + QString::number(failure.line);
 }
 
 // Shows the failures of one file as they come. The progress bar goes before each message, so
@@ -147,7 +146,8 @@ ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, Reader
   if (outcome == ImportOutcome::Stopped) return outcome;
   boxes.showTheUnshown();
   const std::string_view said = outcomeDescription(outcome);
-  if (!said.empty()) boxes.showBox(kApplicationTitle, fileName + QStringLiteral(": ") + fromUtf8(said));
+  if (!said.empty())
+    boxes.showBox(kApplicationTitle, fileName + QStringLiteral(": ") + fromUtf8(said));
   return outcome;
 }
 
