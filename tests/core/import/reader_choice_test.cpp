@@ -1,216 +1,174 @@
 #include "core/import/reader_choice.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <filesystem>
-#include <future>
+#include <optional>
 #include <vector>
 
-#include "core/util/file_title.h"
+#include "core/analysis/statistics_texts.h"
+#include "core/import/format_recognition.h"
+#include "store_text.h"
 #include "test_files.h"
 
 namespace vianora {
 namespace {
 
-TEST(ReaderChoice, PicksTheReaderByTheSelectedFilter) {
-  EXPECT_EQ(readerKeyOfFilter(1), "GPX");
-  EXPECT_EQ(readerKeyOfFilter(2), "PLT");
-  EXPECT_EQ(readerKeyOfFilter(3), "*");
-  EXPECT_EQ(readerKeyOfFilter(0), "0");
-  EXPECT_EQ(readerOfKey(readerKeyOfFilter(1)), ReaderKind::Gpx);
-  EXPECT_EQ(readerOfKey(readerKeyOfFilter(2)), ReaderKind::Plt);
-  EXPECT_EQ(readerOfKey(readerKeyOfFilter(3)), ReaderKind::None);
-  EXPECT_EQ(readerOfKey(readerKeyOfFilter(7)), ReaderKind::None);
-}
-
-TEST(ReaderChoice, PicksTheReaderByExtensionInAnyCase) {
-  EXPECT_EQ(readerOfExtension("/a/b/ride.GPX"), ReaderKind::Gpx);
-  EXPECT_EQ(readerOfExtension("walk.Plt"), ReaderKind::Plt);
-  EXPECT_EQ(readerOfExtension("notes.txt"), ReaderKind::None);
-  EXPECT_EQ(readerOfExtension("/dir.gpx/file"), ReaderKind::None);
-  EXPECT_EQ(readerOfTypeName("GPX"), ReaderKind::Gpx);
-  EXPECT_FALSE(readerOfTypeName("kml").has_value());
-  EXPECT_EQ(fileTitle("/home/me/tracks/ride.plt"), "ride.plt");
-}
-
+using enum ReaderKind;
+using enum ImportOutcome;
 const std::string kPlt = "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n";
-const std::string kGpx =
-    "<?xml version=\"1.0\"?><gpx><trk><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
+const std::string kGpx = "<?xml?><gpx><trk><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
 
-TEST(ReaderChoice, ReadsByContentWhenTheFilterCannotTellOrContentSaysTheOtherFormat) {
+std::string file(const char* name, const std::string& bytes) {
+  return test_support::writeTempFile(name, bytes).string();
+}
+
+// A fresh folder holding pipe.gpx, a pipe that nobody writes to: it must not be waited for.
+std::string folderWithPipe() {
+  const auto folder = test_support::makeTempFolder("folder");
+  EXPECT_EQ(::mkfifo((folder / "pipe.gpx").c_str(), 0600), 0);
+  return folder.string();
+}
+
+TEST(ReaderChoice, PicksTheReaderByFilterKeyOrTypeName) {
+  const std::string_view keys[] = {"0", "GPX", "PLT", "*", "0"};
+  for (int i = -1; i < 5; ++i) EXPECT_EQ(readerKeyOfFilter(i), keys[std::max(i, 0)]) << i;
+  EXPECT_EQ((std::vector{readerOfKey("GPX"), readerOfKey("PLT"), readerOfKey("*")}),
+            (std::vector{Gpx, Plt, None}));
+  EXPECT_EQ(
+      (std::vector{readerOfTypeName("gPx"), readerOfTypeName("Plt"), readerOfTypeName("kml")}),
+      (std::vector<std::optional<ReaderKind>>{Gpx, Plt, std::nullopt}));
+}
+
+TEST(ReaderChoice, ReadsByTheFirstBytesThenByTheFilterThenByTheExtension) {
+  const std::string folder = folderWithPipe();
   const struct {
     ReaderKind picked;
-    std::string name;
-    std::string bytes;
+    std::string path;
     ReaderKind reader;
   } cases[] = {
-      {ReaderKind::None, "a.txt", kGpx, ReaderKind::Gpx},  // all files, or no filter reported
-      {ReaderKind::None, "b.gpx", kPlt, ReaderKind::Plt},
-      {ReaderKind::Plt, "c.gpx", kGpx, ReaderKind::Gpx},  // the content wins over the filter
-      {ReaderKind::Gpx, "d.plt", kPlt, ReaderKind::Plt},
-      {ReaderKind::Gpx, "e.txt", "garbage", ReaderKind::Gpx},  // the content cannot tell
-      {ReaderKind::Plt, "f.gpx", "", ReaderKind::Plt},
-      {ReaderKind::None, "g.GPX", "garbage", ReaderKind::Gpx},  // then the extension
-      {ReaderKind::None, "h.plt", "", ReaderKind::Plt},
-      {ReaderKind::None, "i.txt", "garbage", ReaderKind::None},
+      {None, file("a.txt", kGpx), Gpx},                  // all files, or no filter reported
+      {Gpx, file("b.gpx", "\xEF\xBB\xBF" + kPlt), Plt},  // the content wins over the filter
+      {Plt, file("c.plt", "\xEF\xBB\xBF\r\n\t <GPX>"), Gpx},
+      {None, file("d", "oziexplorer"), Plt},
+      {Gpx, file("e.txt", "\xEF\xBB\xBF  \r\n"), Gpx},  // the content cannot tell
+      {None, file("f.GPX", "text <gpx>"), Gpx},
+      {None, file("g.Plt", "Track\nOziExplorer"), Plt},
+      {None, file("h.txt", std::string(kRecognitionBytes, ' ') + "<gpx>"), None},
+      {None, "/no/such/ride.plt", Plt},
+      {None, folder + "/dir.gpx/file", None},
+      {None, folder, None},
+      {Plt, folder + "/pipe.gpx", Plt},
   };
-  for (const auto& c : cases) {
-    const auto path = test_support::writeTempFile(c.name, c.bytes);
-    EXPECT_EQ(readerForFile(c.picked, path.string()), c.reader) << c.name;
-  }
-  EXPECT_EQ(readerForFile(ReaderKind::None, "/no/such/ride.plt"), ReaderKind::Plt);
+  for (const auto& c : cases) EXPECT_EQ(readerForFile(c.picked, c.path), c.reader) << c.path;
 }
 
 TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
-  using enum ReaderKind;
-  using enum ImportOutcome;
-  const auto file = [](const char* name, const std::string& bytes) {
-    return test_support::writeTempFile(name, bytes).string();
-  };
-  const std::string folder = test_support::writeTempFile("x", "").parent_path().string();
-  const std::string missing = folder + "/missing.gpx";
-  // A sparse file larger than the computer's memory, which takes no room on the disk.
-  const std::string huge = file("huge.gpx", "");
+  const std::string folder = folderWithPipe(), pipe = folder + "/pipe.gpx";
+  const std::string missing = folder + "/missing.gpx", locked = file("locked.gpx", kGpx);
+  std::filesystem::permissions(locked, std::filesystem::perms::none);
+  const bool root = ::geteuid() == 0;             // root reads every file
+  const std::string huge = file("huge.gpx", "");  // sparse: larger than memory, not on disk
   std::filesystem::resize_file(huge, std::uintmax_t{1} << 40);
   const struct {
     std::string path;
     ReaderKind reader;
     ImportOutcome outcome;
-    std::vector<int> failures;
+    std::string read;
   } cases[] = {
-      {file("ok.gpx", kGpx), Gpx, Found, {}},
-      {file("empty.gpx", ""), Gpx, NothingFound, {}},
-      {file("bin.gpx", std::string("\0\x01\xFF<\x89", 5)), Gpx, NothingFound, {}},
-      {file("wpt.gpx", "<gpx><wpt lat=\"45\" lon=\"7\"/></gpx>"), Gpx, NothingFound, {}},
-      // A track without points is a trip, but brings no point.
-      {file("bare.gpx", "<gpx><trk><name>t</name></trk></gpx>"), Gpx, NothingFound, {}},
-      {file("empty.plt", ""), Plt, NothingFound, {}},
-      {file("x.plt", kPlt), Gpx, NothingFound, {}},
-      {missing, Gpx, Unreadable, {53}},
-      {missing, Plt, Unreadable, {53}},
-      {missing, None, Unreadable, {53}},
-      {folder, Gpx, Unreadable, {75}},
-      {folder, Plt, Unreadable, {75}},
-      {folder, None, Unreadable, {75}},
-      {"/dev/null", Gpx, Unreadable, {75}},  // a device is not a file, however it reads
-      {"/dev/null", Plt, Unreadable, {75}},
-      {"/dev/null", None, Unreadable, {75}},
-      {"/dev/zero", Gpx, Unreadable, {75}},  // it would never end
-      {"/dev/zero", Plt, Unreadable, {75}},
-      {huge, Gpx, Unreadable, {7}},  // refused before a byte is read
-      {file("notes.txt", "notes"), None, NotRecognised, {}},
+      {file("ok.gpx", kGpx), Gpx, Found, ": 45,7,1"},
+      {file("ok.plt", kPlt), Plt, Found, "ok.plt: 45,7,1,39756.000000"},
+      {file("bin.gpx", std::string("\0\x01\xFF<\x89", 5)), Gpx, NothingFound, ": 0,0,0"},
+      {file("bare.gpx", "<trk><name>t</name></trk>"), Gpx, NothingFound, "t: 0,0,0"},
+      {file("x.plt", kPlt), Gpx, NothingFound, ": 0,0,0"},
+      {file("notes.plt", "notes"), Plt, NothingFound, "notes.plt: 0,0,1"},
+      {file("bad.gpx", "<trkpt lon=\"1\">"), Gpx, NothingFound,
+       ": 0,0,0 !1001@1 point 1 of the file, <trkpt lon=\"1\">"},
+      {file("notes.txt", "notes"), None, NotRecognised, ": 0,0,0"},
+      {missing, Gpx, Unreadable, ": 0,0,0 !53@0"},
+      {missing, Plt, Unreadable, "missing.gpx: 0,0,0 !53@0"},  // the trip is there all the same
+      {missing, None, Unreadable, ": 0,0,0 !53@0"},
+      {file("plain", "") + "/x", Gpx, Unreadable, ": 0,0,0 !53@0"},  // a file as a folder
+      {folder, Gpx, Unreadable, ": 0,0,0 !75@0"},
+      {folder, None, Unreadable, ": 0,0,0 !75@0"},
+      {locked, Gpx, root ? Found : Unreadable, root ? ": 45,7,1" : ": 0,0,0 !75@0"},
+      {"/dev/zero", Gpx, Unreadable, ": 0,0,0 !75@0 not a regular file"},  // never ends
+      {"/dev/null", Plt, Unreadable, "null: 0,0,0 !75@0 not a regular file"},
+      {pipe, Gpx, Unreadable, ": 0,0,0 !75@0 not a regular file"},
+      {pipe, None, Unreadable, ": 0,0,0 !75@0 not a regular file"},
+      {huge, Gpx, Unreadable, ": 0,0,0 !7@0 file larger than memory"},
   };
   for (const auto& c : cases) {
     Percorsi store;
-    std::vector<int> failures;
-    const ImportOutcome outcome = importFile(
-        store, c.path, c.reader, [&](const ImportFailure& f) { failures.push_back(f.number()); });
-    EXPECT_EQ(outcome, c.outcome) << c.path;
-    EXPECT_EQ(failures, c.failures) << c.path;
+    std::string failures;
+    EXPECT_EQ(importFile(store, c.path, c.reader, test_support::failureText(failures)), c.outcome)
+        << c.path;
+    EXPECT_EQ(test_support::storeText(store) + failures, c.read) << c.path;
   }
 }
 
-TEST(ReaderChoice, AFileWithoutReadPermissionIsAnAccessError) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  const auto path = test_support::writeTempFile("locked.gpx", kGpx);
-  std::filesystem::permissions(path, std::filesystem::perms::none);
-  for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt, ReaderKind::None}) {
-    Percorsi store;
-    std::vector<int> failures;
-    EXPECT_EQ(importFile(store, path.string(), reader,
-                         [&](const ImportFailure& f) { failures.push_back(f.number()); }),
-              ImportOutcome::Unreadable);
-    EXPECT_EQ(failures, std::vector<int>{75});
-  }
-}
-
-// Runs the import on a thread of its own; if it is still waiting on the pipe after a few
-// seconds, the test fails and a writer comes and goes, so that the read ends with the pipe.
-ImportOutcome importWithoutHanging(const std::filesystem::path& pipe, ReaderKind reader,
-                                   std::vector<std::string>& failures) {
-  using namespace std::chrono_literals;
-  auto read = std::async(std::launch::async, [&] {
-    Percorsi store;
-    return importFile(store, pipe.string(), reader,
-                      [&](const ImportFailure& f) { failures.push_back(f.detail); });
-  });
-  if (read.wait_for(3s) == std::future_status::timeout) {
-    ADD_FAILURE() << "the read waited on the pipe";
-    while (read.wait_for(100ms) == std::future_status::timeout) {
-      const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
-      if (writer >= 0) ::close(writer);
-    }
-  }
-  return read.get();
-}
-
-TEST(ReaderChoice, RefusesAPipeWithoutWaitingForAWriter) {
-  const auto pipe = test_support::writeTempFile("x", "").parent_path() / "pipe.gpx";
-  std::filesystem::remove(pipe);
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  for (ReaderKind reader : {ReaderKind::Gpx, ReaderKind::Plt, ReaderKind::None}) {
-    std::vector<std::string> failures;
-    EXPECT_EQ(importWithoutHanging(pipe, reader, failures), ImportOutcome::Unreadable);
-    EXPECT_EQ(failures, std::vector<std::string>{"not a regular file"});
-  }
-}
-
-TEST(ReaderChoice, StopsAtTheProgressCallWhereAStopIsRequested) {
+TEST(ReaderChoice, ReportsProgressOverTheWholeImportAndStopsWhenAsked) {
   std::string bytes = "<gpx><trk><name>p</name><trkseg>";
-  for (int i = 0; i < 20000; ++i) bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"></trkpt>\r\n";
-  bytes += "</trkseg></trk><trk><name>q</name><trkpt lat=\"1\" lon=\"2\"/></trk></gpx>";
-  const auto path = test_support::writeTempFile("stop.gpx", bytes);
-  for (int stopAt : {1, 5}) {  // reading the file, reading its text
+  for (int i = 0; i < 200000; ++i) bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"/>\n";  // nested
+  const std::string path = file("stop.gpx", bytes + "</trkseg></trk><trk><name>q</name></trk>");
+  for (const ReaderKind reader : {Gpx, Plt}) {
+    std::uint64_t last = 0, calls = 0, size = std::filesystem::file_size(path);
+    Percorsi store;
+    importFile(store, path, reader, {}, [&](std::uint64_t done, std::uint64_t total) {
+      EXPECT_EQ(total, 2 * size);  // reading the file, then reading its bytes
+      EXPECT_GE(done, last);
+      last = done;
+      ++calls;
+    });
+    EXPECT_GT(last, size);
+    EXPECT_LT(calls, 400u);  // every 64 KiB or so of 12 MB, not per tag or line
+    EXPECT_EQ(store[0].Punti.size(), reader == Gpx ? 200000u : 1u);
+  }
+  for (int stopAt : {1, 60}) {  // reading the file, reading its bytes
     Percorsi store;
     int calls = 0;
-    const ImportOutcome outcome = importFile(store, path.string(), ReaderKind::Gpx, {}, {},
-                                             [&] { return ++calls == stopAt; });
-    EXPECT_EQ(outcome, ImportOutcome::Stopped);
+    EXPECT_EQ(importFile(store, path, Gpx, {}, {}, [&] { return ++calls == stopAt; }), Stopped);
     EXPECT_EQ(calls, stopAt);
-    EXPECT_NE(store[0].Nome, "q");  // the last trip was never reached
+    EXPECT_LT(store[0].Punti.size(), 200000u);
+    EXPECT_EQ(store.size(), 1u);  // trip q is never reached
   }
 }
 
 TEST(ReaderChoice, EveryTripNamesTheFileItWasReadFrom) {
-  const auto empty = test_support::writeTempFile("empty.gpx", "");
-  const auto two =
-      test_support::writeTempFile("two.gpx",
-                                  "<gpx><trk><name>a</name><trkpt lat=\"45\" lon=\"7\"/></trk>"
-                                  "<rte><name>b</name><rtept lat=\"46\" lon=\"7\"/></rte></gpx>");
-  const auto plt = test_support::writeTempFile(
-      "one.plt", "OziExplorer Track Point File Version 2.1\r\nWGS 84\r\n45,7,0,0,39756\r\n");
-  Percorsi store;
-  // The empty file leaves the store empty: trip 0 is still the next file's.
-  importFile(store, empty.string(), ReaderKind::Gpx, {});
-  importFile(store, two.string(), ReaderKind::Gpx, {});
-  importFile(store, plt.string(), ReaderKind::Plt, {});
+  const std::string two = file("two.gpx", "<trk><name>a</name></trk><rte><name>b</name></rte>");
+  const std::string plt = file("one.plt", kPlt);
+  Percorsi store;  // an empty file leaves the store empty: trip 0 is still the next file's
+  for (const std::string& path : {file("empty.gpx", ""), two, plt}) {
+    importFile(store, path, readerForFile(None, path), {});
+  }
   ASSERT_EQ(store.size(), 3u);
-  EXPECT_EQ(store[0].sourceFile, two.string());
-  EXPECT_EQ(store[1].sourceFile, two.string());
-  EXPECT_EQ(store[2].sourceFile, plt.string());
+  EXPECT_EQ((std::vector{store[0].sourceFile, store[1].sourceFile, store[2].sourceFile}),
+            (std::vector{two, two, plt}));
 }
 
-TEST(ReaderChoice, ReportsProgressUpToTheWholeFile) {
-  std::string bytes = "<gpx><trk><name>p</name><trkseg>";
-  for (int i = 0; i < 20000; ++i)
-    bytes += "<trkpt lat=\"45.1\" lon=\"7.2\"><ele>1</ele></trkpt>\r\n";
-  bytes += "</trkseg></trk></gpx>";
-  const auto path = test_support::writeTempFile("progress.gpx", bytes);
-  Percorsi store;
-  std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
-  EXPECT_EQ(
-      importFile(store, path.string(), ReaderKind::Gpx, {},
-                 [&](std::uint64_t done, std::uint64_t total) { calls.emplace_back(done, total); }),
-      ImportOutcome::Found);
-  ASSERT_GE(calls.size(), 4u);  // every 64 KiB of about 1 MB, not once per tag
-  EXPECT_LT(calls.size(), 100u);
-  for (std::size_t i = 1; i < calls.size(); ++i) EXPECT_GE(calls[i].first, calls[i - 1].first);
-  EXPECT_LE(calls.back().first, calls.back().second);
-  EXPECT_EQ(store[0].Punti.size(), 20000u);
+TEST(ReaderChoice, RecognisesEverySampleFileAndReadsItWithBothReaders) {
+  for (const char* dir : {VIANORA_SAMPLES_REPO, VIANORA_SAMPLES_SHARED}) {
+    for (const ReaderKind kind : {Gpx, Plt}) {
+      const auto folder = std::filesystem::path(dir) / (kind == Gpx ? "gpx" : "plt");
+      if (!std::filesystem::is_directory(folder)) continue;
+      for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string path = entry.path().string();
+        EXPECT_EQ(readerForFile(None, path), kind) << path;
+        for (ReaderKind reader : {Gpx, Plt}) {
+          Percorsi store;
+          std::string failures;
+          importFile(store, path, reader, test_support::failureText(failures));
+          EXPECT_TRUE(reader != kind || failures.empty()) << path << failures;
+          for (const Percorso& trip : store.trips()) {
+            ASSERT_FALSE(trip.Punti.empty()) << path;
+            statisticsTexts(computeTripStatistics(trip), DisplayFormat{});
+          }
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
-// The readers' tests compare what a read left as one text.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
@@ -11,8 +8,8 @@
 
 namespace vianora::test_support {
 
-/// Each trip "name: lat,lon,alt[,day]; ..." (numbers as %g, the day with six decimals and
-/// only when it is not 0), trips split by " | ".
+/// What reads left, as one text: each trip "name: lat,lon,alt[,day]; ..." (numbers as %g, the
+/// day with six decimals and only when it is not 0), trips split by " | ".
 inline std::string storeText(const Percorsi& store) {
   std::string text;
   for (const Percorso& trip : store.trips()) {
@@ -27,15 +24,12 @@ inline std::string storeText(const Percorsi& store) {
   return text;
 }
 
-/// Collects failures as " !number@line[ detail]" each.
-struct FailureText {
-  std::string text;
-  FailureSink sink() {
-    return [this](const ImportFailure& f) {
-      text += " !" + std::to_string(f.number()) + "@" + std::to_string(f.line);
-      if (!f.detail.empty()) text += " " + f.detail;
-    };
-  }
-};
+/// A sink that writes each failure after `text` as " !number@line[ detail]".
+inline FailureSink failureText(std::string& text) {
+  return [&text](const ImportFailure& f) {
+    text += " !" + std::to_string(f.number()) + "@" + std::to_string(f.line);
+    if (!f.detail.empty()) text += " " + f.detail;
+  };
+}
 
 }  // namespace vianora::test_support
