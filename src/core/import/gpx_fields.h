@@ -57,81 +57,9 @@ struct GpxTextCounter {
   void put(std::size_t, char) const {}
 };
 
-template <class Out>
-void GpxFieldReader<Out>::read(std::string_view bytes, std::size_t from, std::size_t to) {
-  const char* data = bytes.data();
-  std::size_t r = from;
-  while (r < to) {
-    switch (state_) {
-      case State::FieldStart:
-        r = fieldStart(data, r);
-        break;
-      case State::InField:
-        r = inField(data, r, to);
-        break;
-      case State::InQuotes:
-        r = inQuotes(data, r, to);
-        break;
-    }
-  }
-}
-
-template <class Out>
-std::size_t GpxFieldReader<Out>::fieldStart(const char* data, std::size_t r) {
-  const char c = data[r];
-  const bool lineFeedOfCrLf = c == '\n' && afterCarriageReturn_;
-  afterCarriageReturn_ = c == '\r';
-  switch (c) {
-    case ' ':
-      break;  // blanks before a field are skipped
-    case '"':
-      state_ = State::InQuotes;
-      break;
-    case ',':
-    case '\r':
-      put(' ');
-      break;  // an empty field
-    case '\n':
-      if (!lineFeedOfCrLf) put(' ');
-      break;
-    case '\t':
-      state_ = State::InField;
-      break;  // the tab itself vanishes
-    default:
-      state_ = State::InField;
-      put(c);
-  }
-  return r + 1;
-}
-
-template <class Out>
-std::size_t GpxFieldReader<Out>::inField(const char* data, std::size_t r, std::size_t to) {
-  for (; r < to; ++r) {
-    const char c = data[r];
-    if (!kBreaksField[static_cast<unsigned char>(c)]) {
-      put(c);
-      continue;
-    }
-    if (c == '\t') continue;
-    put(' ');
-    state_ = State::FieldStart;
-    afterCarriageReturn_ = c == '\r';
-    return r + 1;
-  }
-  return r;
-}
-
-template <class Out>
-std::size_t GpxFieldReader<Out>::inQuotes(const char* data, std::size_t r, std::size_t to) {
-  for (; r < to; ++r) {
-    const char c = data[r];
-    if (c == '"') {
-      state_ = State::InField;
-      return r + 1;
-    }
-    if (c != '\n' && c != '\t') put(c);
-  }
-  return r;
-}
+// The member functions are compiled once, in gpx_fields.cpp, for GpxTextWriter and
+// GpxTextCounter.
+extern template class GpxFieldReader<GpxTextWriter>;
+extern template class GpxFieldReader<GpxTextCounter>;
 
 }  // namespace vianora
