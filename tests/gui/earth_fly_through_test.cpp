@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTcpSocket>
 #include <QTest>
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,322 +18,231 @@
 namespace vianora::gui {
 namespace {
 
-using test_support::CameraDocument;
-using test_support::FakeGoogleEarth;
+using test_support::View;
+using Window = std::unique_ptr<frmStatPercorso>;
 
-std::vector<Punto> pointsFrom(double latitude, int count) {
-  std::vector<Punto> points;
-  for (int i = 0; i < count; ++i) {
-    points.push_back({latitude + 0.001 * i, 7.0 + 0.002 * i, 500.0 + i, 39756.5 + i / 1440.0});
-  }
-  return points;
-}
-
-void addTrip(Percorsi& store, const std::string& name, std::vector<Punto> points) {
-  Percorso& trip = store.startTrip();
-  trip.Nome = name;
-  trip.Punti = std::move(points);
-}
-
-class FlyThroughTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    addTrip(store, "Ride", pointsFrom(45.0, 4));
-    addTrip(store, "Walk", pointsFrom(-30.0, 6));
-    addTrip(store, "Long", pointsFrom(10.0, 50));
-    sinceAdvance.start();
-  }
-
-  std::unique_ptr<frmStatPercorso> openWindow(Percorsi& trips) {
-    auto window = std::make_unique<frmStatPercorso>(trips, prompts);
-    window->flyThrough().setLauncher(std::make_unique<test_support::LauncherRef>(launcher));
-    window->flyThrough().setClock([this] { return clock(); });
-    window->show();
-    return window;
-  }
-  std::unique_ptr<frmStatPercorso> openWindow(int trip) {
-    auto window = openWindow(store);
-    window->showTrip(trip);
-    return window;
-  }
-
-  // Moves on a quarter of a second each time Google Earth gets a view it did not have, so
-  // that each point waits exactly until Google Earth has it; once the test has stopped the
-  // flight it runs free. Moves on anyway after 5 s, so that a fault fails instead of hanging.
-  double clock() {
-    const int changes = launcher.earth ? launcher.earth->viewChanges : 0;
-    if (runFree || changes != seenChanges || sinceAdvance.elapsed() > 5000) {
-      seenChanges = changes;
-      now += runFree ? 7.0 : 0.25;
-      sinceAdvance.restart();
-    }
-    return now;
-  }
-
-  static void press(QWidget& window, const char* name = "cmdGoogle") {
-    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
-  }
-
-  // Calls `action` when Google Earth first gets the view of `point`.
-  void when(const Punto& point, std::function<void()> action) {
-    launcher.onStart = [this, point, action](FakeGoogleEarth& earth) {
-      earth.onDocument = [point, action](const CameraDocument& document) {
-        if (document.lookAt && document.number("latitude") == point.Latitudine) action();
-      };
-    };
-  }
-
-  // The views Google Earth got, in order, each once.
-  std::vector<std::pair<double, double>> flown() const {
-    std::vector<std::pair<double, double>> views;
-    for (const CameraDocument& document : launcher.earth->documents) {
-      if (!document.lookAt) continue;
-      const std::pair<double, double> view{document.number("latitude"),
-                                           document.number("longitude")};
-      if (views.empty() || views.back() != view) views.push_back(view);
-    }
-    return views;
-  }
-  static std::vector<std::pair<double, double>> positions(const std::vector<Punto>& points) {
-    std::vector<std::pair<double, double>> views;
-    for (const Punto& point : points) views.emplace_back(point.Latitudine, point.Longitudine);
-    return views;
-  }
-
-  // The link's server is gone within a second and a half of the flight's end.
-  bool linkIsClosed() const {
-    const auto port = static_cast<quint16>(QUrl(launcher.link.href).port());
-    return QTest::qWaitFor(
-        [port] {
-          QTcpSocket socket;
-          socket.connectToHost(QHostAddress::LocalHost, port);
-          return !socket.waitForConnected(1000);
-        },
-        1500);
-  }
-
-  // Google Earth's next fetch after the flight got, as its last document, the one answer that
-  // stops the link, and then the link's server was gone.
-  bool linkStopsThenCloses() const {
-    const auto& documents = launcher.earth->documents;
-    const auto stops = [&] {
-      return std::count_if(documents.begin(), documents.end(),
-                           [](const CameraDocument& d) { return !d.minRefreshPeriod.isEmpty(); });
-    };
-    if (!QTest::qWaitFor([&] { return stops() > 0; }, 1500)) return false;
-    return linkIsClosed() && stops() == 1 && documents.back().valid &&
-           documents.back().minRefreshPeriod == "604800";
-  }
-
-  Percorsi store;
-  test_support::FakePrompts prompts;
-  test_support::FakeLauncher launcher;
-  double now = 5000.0;
-  int seenChanges = 0;
-  bool runFree = false;
-  QElapsedTimer sinceAdvance;
-};
-
-TEST_F(FlyThroughTest, FliesEveryPointOfTheRefreshedTripWithTheFixedCamera) {
-  auto window = openWindow(0);
-  press(*window);
-  EXPECT_TRUE(prompts.messages.empty());
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  ASSERT_EQ(launcher.starts, 1);
-  EXPECT_EQ(flown(), positions(store[0].Punti));
-  const auto& documents = launcher.earth->documents;
-  EXPECT_FALSE(documents.front().lookAt.has_value());  // ready before the first point
-  for (const CameraDocument& document : documents) {
-    EXPECT_TRUE(document.valid);
-    if (!document.lookAt) continue;
-    EXPECT_EQ(document.number("altitude"), 1000.0);
-    EXPECT_EQ(document.number("range"), 1000.0);
-    EXPECT_EQ(document.number("tilt"), 0.0);
-    EXPECT_EQ(document.number("heading"), 0.0);
-    EXPECT_EQ(document.lookAt->value("altitudeMode"), "relativeToGround");
-  }
-  EXPECT_TRUE(linkStopsThenCloses());
-  EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
-}
-
-TEST_F(FlyThroughTest, ACompletedFlightLeavesTheProgramRunningForTheNext) {
-  auto window = openWindow(0);
-  press(*window);
-  EXPECT_TRUE(window->isVisible());
-  window->showTrip(1);
-  press(*window);
-  EXPECT_EQ(launcher.starts, 2);
-  EXPECT_EQ(flown(), positions(store[1].Punti));
-  EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(FlyThroughTest, AFreshProgramFliesItsPlaceholderPoint) {
-  Percorsi fresh;
-  auto window = openWindow(fresh);  // "Refresh" never pressed: trip 0
-  press(*window);
-  EXPECT_EQ(flown(), (std::vector<std::pair<double, double>>{{0.0, 0.0}}));
-  EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(FlyThroughTest, NoValidTripAsksForOneAndStartsNothing) {
-  auto window = openWindow(0);
-  window->findChild<QComboBox*>(QStringLiteral("cmbPercorso"))->setCurrentIndex(-1);
-  press(*window, "cmdAggiorna");
-  press(*window);
-  ASSERT_EQ(prompts.messages.size(), 2u);
-  EXPECT_EQ(prompts.messages[1].kind, "information");
-  EXPECT_EQ(prompts.messages[1].text, "Select a valid trip!");
-  EXPECT_EQ(launcher.starts, 0);
-}
-
-TEST_F(FlyThroughTest, MissingGoogleEarthIsToldAndChangesNothing) {
-  launcher.installed = false;
-  auto window = openWindow(0);
-  press(*window);
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].kind, "critical");
-  EXPECT_TRUE(prompts.messages[0].text.startsWith("Google Earth Pro was not found."));
-  EXPECT_EQ(launcher.starts, 0);
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  EXPECT_EQ(window->windowTitle(), "Ride");
-  EXPECT_EQ(window->PercorsoSel(), 0);
-}
-
-TEST_F(FlyThroughTest, GoogleEarthThatCannotStartIsTold) {
-  launcher.startSucceeds = false;
-  auto window = openWindow(0);
-  press(*window);
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].kind, "critical");
-  EXPECT_EQ(prompts.messages[0].text,
-            "Google Earth Pro (/opt/fake/google-earth-pro) could not be started.");
-}
-
-TEST_F(FlyThroughTest, GivesUpAfter120SecondsAndSaysSo) {
-  launcher.answers = false;
-  runFree = true;  // seven seconds at every look at the clock
-  auto window = openWindow(0);
-  QElapsedTimer realTime;
-  realTime.start();
-  const double start = now;
-  press(*window);
-  EXPECT_GT(now - start, 120.0);
-  EXPECT_LT(realTime.elapsed(), 10'000);
-  ASSERT_EQ(prompts.messages.size(), 1u);
-  EXPECT_EQ(prompts.messages[0].kind, "critical");
-  EXPECT_EQ(prompts.messages[0].text,
-            "Google Earth Pro did not answer within 120 seconds: the trip was not flown.");
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
-  EXPECT_TRUE(linkIsClosed());
-}
-
-TEST_F(FlyThroughTest, WaitingShowsANonModalIndicationWhoseCancelEndsIt) {
-  launcher.answers = false;
-  auto window = openWindow(0);
-  bool sawDialog = false;
-  QTimer::singleShot(50, window.get(), [&] {
-    auto* dialog = window->findChild<EarthWaitDialog*>(QStringLiteral("earthWaitDialog"));
-    ASSERT_NE(dialog, nullptr);
-    sawDialog = dialog->isVisible();
-    EXPECT_FALSE(dialog->isModal());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
-  });
-  press(*window);
-  EXPECT_TRUE(sawDialog);
-  EXPECT_TRUE(prompts.messages.empty());
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
-  EXPECT_TRUE(linkIsClosed());
-}
-
-TEST_F(FlyThroughTest, ASecondPressStopsTheRunningFlight) {
-  auto window = openWindow(2);
-  when(store[2].Punti[2], [&] {
-    press(*window);
-    runFree = true;
-  });
-  press(*window);
-  EXPECT_EQ(launcher.starts, 1);  // the second press started nothing
-  const auto views = flown();
-  ASSERT_EQ(views.size(), 3u);
-  EXPECT_EQ(views.back().first, store[2].Punti[2].Latitudine);
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  EXPECT_TRUE(linkStopsThenCloses());
-  EXPECT_TRUE(prompts.messages.empty());
-}
-
-TEST_F(FlyThroughTest, ClosingTheWindowStopsItsFlight) {
-  auto window = openWindow(2);
-  when(store[2].Punti[2], [&] {
-    window->close();
-    runFree = true;
-  });
-  press(*window);
-  EXPECT_EQ(flown().size(), 3u);
-  EXPECT_FALSE(window->isVisible());
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  EXPECT_TRUE(linkStopsThenCloses());
-}
-
-TEST_F(FlyThroughTest, DeletingTheWindowDuringAFlightEndsItCleanly) {
-  auto window = openWindow(2);
-  when(store[2].Punti[2], [&] {
-    QTimer::singleShot(0, [&] {
-      window.reset();
-      runFree = true;
-    });
-  });
-  press(*window);
-  EXPECT_EQ(window, nullptr);
-  EXPECT_GE(flown().size(), 3u);
-  EXPECT_LE(flown().size(), 4u);
-  EXPECT_TRUE(linkStopsThenCloses());
-}
+constexpr int kFlightWaitMs = 5000;   // a test flight ends well within this
+constexpr int kConnectWaitMs = 1000;  // a closed loopback port refuses well within this
+constexpr double kPauseOver = 0.25;   // moves the clock past the pause after a point
+constexpr double kFastSeconds = 7.0;  // what the clock moves at each look when running fast
 
 // Keeps the Quit event from quitting the test program once the flight has seen it.
 struct QuitCatcher : QObject {
   bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Quit; }
 };
 
-TEST_F(FlyThroughTest, QuittingTheProgramStopsTheFlight) {
+class FlyThroughTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const auto& [name, latitude, count] :
+         {std::tuple{"Ride", 45.0, 4}, {"Walk", -30.0, 6}, {"Long", 10.0, 50}}) {
+      Percorso& trip = store.startTrip();
+      trip.Nome = name;
+      trip.Punti.clear();
+      for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude + i, 7.0 + i, 500, 39756});
+    }
+  }
+
+  Window openWindow(Percorsi& trips, std::optional<int> trip) {
+    auto window = std::make_unique<frmStatPercorso>(trips, prompts);
+    window->flyThrough().setLauncher(std::make_unique<test_support::LauncherRef>(launcher));
+    window->flyThrough().setClock([this] { return clock(); });
+    window->show();
+    if (trip) window->showTrip(*trip);
+    return window;
+  }
+
+  // Moves on past the pause each time Google Earth has got a new view, so that each point
+  // waits until Google Earth has it.
+  double clock() {
+    const std::size_t views = launcher.earth ? launcher.earth->views.size() : 0;
+    if (fast || views != seenViews) now += fast ? kFastSeconds : kPauseOver;
+    seenViews = views;
+    return now;
+  }
+
+  static void press(QWidget& window, const char* name = "cmdGoogle") {
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+  }
+  static void refreshWithoutATrip(frmStatPercorso& window) {
+    window.findChild<QComboBox*>(QStringLiteral("cmbPercorso"))->setCurrentIndex(-1);
+    press(window, "cmdAggiorna");
+  }
+  // Presses "Google Earth" and runs the application until the flight (or the window) is over.
+  bool fly(Window& window) {
+    press(*window);
+    return QTest::qWaitFor([&] { return !window || !window->flyThrough().isFlying(); },
+                           kFlightWaitMs);
+  }
+  // Calls `action` when Google Earth first gets the view of point `point` of trip `trip`.
+  void when(int trip, int point, std::function<void()> action) {
+    const View view{store[trip].Punti[point].Latitudine, store[trip].Punti[point].Longitudine};
+    launcher.onStart = [view, action](test_support::FakeGoogleEarth& earth) {
+      earth.onView = [view, action](View got) {
+        if (got == view) action();
+      };
+    };
+  }
+
+  std::vector<View> views(int trip, int from, int to) const {
+    std::vector<View> result;
+    for (int i = from; i < to; ++i) {
+      result.emplace_back(store[trip].Punti[i].Latitudine, store[trip].Punti[i].Longitudine);
+    }
+    return result;
+  }
+  std::vector<View> flown() const { return launcher.earth->views; }
+
+  bool linkIsClosed() const {
+    return QTest::qWaitFor(
+        [port = static_cast<quint16>(launcher.href.port())] {
+          QTcpSocket socket;
+          socket.connectToHost(QHostAddress::LocalHost, port);
+          return !socket.waitForConnected(kConnectWaitMs);
+        },
+        kFlightWaitMs);
+  }
+  // Google Earth's next fetch after the flight got, as its last document, the one answer that
+  // stops the link, and then the link's server was gone.
+  bool linkStopsThenCloses() const {
+    const auto& documents = launcher.earth->documents;
+    const auto stops = [&] { return std::count_if(documents.begin(), documents.end(), stopsLink); };
+    return QTest::qWaitFor([&] { return stops() > 0; }, kFlightWaitMs) && linkIsClosed() &&
+           stops() == 1 && test_support::stopsLink(documents.back());
+  }
+  static bool stopsLink(const QByteArray& kml) { return test_support::stopsLink(kml); }
+
+  Percorsi store;
+  test_support::FakePrompts prompts;
+  test_support::FakeLauncher launcher;
+  double now = 5000.0;
+  std::size_t seenViews = 0;
+  bool fast = false;
+};
+
+TEST_F(FlyThroughTest, FliesEveryPointOfTheRefreshedTripAndThenTheNextOne) {
+  Window window = openWindow(store, 0);
+  ASSERT_TRUE(fly(window));
+  EXPECT_EQ(flown(), views(0, 0, 4));
+  EXPECT_TRUE(linkStopsThenCloses());
+  EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
+  window->showTrip(1);
+  ASSERT_TRUE(fly(window));
+  EXPECT_EQ(launcher.starts, 2);
+  EXPECT_EQ(flown(), views(1, 0, 6));
+  EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(FlyThroughTest, AFreshProgramFliesItsPlaceholderPoint) {
+  Percorsi fresh;
+  Window window = openWindow(fresh, std::nullopt);  // "Refresh" never pressed: trip 0
+  ASSERT_TRUE(fly(window));
+  EXPECT_EQ(flown(), (std::vector<View>{{0.0, 0.0}}));
+}
+
+TEST_F(FlyThroughTest, TellsWhyItCannotFly) {
+  const struct {
+    bool installed, startSucceeds, validTrip;
+    int starts;
+    const char* kind;
+    QString text;
+  } cases[] = {
+      {true, true, false, 0, "information", "Select a valid trip!"},
+      {false, true, true, 0, "critical", "Google Earth Pro was not found.\nInstall Google Earth"},
+      {true, false, true, 1, "critical",
+       "Google Earth Pro (/opt/fake/google-earth-pro) could not be started."},
+  };
+  for (const auto& c : cases) {
+    launcher.installed = c.installed;
+    launcher.startSucceeds = c.startSucceeds;
+    launcher.starts = 0;
+    prompts.messages.clear();
+    Window window = openWindow(store, 0);
+    if (!c.validTrip) refreshWithoutATrip(*window);
+    prompts.messages.clear();
+    press(*window);
+    EXPECT_EQ(launcher.starts, c.starts) << c.text.toStdString();
+    EXPECT_FALSE(window->flyThrough().isFlying());
+    ASSERT_EQ(prompts.messages.size(), 1u) << c.text.toStdString();
+    EXPECT_EQ(prompts.messages[0].kind, c.kind);
+    EXPECT_TRUE(prompts.messages[0].text.startsWith(c.text)) << c.text.toStdString();
+  }
+}
+
+TEST_F(FlyThroughTest, GivesUpAfter120SecondsAndSaysSo) {
+  launcher.answers = false;
+  fast = true;
+  Window window = openWindow(store, 0);
+  const double start = now;
+  ASSERT_TRUE(fly(window));
+  EXPECT_GT(now - start, 120.0);
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(prompts.messages[0].kind, "critical");
+  EXPECT_EQ(prompts.messages[0].text,
+            "Google Earth Pro did not answer within 120 seconds: the trip was not flown.");
+  EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
+  EXPECT_TRUE(linkIsClosed());
+}
+
+TEST_F(FlyThroughTest, WaitingShowsANonModalIndicationWhoseCancelEndsIt) {
+  launcher.answers = false;
+  Window window = openWindow(store, 0);
+  press(*window);
+  auto* dialog = window->findChild<EarthWaitDialog*>(QStringLiteral("earthWaitDialog"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->isModal());
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  dialog->findChild<QPushButton*>(QStringLiteral("cancelButton"))->click();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !window->flyThrough().isFlying(); }, kFlightWaitMs));
+  EXPECT_TRUE(prompts.messages.empty());
+  EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
+  EXPECT_TRUE(linkIsClosed());
+}
+
+// Each of these ends the flight as soon as Google Earth has the view of point 2.
+TEST_F(FlyThroughTest, StopsWhenPressedAgainClosedDeletedOrQuit) {
   QuitCatcher catcher;
   qApp->installEventFilter(&catcher);  // the flight's own filter comes later and sees it first
-  auto window = openWindow(2);
-  when(store[2].Punti[2], [&] {
-    QEvent quit(QEvent::Quit);
-    QCoreApplication::sendEvent(qApp, &quit);
-    runFree = true;
-  });
-  press(*window);
+  Window window;
+  const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+      {"second press", [&] { press(*window); }},
+      {"window closed", [&] { window->close(); }},
+      {"window deleted", [&] { window.reset(); }},
+      {"application quit",
+       [&] {
+         QEvent quit(QEvent::Quit);
+         QCoreApplication::sendEvent(qApp, &quit);
+       }},
+  };
+  for (const auto& [what, action] : cases) {
+    window = openWindow(store, 2);
+    when(2, 2, action);
+    ASSERT_TRUE(fly(window)) << what;
+    EXPECT_EQ(launcher.starts, 1) << what;  // a second press starts nothing
+    EXPECT_EQ(flown(), views(2, 0, 3)) << what;
+    EXPECT_TRUE(linkStopsThenCloses()) << what;
+    launcher.starts = 0;
+  }
   qApp->removeEventFilter(&catcher);
-  EXPECT_EQ(flown().size(), 3u);
-  EXPECT_FALSE(window->flyThrough().isFlying());
-  EXPECT_TRUE(linkStopsThenCloses());
+  EXPECT_TRUE(prompts.messages.empty());
 }
 
-TEST_F(FlyThroughTest, RefreshForAnotherTripFliesOnFromItsNextPoint) {
-  auto window = openWindow(0);
-  when(store[0].Punti[1], [&] { window->showTrip(1); });
-  press(*window);
+TEST_F(FlyThroughTest, RefreshDuringAFlightFliesOnWithTheNewTripOrEndsIt) {
+  Window window = openWindow(store, 0);
+  when(0, 1, [&] { window->showTrip(1); });
+  ASSERT_TRUE(fly(window));
   // The count of points is the first trip's; from point 2 on they come from the new one.
-  const auto& ride = store[0].Punti;
-  const auto& walk = store[1].Punti;
-  EXPECT_EQ(flown(), positions({ride[0], ride[1], walk[2], walk[3]}));
-}
+  std::vector<View> expected = views(0, 0, 2);
+  for (const View& view : views(1, 2, 4)) expected.push_back(view);
+  EXPECT_EQ(flown(), expected);
 
-TEST_F(FlyThroughTest, RefreshWithoutAValidTripEndsTheFlight) {
-  auto window = openWindow(2);
-  when(store[2].Punti[1], [&] {
-    window->findChild<QComboBox*>(QStringLiteral("cmbPercorso"))->setCurrentIndex(-1);
-    press(*window, "cmdAggiorna");
-  });
-  press(*window);
-  EXPECT_EQ(flown().size(), 2u);
+  window = openWindow(store, 2);
+  when(2, 1, [&] { refreshWithoutATrip(*window); });
+  ASSERT_TRUE(fly(window));
+  EXPECT_EQ(flown(), views(2, 0, 2));
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].text, "Select a valid trip!");
-  EXPECT_FALSE(window->flyThrough().isFlying());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -10,6 +9,8 @@
 namespace vianora::gui {
 namespace {
 
+constexpr int kStartWaitMs = 5000;  // a started shell script has written its log well within this
+
 QProcessEnvironment environmentOf(const QStringList& assignments) {
   QProcessEnvironment environment;
   for (const QString& assignment : assignments) {
@@ -18,79 +19,47 @@ QProcessEnvironment environmentOf(const QStringList& assignments) {
   return environment;
 }
 
-TEST(GoogleEarthEnvironment, AddsTheCNumericLocale) {
-  const QProcessEnvironment environment = googleEarthEnvironment(environmentOf(
-      {"LANG=de_DE.UTF-8", "LC_NUMERIC=de_DE.UTF-8", "LC_TIME=it_IT.UTF-8", "HOME=/home/u"}));
-  EXPECT_EQ(environment.value("LC_NUMERIC"), "C");
-  EXPECT_EQ(environment.value("LANG"), "de_DE.UTF-8");
-  EXPECT_EQ(environment.value("LC_TIME"), "it_IT.UTF-8");
-  EXPECT_EQ(environment.value("HOME"), "/home/u");
-}
-
-TEST(GoogleEarthEnvironment, MovesLcAllToLangSoThatLcNumericCounts) {
-  const QProcessEnvironment environment = googleEarthEnvironment(
-      environmentOf({"LANG=en_US.UTF-8", "LC_ALL=de_DE.UTF-8", "LC_TIME=it_IT.UTF-8"}));
-  EXPECT_FALSE(environment.contains("LC_ALL"));
-  EXPECT_FALSE(environment.contains("LC_TIME"));  // LC_ALL had overridden it
-  EXPECT_EQ(environment.value("LANG"), "de_DE.UTF-8");
-  EXPECT_EQ(environment.value("LC_NUMERIC"), "C");
+// LC_ALL would outrank LC_NUMERIC: its locale moves to LANG, and the other LC_ go with it.
+TEST(GoogleEarthEnvironment, SetsTheCNumericLocaleAndKeepsTheRest) {
+  const struct {
+    QStringList before, after;
+  } cases[] = {
+      {{"LANG=de_DE", "LC_NUMERIC=de_DE", "LC_TIME=it_IT", "HOME=/h"},
+       {"HOME=/h", "LANG=de_DE", "LC_NUMERIC=C", "LC_TIME=it_IT"}},
+      {{"LANG=en_US", "LC_ALL=de_DE", "LC_TIME=it_IT"}, {"LANG=de_DE", "LC_NUMERIC=C"}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(googleEarthEnvironment(environmentOf(c.before)).toStringList(), c.after);
+  }
 }
 
 #ifndef Q_OS_MACOS
 
 // A google-earth-pro on the PATH that writes down how it was started.
-class DesktopLauncherTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(folder.isValid());
-    savedPath = qgetenv("PATH");
-    savedNumeric = qgetenv("LC_NUMERIC");
-  }
-  void TearDown() override {
-    qputenv("PATH", savedPath);
-    qputenv("LC_NUMERIC", savedNumeric);
-  }
-  QString writeFakeProgram() {
-    const QString path = folder.filePath("google-earth-pro");
-    QFile script(path);
-    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(
-        "#!/bin/sh\nprintf '%s\\n%s\\n' \"$LC_NUMERIC\" \"$1\" > \"$0.log.tmp\"\n"
-        "mv \"$0.log.tmp\" \"$0.log\"\n");
-    script.close();
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    return path;
-  }
-
+TEST(DesktopGoogleEarthLauncher, FindsItOnThePathAndStartsItOnTheFileWithCNumbers) {
   QTemporaryDir folder;
-  QByteArray savedPath;
-  QByteArray savedNumeric;
-};
-
-TEST_F(DesktopLauncherTest, FindsGoogleEarthProOnThePath) {
-  const QString program = writeFakeProgram();
-  qputenv("PATH", QFile::encodeName(folder.path()) + ":/usr/bin:/bin");
+  const QByteArray savedPath = qgetenv("PATH");
+  const QString program = folder.filePath("google-earth-pro");
+  QFile script(program);
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write(
+      "#!/bin/sh\nprintf '%s\\n%s\\n' \"$LC_NUMERIC\" \"$1\" > \"$0.tmp\"\n"
+      "mv \"$0.tmp\" \"$0.log\"\n");
+  script.close();
+  script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
   DesktopGoogleEarthLauncher launcher;
-  EXPECT_EQ(launcher.find(), program);
   qputenv("PATH", "/nonexistent");
   EXPECT_TRUE(launcher.find().isEmpty());
-}
-
-TEST_F(DesktopLauncherTest, StartsItOnTheLaunchFileWithTheCNumericLocale) {
-  const QString program = writeFakeProgram();
-  qputenv("LC_NUMERIC", "de_DE.UTF-8");
-  DesktopGoogleEarthLauncher launcher;
+  qputenv("PATH", QFile::encodeName(folder.path()) + ":/usr/bin:/bin");
+  EXPECT_EQ(launcher.find(), program);
+  qputenv("PATH", savedPath);
   const QString kml = folder.filePath("link with spaces.kml");
   ASSERT_TRUE(launcher.start(program, kml));
   QFile log(program + ".log");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return log.exists(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return log.exists(); }, kStartWaitMs));
   ASSERT_TRUE(log.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(log.readAll()), "C\n" + kml + "\n");
-}
-
-TEST_F(DesktopLauncherTest, SaysWhenItCannotStart) {
-  DesktopGoogleEarthLauncher launcher;
-  EXPECT_FALSE(launcher.start(folder.filePath("missing"), folder.filePath("a.kml")));
+  EXPECT_FALSE(launcher.start(folder.filePath("missing"), kml));
 }
 
 #endif

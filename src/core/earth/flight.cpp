@@ -4,33 +4,50 @@
 
 namespace vianora {
 
-ReadinessResult waitUntilReady(IApplicationGE& earth, const FlightHooks& hooks) {
-  const double start = hooks.clock();
-  while (earth.IsInitialized() == 0) {
-    hooks.pumpEvents();
-    if (hooks.stopRequested()) return ReadinessResult::Stopped;
-    if (hooks.clock() - start > kReadinessLimitSeconds) return ReadinessResult::TimedOut;
-  }
-  return ReadinessResult::Ready;
+Flight::Flight(IApplicationGE& earth, std::function<const Percorso*()> trip, double start)
+    : earth_(earth), trip_(std::move(trip)), start_(start) {}
+
+FlightState Flight::step(double now) {
+  if (state_ == FlightState::Waiting)
+    waitForEarth(now);
+  else if (state_ == FlightState::Flying)
+    flyNextPoint(now);
+  return state_;
 }
 
-FlightResult flyTrip(IApplicationGE& earth, const FlightHooks& hooks) {
-  const Percorso* trip = hooks.trip();
-  if (trip == nullptr || trip->Punti.empty()) return FlightResult::TripChanged;
-  // A size_t counter: trips longer than any 16-bit count are flown to their end.
-  const std::size_t pointCount = trip->Punti.size();
-  for (std::size_t i = 0; i < pointCount; ++i) {
-    hooks.pumpEvents();
-    if (hooks.stopRequested()) return FlightResult::Stopped;
-    trip = hooks.trip();
-    if (trip == nullptr || i >= trip->Punti.size()) return FlightResult::TripChanged;
-    const CameraParams camera = flightCameraParams(trip->Punti[i]);
-    earth.SetCameraParams(camera.lat, camera.lon, camera.alt, camera.altMode, camera.range,
-                          camera.tilt, camera.azimuth, camera.speed);
-    WaitSeconds(kSecondsPerPoint, hooks.pumpEvents, hooks.clock);
-    if (hooks.stopRequested()) return FlightResult::Stopped;
+// The limit is looked at before each question but the first: an answer at the last moment
+// is still in time.
+void Flight::waitForEarth(double now) {
+  if (now - start_ > kReadinessLimitSeconds) {
+    state_ = FlightState::TimedOut;
+    return;
   }
-  return FlightResult::Completed;
+  if (earth_.IsInitialized() == 0) return;
+  const Percorso* trip = trip_();
+  if (trip == nullptr || trip->Punti.empty()) {
+    state_ = FlightState::TripChanged;
+    return;
+  }
+  pointCount_ = trip->Punti.size();
+  state_ = FlightState::Flying;
+}
+
+void Flight::flyNextPoint(double now) {
+  if (next_ > 0 && !(now - lastPointAt_ > kSecondsPerPoint)) return;
+  if (next_ == pointCount_) {
+    state_ = FlightState::Completed;
+    return;
+  }
+  const Percorso* trip = trip_();
+  if (trip == nullptr || next_ >= trip->Punti.size()) {
+    state_ = FlightState::TripChanged;
+    return;
+  }
+  const CameraParams camera = flightCameraParams(trip->Punti[next_]);
+  earth_.SetCameraParams(camera.lat, camera.lon, camera.alt, camera.altMode, camera.range,
+                         camera.tilt, camera.azimuth, camera.speed);
+  lastPointAt_ = now;
+  ++next_;
 }
 
 }  // namespace vianora

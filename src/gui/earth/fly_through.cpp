@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include "gui/earth/application_ge.h"
@@ -17,14 +15,6 @@ namespace {
 const QString kNoAnswer =
     QStringLiteral("Google Earth Pro did not answer within 120 seconds: the trip was not flown.");
 
-// While the flight waits for events it wakes at least this often to look at the clock.
-constexpr int kWakeUpMs = 10;
-
-// Sleeps until an event arrives instead of spinning: a long flight must not hold a processor.
-void processEventsGently() {
-  QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-}
-
 }  // namespace
 
 FlyThrough::FlyThrough(QWidget* window, UserPrompts& prompts, std::function<const Percorso*()> trip)
@@ -32,7 +22,10 @@ FlyThrough::FlyThrough(QWidget* window, UserPrompts& prompts, std::function<cons
       window_(window),
       prompts_(prompts),
       trip_(std::move(trip)),
-      launcher_(std::make_unique<DesktopGoogleEarthLauncher>()) {}
+      launcher_(std::make_unique<DesktopGoogleEarthLauncher>()) {
+  stepTimer_.setInterval(kStepMs);
+  connect(&stepTimer_, &QTimer::timeout, this, &FlyThrough::step);
+}
 
 FlyThrough::~FlyThrough() { stop(); }
 
@@ -41,7 +34,7 @@ void FlyThrough::setLauncher(std::unique_ptr<GoogleEarthLauncher> launcher) {
 }
 
 void FlyThrough::stop() {
-  if (stopRequest_) *stopRequest_ = true;
+  if (isFlying()) end();
 }
 
 bool FlyThrough::eventFilter(QObject* watched, QEvent* event) {
@@ -51,48 +44,37 @@ bool FlyThrough::eventFilter(QObject* watched, QEvent* event) {
 
 void FlyThrough::fly() {
   if (isFlying()) return;
-  std::unique_ptr<ApplicationGE> earth = startEarth();
-  if (!earth) return;
-
-  // What the loop needs after processing events is owned here, not by this object.
-  const auto stopRequest = std::make_shared<bool>(false);
-  stopRequest_ = stopRequest;
-  const QPointer<FlyThrough> alive(this);
-  QTimer wakeUp;
-  wakeUp.start(kWakeUpMs);
-  FlightHooks hooks;
-  hooks.pumpEvents = processEventsGently;
-  hooks.stopRequested = [alive, stopRequest] { return alive.isNull() || *stopRequest; };
-  hooks.trip = [alive, this] { return alive ? trip_() : nullptr; };
-  hooks.clock = clock_;
-  // The loop runs nested in the handler: quitting must end it, or the program would linger.
-  QCoreApplication::instance()->installEventFilter(this);
-
-  const ReadinessResult readiness = waitForEarth(*earth, hooks);
-  if (readiness == ReadinessResult::Ready) flyTrip(*earth, hooks);
-  ApplicationGE::release(std::move(earth));  // the link stops with the flight
-  if (alive.isNull()) return;
-  QCoreApplication::instance()->removeEventFilter(this);
-  stopRequest_.reset();
-  if (readiness == ReadinessResult::TimedOut) {
-    prompts_.critical(window_, kApplicationTitle, kNoAnswer);
-  }
-}
-
-std::unique_ptr<ApplicationGE> FlyThrough::startEarth() {
   ApplicationGE::Created created = ApplicationGE::create(*launcher_);
-  if (!created.instance) prompts_.critical(window_, kApplicationTitle, created.failure);
-  return std::move(created.instance);
+  if (!created.instance) {
+    prompts_.critical(window_, kApplicationTitle, created.failure);
+    return;
+  }
+  earth_ = std::move(created.instance);
+  flight_ = std::make_unique<Flight>(*earth_, trip_, clock_());
+  waitDialog_ = new EarthWaitDialog(window_);
+  // Queued: the dialog goes with the flight, and must not go inside its own signal.
+  connect(waitDialog_, &QDialog::rejected, this, &FlyThrough::stop, Qt::QueuedConnection);
+  waitDialog_->show();
+  // Quitting ends the flight at once, while the application and its windows are still whole.
+  QCoreApplication::instance()->installEventFilter(this);
+  stepTimer_.start();
+  step();  // a Google Earth that is already ready is flown at once
 }
 
-// Touches no member once the wait has begun: the window may be gone when it ends.
-ReadinessResult FlyThrough::waitForEarth(IApplicationGE& earth, const FlightHooks& hooks) {
-  const QPointer<EarthWaitDialog> dialog = new EarthWaitDialog(window_);
-  connect(dialog, &QDialog::rejected, this, &FlyThrough::stop);
-  dialog->show();
-  const ReadinessResult result = waitUntilReady(earth, hooks);
-  delete dialog.data();
-  return result;
+void FlyThrough::step() {
+  const FlightState state = flight_->step(clock_());
+  if (state != FlightState::Waiting) delete waitDialog_.data();
+  if (!flight_->ended()) return;
+  end();
+  if (state == FlightState::TimedOut) prompts_.critical(window_, kApplicationTitle, kNoAnswer);
+}
+
+void FlyThrough::end() {
+  stepTimer_.stop();
+  QCoreApplication::instance()->removeEventFilter(this);
+  delete waitDialog_.data();
+  flight_.reset();
+  ApplicationGE::release(std::move(earth_));  // the link stops with the flight
 }
 
 }  // namespace vianora::gui

@@ -1,29 +1,37 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QTimer>
 #include <functional>
 #include <memory>
 
 #include "core/earth/flight.h"
+#include "core/util/wait_seconds.h"
 
 class QWidget;
 
 namespace vianora::gui {
 
 class ApplicationGE;
+class EarthWaitDialog;
 class GoogleEarthLauncher;
 class UserPrompts;
 
 /// The Google Earth fly-through of one trip window: at most one flight at a time.
 ///
-/// A flight runs inside the button's handler and processes events while it waits, so the
-/// window stays usable. Everything the flight loop touches after processing events lives on
-/// the handler's stack or is checked first: closing the window or deleting it (and this
-/// object with it) ends the flight cleanly at its next step.
+/// A flight is a Flight moved on by a timer, one step every kStepMs: waiting for Google Earth
+/// (with a non-modal indication whose Cancel stops it), then flying, then stopped. The window
+/// stays usable meanwhile. Closing the window, deleting it, quitting the application or
+/// stop() end the flight at once.
 class FlyThrough : public QObject {
   Q_OBJECT
 
  public:
+  /// How often a running flight takes a step, in milliseconds: a tenth of the pause after
+  /// each point, so that the pause lasts about as long as asked.
+  static constexpr int kStepMs = 10;
+
   /// `trip` gives the trip of the window's last "Refresh", nullptr when none; it is asked
   /// anew at every point.
   FlyThrough(QWidget* window, UserPrompts& prompts, std::function<const Percorso*()> trip);
@@ -31,17 +39,17 @@ class FlyThrough : public QObject {
 
   /// Replaces how Google Earth is found and started (the desktop's by default).
   void setLauncher(std::unique_ptr<GoogleEarthLauncher> launcher);
-  /// Replaces the clock of the readiness wait and of the pause after each point.
+  /// Replaces the clock of the readiness limit and of the pause after each point.
   void setClock(std::function<double()> clock) { clock_ = std::move(clock); }
 
-  bool isFlying() const { return stopRequest_ != nullptr; }
+  bool isFlying() const { return flight_ != nullptr; }
 
-  /// Starts Google Earth, waits until it is ready and flies it along the trip; returns once
-  /// the flight has ended. Failures are told to the user; a completed or stopped flight ends
+  /// Starts Google Earth and a flight along the trip, and returns at once; does nothing while
+  /// a flight runs. Failures are told to the user; a completed or stopped flight ends
   /// silently. However it ends, Google Earth's next fetch is told to stop refreshing the link.
   void fly();
 
-  /// Asks the running flight, if any, to end at its next step.
+  /// Ends the running flight, if any, at once.
   void stop();
 
  protected:
@@ -49,15 +57,19 @@ class FlyThrough : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::unique_ptr<ApplicationGE> startEarth();
-  ReadinessResult waitForEarth(IApplicationGE& earth, const FlightHooks& hooks);
+  void step();
+  void end();
 
   QWidget* window_;
   UserPrompts& prompts_;
   std::function<const Percorso*()> trip_;
   std::unique_ptr<GoogleEarthLauncher> launcher_;
   std::function<double()> clock_ = steadyClockSeconds;
-  std::shared_ptr<bool> stopRequest_;  // shared with the running flight, null when none runs
+  QTimer stepTimer_;
+  // The running flight and what it flies; null when none runs.
+  std::unique_ptr<ApplicationGE> earth_;
+  std::unique_ptr<Flight> flight_;
+  QPointer<EarthWaitDialog> waitDialog_;  // owned by the window, shown while waiting
 };
 
 }  // namespace vianora::gui
