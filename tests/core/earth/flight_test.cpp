@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace vianora {
@@ -14,8 +15,7 @@ constexpr int kNeverReady = 1'000'000;
 
 // Records the cameras it is sent and when; ready after a given number of questions.
 struct FakeEarth : IApplicationGE {
-  int questionsBeforeReady = 0;
-  int questions = 0;
+  int questionsBeforeReady = 0, questions = 0;
   double now = 0.0;                          // the test's clock
   std::vector<std::vector<double>> cameras;  // lat, lon, alt, altMode, range, tilt, azimuth, speed
   std::vector<double> sentAt;
@@ -30,27 +30,30 @@ struct FakeEarth : IApplicationGE {
   }
 };
 
-Percorso tripOf(std::size_t count, double latitude0) {
+Percorso tripOf(int count, double latitude0) {
   Percorso trip;
   trip.Punti.clear();
-  for (std::size_t i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i, 300, 1});
+  for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i, 300, 1});
   return trip;
 }
 
-struct FlightTest : ::testing::Test {
+// A flight over a fake Google Earth; `current` is the trip of the last "Refresh".
+struct Bench {
   FakeEarth earth;
   Percorso trip = tripOf(3, 45.0);
   const Percorso* current = &trip;
   Flight flight{earth, [this] { return current; }, 0.0};
 
-  // Steps every second until the flight ends.
-  FlightState run() {
+  // Steps every second until the flight ends; gives the latitudes flown.
+  std::vector<double> flyAll() {
     while (!flight.ended()) flight.step(earth.now += 1.0);
-    return flight.state();
+    std::vector<double> latitudes;
+    for (const auto& camera : earth.cameras) latitudes.push_back(camera[0]);
+    return latitudes;
   }
 };
 
-TEST_F(FlightTest, AsksUntilReadyForAtMost120Seconds) {
+TEST(Flight, AsksUntilReadyForAtMost120Seconds) {
   const struct {
     int questionsBeforeReady;
     double secondsPerStep;
@@ -64,71 +67,64 @@ TEST_F(FlightTest, AsksUntilReadyForAtMost120Seconds) {
       {kNeverReady, 10.0, FlightState::TimedOut, 13, 130.0},  // 120 is not more than 120
   };
   for (const auto& c : cases) {
-    FakeEarth fresh;
-    fresh.questionsBeforeReady = c.questionsBeforeReady;
-    Flight waiting(
-        fresh, [this] { return &trip; }, 0.0);
-    double at = 0.0;
-    while (waiting.step(at) == FlightState::Waiting) at += c.secondsPerStep;
-    EXPECT_EQ(waiting.state(), c.state) << c.questionsBeforeReady;
-    EXPECT_EQ(fresh.questions, c.questions) << c.questionsBeforeReady;
-    EXPECT_EQ(at, c.waited) << c.questionsBeforeReady;
+    Bench b;
+    b.earth.questionsBeforeReady = c.questionsBeforeReady;
+    while (b.flight.step(b.earth.now) == FlightState::Waiting) b.earth.now += c.secondsPerStep;
+    EXPECT_EQ(b.flight.state(), c.state) << c.questionsBeforeReady;
+    EXPECT_EQ(b.earth.questions, c.questions) << c.questionsBeforeReady;
+    EXPECT_EQ(b.earth.now, c.waited) << c.questionsBeforeReady;
   }
 }
 
-// Steps at hand-picked times: each point goes at the first step more than 0.1 s after the one
-// before; 0.35 - 0.25 falls short of 0.1 in doubles, 0.1 - 0 is exactly 0.1.
-TEST_F(FlightTest, FliesEachPointWithTheFixedCameraThenPausesMoreThanATenth) {
+// Each point goes at the first step more than 0.1 s after the one before: 0.1 - 0 is exactly
+// 0.1, and 0.35 - 0.25 falls short of it in doubles.
+TEST(Flight, FliesEachPointWithTheFixedCameraThenPausesMoreThanATenth) {
+  Bench b;
   for (const double at : {-1.0, 0.0, 0.1, 0.125, 0.2, 0.25, 0.35}) {
-    EXPECT_EQ(flight.step(earth.now = at), FlightState::Flying) << at;
+    EXPECT_EQ(b.flight.step(b.earth.now = at), FlightState::Flying) << at;
   }
-  EXPECT_EQ(earth.sentAt, (std::vector<double>{0.0, 0.125, 0.25}));
+  EXPECT_EQ(b.earth.sentAt, (std::vector<double>{0.0, 0.125, 0.25}));
   for (std::size_t i = 0; i < 3; ++i) {
-    const std::vector<double> expected = {45.0 + i, 7.0 + i, kAltitude, kAboveGround,
-                                          kRange,   0.0,     0.0,       kSpeed};
-    EXPECT_EQ(earth.cameras[i], expected) << i;
+    const std::vector<double> camera = {45.0 + i, 7.0 + i, kAltitude, kAboveGround,
+                                        kRange,   0.0,     0.0,       kSpeed};
+    EXPECT_EQ(b.earth.cameras[i], camera) << i;
   }
-  EXPECT_EQ(flight.step(earth.now = 0.375), FlightState::Completed);
-  EXPECT_EQ(flight.step(earth.now = 9.0), FlightState::Completed);  // an ended flight rests
-  EXPECT_EQ(earth.cameras.size(), 3u);
-  EXPECT_EQ(earth.questions, 1);
+  EXPECT_EQ(b.flight.step(0.375), FlightState::Completed);
+  EXPECT_EQ(b.flight.step(9.0), FlightState::Completed);  // an ended flight rests
+  EXPECT_EQ(b.earth.cameras.size(), 3u);
+  EXPECT_EQ(b.earth.questions, 1);
 }
 
-TEST_F(FlightTest, ReadsTheTripAnewForEveryPoint) {
-  Percorso other = tripOf(5, -30.0), shorter = tripOf(1, -30.0), empty = tripOf(0, 0.0);
+TEST(Flight, ReadsTheTripAnewForEveryPoint) {
+  Percorso other = tripOf(5, -30.0), shorter = tripOf(1, -30.0);
   const struct {
-    const char* what;
-    const Percorso* atStart;
+    int pointsAtStart;  // -1: no trip
     const Percorso* afterPoint0;
     std::vector<double> latitudes;
     FlightState end;
   } cases[] = {
       // The count of points is the first trip's; from point 1 on they come from the new one.
-      {"another trip", &trip, &other, {45.0, -29.0, -28.0}, FlightState::Completed},
-      {"a shorter trip", &trip, &shorter, {45.0}, FlightState::TripChanged},
-      {"no trip", &trip, nullptr, {45.0}, FlightState::TripChanged},
-      {"no trip at start", nullptr, nullptr, {}, FlightState::TripChanged},
-      {"an empty trip", &empty, &empty, {}, FlightState::TripChanged},
+      {3, &other, {45.0, -29.0, -28.0}, FlightState::Completed},
+      {3, &shorter, {45.0}, FlightState::TripChanged},
+      {3, nullptr, {45.0}, FlightState::TripChanged},
+      {-1, nullptr, {}, FlightState::TripChanged},
+      {0, nullptr, {}, FlightState::TripChanged},
   };
   for (const auto& c : cases) {
-    FakeEarth fresh;
-    current = c.atStart;
-    fresh.onCamera = [&] { current = c.afterPoint0; };
-    Flight changing(
-        fresh, [this] { return current; }, 0.0);
-    while (!changing.ended()) changing.step(fresh.now += 1.0);
-    EXPECT_EQ(changing.state(), c.end) << c.what;
-    std::vector<double> latitudes;
-    for (const auto& camera : fresh.cameras) latitudes.push_back(camera[0]);
-    EXPECT_EQ(latitudes, c.latitudes) << c.what;
+    Bench b;
+    b.trip = tripOf(std::max(c.pointsAtStart, 0), 45.0);
+    if (c.pointsAtStart < 0) b.current = nullptr;
+    b.earth.onCamera = [&] { b.current = c.afterPoint0; };
+    EXPECT_EQ(b.flyAll(), c.latitudes) << c.pointsAtStart << " " << c.latitudes.size();
+    EXPECT_EQ(b.flight.state(), c.end) << c.pointsAtStart << " " << c.latitudes.size();
   }
 }
 
-TEST_F(FlightTest, FliesTripsBeyondA16BitCount) {
-  trip = tripOf(40'000, -60.0);
-  EXPECT_EQ(run(), FlightState::Completed);
-  ASSERT_EQ(earth.cameras.size(), 40'000u);
-  EXPECT_EQ(earth.cameras.back()[0], -60.0 + 39'999);
+TEST(Flight, FliesTripsBeyondA16BitCount) {
+  Bench b;
+  b.trip = tripOf(40'000, -60.0);
+  EXPECT_EQ(b.flyAll().back(), -60.0 + 39'999);
+  EXPECT_EQ(b.earth.cameras.size(), 40'000u);
 }
 
 }  // namespace
