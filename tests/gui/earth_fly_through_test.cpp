@@ -1,32 +1,96 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QComboBox>
+#include <QFile>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QTcpServer>
 #include <QTest>
 
-#include "fake_google_earth.h"
 #include "fake_prompts.h"
+#include "gui/earth/application_ge.h"
 #include "gui/earth/earth_wait_dialog.h"
 #include "gui/earth/fly_through.h"
+#include "gui/earth/google_earth_launcher.h"
 #include "gui/tripwindow/frm_stat_percorso.h"
 
 namespace vianora::gui {
 namespace {
 
-using test_support::View;
+using View = std::pair<double, double>;  // latitude, longitude
 using Window = std::unique_ptr<frmStatPercorso>;
 
+const QString kProgram = QStringLiteral("/opt/fake/google-earth-pro");
 constexpr int kEndWaitMs = 5000;      // a test flight, and its link, end well within this
 constexpr double kPauseOver = 0.25;   // moves the clock past the pause after a point
 constexpr double kFastSeconds = 7.0;  // what the clock moves at each look when running fast
+
+// The text of the first <`name`> element of `kml`. The core's tests pin the rest of the KML.
+QString kmlText(const QByteArray& kml, const QString& name) {
+  return QRegularExpression("<" + name + ">([^<]*)</").match(QString::fromUtf8(kml)).captured(1);
+}
+bool stopsLink(const QByteArray& kml) { return kml.contains("<minRefreshPeriod>"); }
+
+// Google Earth as the link sees it: fetches the camera document over and over, one at a time.
+struct FakeGoogleEarth {
+  explicit FakeGoogleEarth(QUrl url) : url(std::move(url)) {
+    network.setProxy(QNetworkProxy::NoProxy);
+  }
+  void start() {
+    QNetworkReply* reply = network.get(QNetworkRequest(url));
+    QObject::connect(reply, &QNetworkReply::finished, &network, [this, reply] {
+      reply->deleteLater();
+      if (reply->error() == QNetworkReply::NoError) keep(reply->readAll());
+      failures += reply->error() == QNetworkReply::NoError ? 0 : 1;
+      QTimer::singleShot(0, &network, [this] { start(); });
+    });
+  }
+  void keep(const QByteArray& kml) {
+    documents.push_back(kml);
+    const View view{kmlText(kml, "latitude").toDouble(), kmlText(kml, "longitude").toDouble()};
+    if (kmlText(kml, "latitude").isEmpty() || (!views.empty() && views.back() == view)) return;
+    views.push_back(view);
+    if (onView) onView(view);
+  }
+  QUrl url;
+  QNetworkAccessManager network;
+  std::vector<QByteArray> documents;  // every document fetched, in order
+  std::vector<View> views;            // the views of the documents, each new one once
+  int failures = 0;                   // fetches that got no document
+  std::function<void(View)> onView;
+};
+
+// Lends the test, which keeps it, to a window as its launcher.
+struct LentLauncher : GoogleEarthLauncher {
+  explicit LentLauncher(GoogleEarthLauncher& to) : to(to) {}
+  QString find() override { return to.find(); }
+  bool start(const QString& program, const QString& file) override {
+    return to.start(program, file);
+  }
+  GoogleEarthLauncher& to;
+};
 
 // Keeps the Quit event from quitting the test program once the flight has seen it.
 struct QuitCatcher : QObject {
   bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Quit; }
 };
 
-struct FlyThroughTest : ::testing::Test {
+// The test is the launcher: it "starts" Google Earth by reading the launch file and, unless told
+// to stay silent, lets a FakeGoogleEarth fetch its link.
+struct FlyThroughTest : ::testing::Test, GoogleEarthLauncher {
+  QString find() override { return installed ? kProgram : QString(); }
+  bool start(const QString&, const QString& launchKmlPath) override {
+    ++starts;
+    QFile file(launchFile = launchKmlPath);
+    if (!startSucceeds || !file.open(QIODevice::ReadOnly)) return false;
+    earth = std::make_unique<FakeGoogleEarth>(QUrl(kmlText(file.readAll(), "href")));
+    earth->onView = onView;
+    if (answers) earth->start();
+    return true;
+  }
   void SetUp() override {
     for (const auto& [name, latitude, count] : {std::tuple{"Ride", 45.0, 4}, {"Walk", -30.0, 6}}) {
       Percorso& trip = store.startTrip();
@@ -37,7 +101,7 @@ struct FlyThroughTest : ::testing::Test {
   }
   Window open(Percorsi& trips, std::optional<int> trip) {
     auto window = std::make_unique<frmStatPercorso>(trips, prompts);
-    window->flyThrough().setLauncher(std::make_unique<test_support::LauncherRef>(launcher));
+    window->flyThrough().setLauncher(std::make_unique<LentLauncher>(*this));
     window->flyThrough().setClock([this] { return clock(); });
     window->show();
     if (trip) window->showTrip(*trip);
@@ -45,7 +109,7 @@ struct FlyThroughTest : ::testing::Test {
   }
   // Moves on past the pause each time Google Earth has a new view: each point waits for it.
   double clock() {
-    const std::size_t views = launcher.earth ? launcher.earth->views.size() : 0;
+    const std::size_t views = earth ? earth->views.size() : 0;
     if (fast || views != seenViews) now += fast ? kFastSeconds : kPauseOver;
     seenViews = views;
     return now;
@@ -64,22 +128,23 @@ struct FlyThroughTest : ::testing::Test {
   }
   // Calls `action` when Google Earth first gets the view of point `point` of trip `trip`.
   void when(int trip, int point, std::function<void()> action) {
-    launcher.onStart = [view = views(trip, point, point + 1)[0], action](auto& earth) {
-      earth.onView = [view, action](View got) { got == view ? action() : void(); };
+    onView = [view = views(trip, point, point + 1)[0], action](View got) {
+      if (got == view) action();
     };
   }
   std::vector<View> views(int trip, int from, int to) const {
     std::vector<View> result;
-    for (int i = from; i < to; ++i) result.push_back(test_support::viewOf(store[trip].Punti[i]));
+    for (int i = from; i < to; ++i) {
+      result.emplace_back(store[trip].Punti[i].Latitudine, store[trip].Punti[i].Longitudine);
+    }
     return result;
   }
   // Google Earth's next fetch after the flight got the one answer that stops the link, and
   // the link was gone for the fetch after it.
   bool linkStopsThenCloses() const {
-    const auto& got = launcher.earth->documents;
-    return QTest::qWaitFor([&] { return launcher.earth->failures > 0; }, kEndWaitMs) &&
-           std::count_if(got.begin(), got.end(), test_support::stopsLink) == 1 &&
-           test_support::stopsLink(got.back());
+    const auto& got = earth->documents;
+    return QTest::qWaitFor([&] { return earth->failures > 0; }, kEndWaitMs) &&
+           std::count_if(got.begin(), got.end(), stopsLink) == 1 && stopsLink(got.back());
   }
   std::vector<QString> messages() const {
     std::vector<QString> texts;
@@ -87,27 +152,36 @@ struct FlyThroughTest : ::testing::Test {
     return texts;
   }
 
+  bool installed = true, startSucceeds = true, answers = true;  // answers: fetches the link
+  int starts = 0;
+  QString launchFile;  // the last one Google Earth was started on
+  std::unique_ptr<FakeGoogleEarth> earth;
+  std::function<void(View)> onView;  // for each new Google Earth
   Percorsi store;
   test_support::FakePrompts prompts;
-  test_support::FakeLauncher launcher;
   double now = 5000.0;
   std::size_t seenViews = 0;
   bool fast = false;
 };
 
+// Each flight has its own link, at a secret path: any user of the machine can reach the port.
 TEST_F(FlyThroughTest, FliesEveryPointOfTheRefreshedTripAndThenTheNextOne) {
   Window window = open(store, 0);
   ASSERT_TRUE(fly(window));
-  EXPECT_EQ(launcher.earth->views, views(0, 0, 4));
+  EXPECT_EQ(earth->views, views(0, 0, 4));
   EXPECT_TRUE(linkStopsThenCloses());
+  EXPECT_FALSE(QFile::exists(launchFile));
+  const QString firstLink = earth->url.toString();
   window->showTrip(1);
   ASSERT_TRUE(fly(window));
-  EXPECT_EQ(launcher.starts, 2);
-  EXPECT_EQ(launcher.earth->views, views(1, 0, 6));
+  EXPECT_EQ(earth->views, views(1, 0, 6));
+  EXPECT_NE(earth->url.toString(), firstLink);
+  const QRegularExpression secretLink("^http://127.0.0.1:\\d+/vianora/[0-9a-f]{32}/camera.kml$");
+  EXPECT_TRUE(secretLink.match(firstLink).hasMatch()) << firstLink.toStdString();
   Percorsi fresh;
   window = open(fresh, std::nullopt);  // "Refresh" never pressed: the placeholder of trip 0
   ASSERT_TRUE(fly(window));
-  EXPECT_EQ(launcher.earth->views, (std::vector<View>{{0.0, 0.0}}));
+  EXPECT_EQ(earth->views, (std::vector<View>{{0.0, 0.0}}));
   EXPECT_EQ(messages(), std::vector<QString>{});
 }
 
@@ -119,25 +193,30 @@ TEST_F(FlyThroughTest, TellsWhyItCannotFly) {
   } cases[] = {
       {true, true, false, 0, "information: Select a valid trip!"},
       {false, true, true, 0, "critical: Google Earth Pro was not found.\nInstall Google Earth Pro"},
-      {true, false, true, 1,
-       "critical: Google Earth Pro (/opt/fake/google-earth-pro) could not be started."},
+      {true, false, true, 1, "critical: Google Earth Pro (" + kProgram + ") could not be started."},
   };
   for (const auto& c : cases) {
-    launcher.installed = c.installed, launcher.startSucceeds = c.startSucceeds, launcher.starts = 0;
+    installed = c.installed, startSucceeds = c.startSucceeds, starts = 0;
     Window window = open(store, 0);
     if (!c.validTrip) refreshWithoutATrip(*window);
     prompts.messages.clear();
     press(*window);
-    EXPECT_EQ(launcher.starts, c.starts) << c.message.toStdString();
+    EXPECT_EQ(starts, c.starts) << c.message.toStdString();
     EXPECT_FALSE(window->flyThrough().isFlying());
     ASSERT_EQ(messages().size(), 1u) << c.message.toStdString();
     EXPECT_TRUE(messages()[0].startsWith(c.message)) << messages()[0].toStdString();
   }
+  QTcpServer occupant;  // a port that cannot be opened can only be asked of the link itself
+  ASSERT_TRUE(occupant.listen(QHostAddress::LocalHost));
+  EXPECT_TRUE(ApplicationGE::create(*this, occupant.serverPort())
+                  .failure.startsWith("Google Earth Pro cannot be given the trip: no local port"));
 }
 
 // Waiting shows a non-modal indication; it ends after 120 seconds, told, or on Cancel, silently.
 TEST_F(FlyThroughTest, WaitsForGoogleEarthUntil120SecondsOrCancel) {
-  launcher.answers = false;
+  answers = false;
+  const QString noAnswer =
+      "critical: Google Earth Pro did not answer within 120 seconds: the trip was not flown.";
   for (const bool cancel : {false, true}) {
     fast = !cancel;
     prompts.messages.clear();
@@ -146,16 +225,12 @@ TEST_F(FlyThroughTest, WaitsForGoogleEarthUntil120SecondsOrCancel) {
     press(*window);
     auto* dialog = window->findChild<EarthWaitDialog*>("earthWaitDialog");
     ASSERT_TRUE(dialog && dialog->isVisible() && !dialog->isModal());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     if (cancel) dialog->findChild<QPushButton*>("cancelButton")->click();
     ASSERT_TRUE(fly(window, false));
     EXPECT_EQ(now - start > 120.0, !cancel);
     EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr);
-    EXPECT_EQ(messages(),
-              cancel ? std::vector<QString>{}
-                     : std::vector<QString>{"critical: Google Earth Pro did not answer within 120 "
-                                            "seconds: the trip was not flown."});
-    launcher.earth->start();  // Google Earth comes at last: it is told to stop
+    EXPECT_EQ(messages(), cancel ? std::vector<QString>{} : std::vector{noAnswer});
+    earth->start();  // Google Earth comes at last: it is told to stop
     EXPECT_TRUE(linkStopsThenCloses());
   }
 }
@@ -171,10 +246,10 @@ TEST_F(FlyThroughTest, StopsWhenPressedAgainClosedDeletedOrQuit) {
   for (const auto& action : actions) {
     window = open(store, 0);
     when(0, 2, action);  // as soon as Google Earth has the view of point 2
-    launcher.starts = 0;
+    starts = 0;
     ASSERT_TRUE(fly(window));
-    EXPECT_EQ(launcher.starts, 1);  // a second press starts nothing
-    EXPECT_EQ(launcher.earth->views, views(0, 0, 3));
+    EXPECT_EQ(starts, 1);  // a second press starts nothing
+    EXPECT_EQ(earth->views, views(0, 0, 3));
     EXPECT_TRUE(linkStopsThenCloses());
   }
   qApp->removeEventFilter(&catcher);
@@ -186,11 +261,12 @@ TEST_F(FlyThroughTest, RefreshDuringAFlightFliesOnWithTheNewTripOrEndsIt) {
   when(0, 1, [&] { window->showTrip(1); });
   ASSERT_TRUE(fly(window));
   // The count of points is the first trip's; from point 2 on they come from the new one.
-  const std::vector<View> ride = views(0, 0, 2), walk = views(1, 2, 4);
-  EXPECT_EQ(launcher.earth->views, (std::vector<View>{ride[0], ride[1], walk[0], walk[1]}));
+  std::vector<View> expected = views(0, 0, 2), walk = views(1, 2, 4);
+  expected.insert(expected.end(), walk.begin(), walk.end());
+  EXPECT_EQ(earth->views, expected);
   when(1, 1, [&] { refreshWithoutATrip(*window); });
   ASSERT_TRUE(fly(window));
-  EXPECT_EQ(launcher.earth->views, views(1, 0, 2));
+  EXPECT_EQ(earth->views, views(1, 0, 2));
   EXPECT_EQ(messages(), std::vector<QString>{"information: Select a valid trip!"});
 }
 
