@@ -26,8 +26,8 @@ TEST(GoogleEarthEnvironment, SetsTheCNumericLocaleAndKeepsTheRest) {
 
 #ifndef Q_OS_MACOS
 
-// A google-earth-pro on the PATH that writes down how it was started.
-TEST(DesktopGoogleEarthLauncher, FindsItOnThePathAndStartsItOnTheFileWithCNumbers) {
+// A google-earth-pro that writes down how it was started.
+TEST(DesktopGoogleEarthLauncher, StartsItOnTheFileWithCNumbers) {
   QTemporaryDir folder;
   const QString program = folder.filePath("google-earth-pro"), kml = folder.filePath("a b.kml");
   QFile script(program);
@@ -37,10 +37,6 @@ TEST(DesktopGoogleEarthLauncher, FindsItOnThePathAndStartsItOnTheFileWithCNumber
   script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
   script.close();
   DesktopGoogleEarthLauncher launcher;
-  const QByteArray savedPath = qgetenv("PATH");
-  qputenv("PATH", QFile::encodeName(folder.path()) + ":" + savedPath);
-  EXPECT_EQ(launcher.find(), program);
-  qputenv("PATH", savedPath);
   ASSERT_TRUE(launcher.start(program, kml));
   QFile log(program + ".log");
   ASSERT_TRUE(QTest::qWaitFor([&] { return log.open(QIODevice::ReadOnly); }, kStartWaitMs));
