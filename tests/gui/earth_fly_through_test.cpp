@@ -45,15 +45,16 @@ struct FlyThroughTest : ::testing::Test {
     QFile file(launchFile = launchKmlPath);
     if (!startSucceeds || !file.open(QIODevice::ReadOnly)) return false;
     link = QUrl(kmlText(file.readAll(), "href"));
-    documents.clear(), flown.clear(), failures = 0;
-    if (answers) fetch(++flight);
+    documents.clear(), flown.clear(), failures = 0, ++flight;
+    if (answers) fetch(flight);
     return true;
   }
   void fetch(int ofFlight) {
+    if (ofFlight != flight) return;  // the link of an earlier flight
     QNetworkReply* reply = network.get(QNetworkRequest(link));
     QObject::connect(reply, &QNetworkReply::finished, &network, [this, reply, ofFlight] {
       reply->deleteLater();
-      if (ofFlight != flight) return;  // the link of an earlier flight
+      if (ofFlight != flight) return;
       failures += reply->error() == QNetworkReply::NoError ? 0 : 1;
       const QByteArray kml = reply->readAll();
       if (!kml.isEmpty()) documents.push_back(kml);
@@ -92,12 +93,10 @@ struct FlyThroughTest : ::testing::Test {
     seenViews = flown.size();
     return now;
   }
-  static void press(QWidget& window, const char* name = "cmdGoogle") {
-    window.findChild<QPushButton*>(name)->click();
-  }
+  static void press(QWidget& window) { window.findChild<QPushButton*>("cmdGoogle")->click(); }
   static void refreshWithoutATrip(frmStatPercorso& window) {
     window.findChild<QComboBox*>("cmbPercorso")->setCurrentIndex(-1);
-    press(window, "cmdAggiorna");
+    window.findChild<QPushButton*>("cmdAggiorna")->click();
   }
   // Presses "Google Earth" and runs the application until the flight (or the window) is gone.
   bool fly(Window& window, bool pressFirst = true) {
@@ -163,7 +162,6 @@ TEST_F(FlyThroughTest, TellsWhyItCannotFly) {
     prompts.messages.clear();
     press(*window);
     EXPECT_EQ(starts, c.starts) << c.message.toStdString();
-    EXPECT_FALSE(window->flyThrough().isFlying());
     ASSERT_EQ(messages().size(), 1u) << c.message.toStdString();
     EXPECT_TRUE(messages()[0].startsWith(c.message)) << messages()[0].toStdString();
   }
@@ -179,9 +177,8 @@ TEST_F(FlyThroughTest, WaitsForGoogleEarthUntil120SecondsOrCancel) {
   answers = false;
   const QString noAnswer =
       "critical: Google Earth Pro did not answer within 120 seconds: the trip was not flown.";
-  for (const bool cancel : {false, true}) {
+  for (const bool cancel : {true, false}) {
     fast = !cancel;
-    prompts.messages.clear();
     Window window = open(0);
     press(*window);
     auto* dialog = window->findChild<EarthWaitDialog*>("earthWaitDialog");

@@ -32,15 +32,14 @@ TEST(DesktopGoogleEarthLauncher, StartsItOnTheFileWithCNumbers) {
   const QString program = folder.filePath("google-earth-pro"), kml = folder.filePath("a b.kml");
   QFile script(program);
   ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-  script.write(
-      "#!/bin/sh\nprintf '%s\\n%s\\n' \"$LC_NUMERIC\" \"$1\" >\"$0.t\"; mv \"$0.t\" \"$0.log\"");
+  script.write("#!/bin/sh\nprintf '%s %s' \"$LC_NUMERIC\" \"$1\" >$0.t; mv $0.t $0.log");
   script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
   script.close();
   DesktopGoogleEarthLauncher launcher;
   ASSERT_TRUE(launcher.start(program, kml));
   QFile log(program + ".log");
   ASSERT_TRUE(QTest::qWaitFor([&] { return log.open(QIODevice::ReadOnly); }, kStartWaitMs));
-  EXPECT_EQ(QString::fromUtf8(log.readAll()), "C\n" + kml + "\n");
+  EXPECT_EQ(QString::fromUtf8(log.readAll()), "C " + kml);
   EXPECT_FALSE(launcher.start(folder.filePath("missing"), kml));
 }
 

@@ -8,10 +8,9 @@ namespace vianora::gui::test_support {
 
 /// Finds Google Earth Pro, or not, as told, and starts it with onStart: without one, it cannot.
 struct FakeLauncher : GoogleEarthLauncher {
-  static inline const QString kProgram = QStringLiteral("/opt/fake/google-earth-pro");
   bool installed = true;
   std::function<bool(const QString& launchKmlPath)> onStart;
-  QString find() override { return installed ? kProgram : QString(); }
+  QString find() override { return installed ? "/opt/fake/google-earth-pro" : QString(); }
   bool start(const QString&, const QString& file) override { return onStart && onStart(file); }
 };
 

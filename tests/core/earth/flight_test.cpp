@@ -7,13 +7,11 @@
 namespace vianora {
 namespace {
 
-// The fixed camera of every point: altitude, altMode (above the ground), range, tilt, azimuth,
-// speed.
+// The fixed camera of every point: altitude, altMode (above the ground), range, speed.
 constexpr double kAltitude = 1000.0, kAboveGround = 1.0, kRange = 1000.0, kSpeed = 4.0;
 constexpr int kNeverReady = 1'000'000;
 
-// Point i at latitude latitude0 + i, longitude 7 + i.
-Percorso tripOf(int count, double latitude0) {
+Percorso tripOf(int count, double latitude0) {  // point i at latitude0 + i, longitude 7 + i
   Percorso trip;
   trip.Punti.clear();
   for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i, 300, 1});
@@ -80,7 +78,6 @@ TEST(Flight, FliesEachPointWithTheFixedCameraThenPausesMoreThanATenth) {
   EXPECT_EQ(b.flight.step(0.375), FlightState::Completed);
   EXPECT_EQ(b.flight.step(9.0), FlightState::Completed);  // an ended flight rests
   EXPECT_EQ(b.latitudes, (std::vector{45.0, 46.0, 47.0}));
-  EXPECT_EQ(b.questions, 1);
 }
 
 TEST(Flight, ReadsTheTripAnewForEveryPoint) {
@@ -99,12 +96,13 @@ TEST(Flight, ReadsTheTripAnewForEveryPoint) {
       {0, nullptr, {}, FlightState::TripChanged},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);  // the row
     Bench b;
     b.trip = tripOf(c.pointsAtStart, 45.0);
     if (c.pointsAtStart < 0) b.current = nullptr;
     b.onCamera = [&] { b.current = c.afterPoint0; };
-    EXPECT_EQ(b.stepEverySecondToTheEnd(), c.end) << c.pointsAtStart << " " << c.latitudes.size();
-    EXPECT_EQ(b.latitudes, c.latitudes) << c.pointsAtStart << " " << c.latitudes.size();
+    EXPECT_EQ(b.stepEverySecondToTheEnd(), c.end);
+    EXPECT_EQ(b.latitudes, c.latitudes);
   }
   Bench b;
   b.trip = tripOf(40'000, -60.0);  // beyond any 16-bit count
