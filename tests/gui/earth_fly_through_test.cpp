@@ -32,11 +32,6 @@ QString kmlText(const QByteArray& kml, const QString& name) {
 }
 bool stopsLink(const QByteArray& kml) { return kml.contains("<minRefreshPeriod>"); }
 
-// Keeps the Quit event from quitting the test program once the flight has seen it.
-struct QuitCatcher : QObject {
-  bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Quit; }
-};
-
 struct FlyThroughTest : ::testing::Test {
   // "Starts" Google Earth on the launch file: unless told to stay silent, it fetches the
   // file's link over and over, one fetch at a time, as Google Earth does.
@@ -138,6 +133,7 @@ struct FlyThroughTest : ::testing::Test {
 
 TEST_F(FlyThroughTest, FliesEveryPointOfTheRefreshedTripThenStopsTheLink) {
   Window window = open(0);
+  when(46.0, [&] { EXPECT_EQ(window->findChild<EarthWaitDialog*>(), nullptr); });  // ready
   ASSERT_TRUE(fly(window));
   EXPECT_EQ(flown, (std::vector{45.0, 46.0, 47.0, 48.0}));
   EXPECT_TRUE(linkStopsThenCloses());
@@ -193,7 +189,9 @@ TEST_F(FlyThroughTest, WaitsForGoogleEarthUntil120SecondsOrCancel) {
 }
 
 TEST_F(FlyThroughTest, StopsWhenPressedAgainClosedDeletedOrQuit) {
-  QuitCatcher catcher;
+  struct : QObject {  // keeps Quit from quitting the test program once the flight has seen it
+    bool eventFilter(QObject*, QEvent* event) override { return event->type() == QEvent::Quit; }
+  } catcher;
   qApp->installEventFilter(&catcher);  // the flight's own filter comes later and sees it first
   Window window;
   QEvent quit(QEvent::Quit);
