@@ -68,7 +68,7 @@ struct FlyThroughTest : ::testing::Test {
       Percorso& trip = store.startTrip();
       trip.Nome = name;
       trip.Punti.clear();
-      for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i, 500, 39756});
+      for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i});
     }
   }
   Window open(int trip) {

@@ -5,6 +5,7 @@
 #include <QTcpSocket>
 #include <QTest>
 
+#include "core/earth/http_request.h"
 #include "gui/earth/kml_server.h"
 
 namespace vianora::gui {
@@ -44,7 +45,7 @@ TEST(KmlServer, AnswersEachRequestAsItsKindWantsAndGoesOn) {
       {{"GET /camera", ".kml HTTP/1.1\r\nHost: 127.0.0.1", "\r\n\r\n"}, kOk, 1},
       {{"POST /camera.kml HTTP/1.1\r\n\r\n"}, "HTTP/1.1 405 Method Not Allowed\r\n", 1},
       {{"hello\r\n\r\n"}, "", 1},
-      {{kGet + "X-Filler: " + QByteArray(64 * 1024, 'a') + "\r\n\r\n"}, "", 1},
+      {{kGet + "X-Filler: " + QByteArray(kMaxRequestHeadBytes, 'a') + "\r\n\r\n"}, "", 1},
       {{kGet + "\r\n"}, kOk, 2},
   };
   for (const auto& c : cases) {

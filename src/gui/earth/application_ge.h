@@ -31,11 +31,14 @@ class ApplicationGE : public IApplicationGE {
     QString failure;  ///< the message for the user when there is no instance
   };
 
-  /// How long a released link waits for Google Earth's next fetch: two refresh intervals.
-  static constexpr int kLastAnswerMs = static_cast<int>(2 * 1000 * kCameraRefreshSeconds);
+  /// How many refresh intervals a released link waits for Google Earth's next fetch.
+  static constexpr int kRefreshesAwaited = 2;
+  /// How long a released link waits for Google Earth's next fetch, in milliseconds.
+  static constexpr int kLastAnswerMs =
+      static_cast<int>(kRefreshesAwaited * kCameraRefreshSeconds * 1000);
 
-  /// Starts the link and Google Earth Pro on it; `port` 0 takes a free one.
-  static Created create(GoogleEarthLauncher& launcher, quint16 port = 0);
+  /// Starts the link, on `port`, and Google Earth Pro on it.
+  static Created create(GoogleEarthLauncher& launcher, quint16 port = KmlServer::kAnyFreePort);
 
   /// Ends a flight's link without waiting: Google Earth's next fetch, within kLastAnswerMs,
   /// gets the last view with a NetworkLinkControl that stops the link's refreshes, and then

@@ -36,12 +36,15 @@ class KmlServer : public QObject {
   /// as soon as it is connected.
   static constexpr int kFirstByteWaitMs = 1000;
 
+  /// The port to listen on that asks for any free one.
+  static constexpr quint16 kAnyFreePort = 0;
+
   explicit KmlServer(std::string servedPath, QObject* parent = nullptr);
   ~KmlServer() override;
 
-  /// Listens on 127.0.0.1:`port`, or a free port when it is 0. False, with errorString(),
-  /// when it cannot.
-  bool listen(quint16 port = 0);
+  /// Listens on 127.0.0.1:`port`, or a free port when it is kAnyFreePort. False, with
+  /// errorString(), when it cannot.
+  bool listen(quint16 port = kAnyFreePort);
   quint16 port() const;
   QString errorString() const;
 

@@ -14,7 +14,7 @@ constexpr int kNeverReady = 1'000'000;
 Percorso tripOf(int count, double latitude0) {  // point i at latitude0 + i, longitude 7 + i
   Percorso trip;
   trip.Punti.clear();
-  for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i, 300, 1});
+  for (int i = 0; i < count; ++i) trip.Punti.push_back({latitude0 + i, 7.0 + i});
   return trip;
 }
 
