@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "core/earth/flight.h"
-#include "core/util/wait_seconds.h"
+#include "core/util/steady_clock.h"
 
 class QWidget;
 

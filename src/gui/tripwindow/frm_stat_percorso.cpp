@@ -177,7 +177,7 @@ void frmStatPercorso::cmdGoogle_Click() {
     showInvalidTrip();
     return;
   }
-  flyThrough_->fly();  // the window may be gone when it returns
+  flyThrough_->fly();  // returns at once: the flight goes on from a timer
 }
 
 void frmStatPercorso::cmdSaveAs_Click() {

@@ -1,4 +1,4 @@
-// NextToken, Minimo, WaitSeconds and the single-byte character sets.
+// NextToken, Minimo and the single-byte character sets.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -6,7 +6,6 @@
 #include "core/util/minimo.h"
 #include "core/util/next_token.h"
 #include "core/util/single_byte_text.h"
-#include "core/util/wait_seconds.h"
 
 namespace vianora {
 namespace {
@@ -39,21 +38,6 @@ TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
   EXPECT_EQ(Minimo(Opt(), Opt(5)), Opt(5));
   EXPECT_EQ(Minimo(Opt(), Opt()), Opt());
   EXPECT_TRUE(std::signbit(*Minimo(Opt(0.0), Opt(-0.0))));  // a tie returns b
-}
-
-// Quarter seconds are exact in binary: the wait ends only once the clock is strictly past it.
-TEST(WaitSeconds, PumpsEventsUntilTheClockHasPassedTheWait) {
-  double now = 0;
-  int pumps = 0;
-  const auto pump = [&] {
-    ++pumps;
-    now += 0.25;
-  };
-  WaitSeconds(0.5, pump, [&] { return now; });
-  EXPECT_EQ(now, 0.75);
-  EXPECT_EQ(pumps, 3);
-  WaitSeconds(-1, pump, [&] { return now; });  // the clock is read before the first pump
-  EXPECT_EQ(pumps, 3);
 }
 
 TEST(SingleByteText, DecodesLatin1AndWindows1252) {
