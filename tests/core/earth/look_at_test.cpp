@@ -8,14 +8,6 @@
 namespace vianora {
 namespace {
 
-// The point's altitude and time are not used: 1 km up, 1 km away, straight down, north up.
-TEST(FlightCameraParams, TakesThePositionAndTheFixedCameraValues) {
-  const CameraParams p = flightCameraParams({45.25, 7.5, 812.0, 39756.5});
-  EXPECT_EQ((std::vector{p.lat, p.lon, p.alt, p.range, p.tilt, p.azimuth, p.speed}),
-            (std::vector{45.25, 7.5, 1000.0, 1000.0, 0.0, 0.0, 4.0}));
-  EXPECT_EQ(p.altMode, 1);
-}
-
 std::vector<double> values(const LookAt& v) {
   return {v.latitude, v.longitude, v.altitude, v.range, v.tilt, v.heading};
 }

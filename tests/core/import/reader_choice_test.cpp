@@ -136,18 +136,6 @@ TEST(ReaderChoice, ReportsProgressOverTheWholeImportAndStopsWhenAsked) {
   }
 }
 
-TEST(ReaderChoice, EveryTripNamesTheFileItWasReadFrom) {
-  const std::string two = file("two.gpx", "<trk><name>a</name></trk><rte><name>b</name></rte>");
-  const std::string plt = file("one.plt", kPlt);
-  Percorsi store;  // an empty file leaves the store empty: trip 0 is still the next file's
-  for (const std::string& path : {file("empty.gpx", ""), two, plt}) {
-    importFile(store, path, readerForFile(None, path), {});
-  }
-  ASSERT_EQ(store.size(), 3u);
-  EXPECT_EQ((std::vector{store[0].sourceFile, store[1].sourceFile, store[2].sourceFile}),
-            (std::vector{two, two, plt}));
-}
-
 TEST(ReaderChoice, RecognisesEverySampleFileAndReadsItWithBothReaders) {
   for (const char* dir : {VIANORA_SAMPLES_REPO, VIANORA_SAMPLES_SHARED}) {
     for (const ReaderKind kind : {Gpx, Plt}) {

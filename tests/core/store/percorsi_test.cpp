@@ -42,17 +42,5 @@ TEST(Percorsi, FillsTripZeroAndPointZeroBeforeAppending) {
   EXPECT_EQ(store.firstTripWithPoints(1), std::nullopt);
 }
 
-TEST(Percorsi, RecordsTheFileOfTripsThatNameNoneOnceTheStoreIsNotEmpty) {
-  Percorsi store;
-  store.recordSourceFile(0, "a.gpx");
-  EXPECT_EQ(store[0].sourceFile, "");
-  store.lastTrip().Nome = "first";
-  store.startTrip();
-  store.recordSourceFile(1, "b.gpx");
-  store.recordSourceFile(0, "c.gpx");
-  EXPECT_EQ(store[0].sourceFile, "c.gpx");
-  EXPECT_EQ(store[1].sourceFile, "b.gpx");
-}
-
 }  // namespace
 }  // namespace vianora

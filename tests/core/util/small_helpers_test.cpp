@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "core/util/minimo.h"
 #include "core/util/next_token.h"
@@ -32,11 +33,9 @@ TEST(NextToken, CutsTheTextBeforeTheFirstExactSeparatorOff) {
 
 TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
   using Opt = std::optional<double>;
-  EXPECT_EQ(Minimo(Opt(3), Opt(5)), Opt(3));
-  EXPECT_EQ(Minimo(Opt(5), Opt(3)), Opt(3));
-  EXPECT_EQ(Minimo(Opt(5), Opt()), Opt(5));
-  EXPECT_EQ(Minimo(Opt(), Opt(5)), Opt(5));
-  EXPECT_EQ(Minimo(Opt(), Opt()), Opt());
+  EXPECT_EQ((std::vector{Minimo(Opt(3), Opt(5)), Minimo(Opt(5), Opt(3)), Minimo(Opt(5), Opt()),
+                         Minimo(Opt(), Opt(5)), Minimo(Opt(), Opt())}),
+            (std::vector{Opt(3), Opt(3), Opt(5), Opt(5), Opt()}));
   EXPECT_TRUE(std::signbit(*Minimo(Opt(0.0), Opt(-0.0))));  // a tie returns b
 }
 
