@@ -37,7 +37,9 @@ std::size_t ClosingTagFinder::search(std::string_view tag, std::size_t from) con
     ++at;
   }
   // Far ahead: a stretch at a time (overlapping by the tag's length less one), so that the
-  // window can answer meanwhile.
+  // window can answer meanwhile. The standard search: GNU memmem was faster on this search
+  // alone (benchmark FarClosingTag/1M, one tag through 100 MB: 19 ms against 35 ms), but the
+  // whole read of a 1,000,000-point file (LeggiGpx/1M) showed no difference.
   constexpr std::size_t kStretch = std::size_t{1} << 20;
   while (static_cast<std::size_t>(end - at) >= tag.size()) {
     const std::size_t length =
