@@ -21,7 +21,6 @@ TEST(LookAt, CarriesTheCameraInKmlRanges) {
             (std::vector{90.0, -180.0, 0.0, 0.0, 90.0, 90.0}));
   EXPECT_EQ(values(lookAtOf({-95.0, 200.0, -10, 2, nan, -3.0, -400.0, 4.0})),
             (std::vector{-90.0, 180.0, -10.0, 0.0, 0.0, -40.0}));
-  EXPECT_EQ(lookAtOf({0, 0, 0, 2, 0, 0, 0, 0}).altitudeMode, AltitudeMode::Absolute);
   const AltitudeMode modes[] = {altitudeModeOf(0), altitudeModeOf(1), altitudeModeOf(2),
                                 altitudeModeOf(3)};
   std::string names;

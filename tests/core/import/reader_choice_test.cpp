@@ -84,6 +84,7 @@ TEST(ReaderChoice, SaysHowTheReadEndedAndWhy) {
       {file("bare.gpx", "<trk><name>t</name></trk>"), Gpx, NothingFound, "t: 0,0,0"},
       {file("x.plt", kPlt), Gpx, NothingFound, ": 0,0,0"},
       {file("notes.plt", "notes"), Plt, NothingFound, "notes.plt: 0,0,1"},
+      {file("empty.gpx", ""), Gpx, NothingFound, ": 0,0,0"},
       {file("bad.gpx", "<trkpt lon=\"1\">"), Gpx, NothingFound,
        ": 0,0,0 !1001@1 point 1 of the file, <trkpt lon=\"1\">"},
       {file("notes.txt", "notes"), None, NotRecognised, ": 0,0,0"},
