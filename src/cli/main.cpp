@@ -27,16 +27,13 @@ void printFailure(const std::string& text) {
 /// joined by "; ".
 std::string failureText(const std::string& path, const vianora::ImportFailure& failure) {
   using namespace vianora;
-  std::string description(failureDescription(failure.code));
-  if (!failure.detail.empty()) description += ": " + failure.detail;
-  const std::string number = std::to_string(failure.number());
-  const std::string line = std::to_string(failure.line);
-  if (failure.shown == ImportFailure::Shown::ByGpxReader) {
-    return path + ": Error number: " + number + "; " + description +
-           "; Source: " + std::string(kFailureSource) + "; Error line: " + line;
+  std::string text = path + ": ";
+  if (failure.shown == ImportFailure::Shown::ByOpenCommand) {
+    text += "Errore " + std::string(kFailureSource) + ": ";  // the box's title
   }
-  return path + ": Errore " + std::string(kFailureSource) + ": (Linea " + line + ") " + number +
-         "; " + description;
+  const std::vector<std::string> lines = failureLines(failure);
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i == 0 ? "" : "; ") + lines[i];
+  return text;
 }
 
 /// The line for a file that brought nothing, or that no reader was found for.

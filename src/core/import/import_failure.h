@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/util/failure.h"
 
@@ -23,6 +24,12 @@ struct ImportFailure {
 
   int number() const { return static_cast<int>(code); }
 };
+
+/// The words of a failure's message, a line each: "(Linea N) number" and the description for
+/// the Open command's box; "Error number: N", the description, "Source: ..." and "Error line:
+/// N" for the GPX reader's. The description is followed by ": " and the detail when there is
+/// one. The windows join the lines into a box, the command-line tool into one line.
+std::vector<std::string> failureLines(const ImportFailure& failure);
 
 /// Receives each failure as it happens; reading goes on as the readers' rules say.
 using FailureSink = std::function<void(const ImportFailure&)>;

@@ -33,27 +33,19 @@ QString fromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The failure's description, followed by ": " and its detail when it has one.
-QString descriptionOf(const ImportFailure& failure) {
-  QString text = fromUtf8(failureDescription(failure.code));
-  if (!failure.detail.empty()) text += QStringLiteral(": ") + fromUtf8(failure.detail);
-  return text;
+// A failure's lines as one box text. Put together piece by piece: a detail may hold "%1",
+// which QString::arg would fill in.
+QString boxText(const ImportFailure& failure) {
+  QStringList lines;
+  for (const std::string& line : failureLines(failure)) lines << fromUtf8(line);
+  return lines.join(QLatin1Char('\n'));
 }
 
-// The Open command's box: "(Linea N) number", then the description and the file's name. Put
-// together piece by piece: a detail may hold "%1", which QString::arg would fill in.
+// The Open command's box: its lines, then ": " and the file's name.
 QString openCommandText(const ImportFailure& failure, const QString& fileName) {
-  QString text = QStringLiteral("(Linea ") + QString::number(failure.line) + QStringLiteral(") ") +
-                 QString::number(failure.number()) + QLatin1Char('\n') + descriptionOf(failure);
+  QString text = boxText(failure);
   if (!fileName.isEmpty()) text += QStringLiteral(": ") + fileName;
   return text;
-}
-
-// The GPX reader's box: four lines.
-QString gpxReaderText(const ImportFailure& failure) {
-  return QStringLiteral("Error number: ") + QString::number(failure.number()) + QLatin1Char('\n') +
-         descriptionOf(failure) + QStringLiteral("\nSource: ") + fromUtf8(kFailureSource) +
-         QStringLiteral("\nError line: ") + QString::number(failure.line);
 }
 
 // Shows the failures of one file as they come. The progress bar goes before each message, so
@@ -69,7 +61,7 @@ class FailureBoxes {
               openCommandText(failure, fileName_));
       return;
     }
-    lastGpxFailure_ = gpxReaderText(failure);
+    lastGpxFailure_ = boxText(failure);
     if (++gpxFailures_ > OpenCommand::kShownFailuresPerFile) return;
     showBox(kApplicationTitle, lastGpxFailure_);
   }
