@@ -45,12 +45,29 @@ struct ChartLabel {
   friend bool operator==(const ChartLabel&, const ChartLabel&) = default;
 };
 
-/// What one drawing surface shows: sets of lines drawn in order (axes, grid, data...), then
-/// the labels. A drawing replaces the whole picture.
+/// The outline of a box.
+enum class BoxShape : std::uint8_t { Rectangle, Ellipse };
+
+/// A filled box of a chart's overlay: a readout's or a legend's background, a marker.
+struct ChartBox {
+  float left = 0, top = 0, width = 0, height = 0;  ///< twips from the surface's top left
+  Rgb fill = rgb(255, 255, 255);
+  bool filled = true;    ///< false: the outline alone
+  Rgb border = rgb(0, 0, 0);
+  std::uint8_t borderWidth = 1;  ///< pixels; 0 draws no outline
+  BoxShape shape = BoxShape::Rectangle;
+
+  friend bool operator==(const ChartBox&, const ChartBox&) = default;
+};
+
+/// What one drawing surface shows: the boxes first, then sets of lines drawn in order (axes,
+/// grid, data...), then the labels. A drawing replaces the whole picture. The design's charts
+/// have no boxes; the overlays drawn over them (scales, legend, cursor) do.
 struct ChartPicture {
   float width = 0, height = 0;  ///< the surface's size in twips
   std::vector<std::vector<ChartLine>> lineSets;
   std::vector<ChartLabel> labels;
+  std::vector<ChartBox> boxes;
 };
 
 /// Twips per inch: chart coordinates are in twips whatever the screen.

@@ -26,34 +26,7 @@ constexpr double kFlatAltitudeScale = 1.0;
 /// lines, a few hundred under 1 km); a larger grid grows as it is drawn.
 constexpr double kReservedGridLines = 4096.0;
 
-// The scales of one drawing, taken from the layout's axes and the trip's statistics.
-struct Plot {
-  double x0 = 0;          // x of the origin
-  double xScale = 0;      // twips per km
-  double base = 0;        // y of the baseline
-  double altScale = 0;    // twips per metre
-  double speedScale = 0;  // twips per km per day
-  double amin = 0, amax = 0, vmax = 0;
-};
-
-// No plot when the total distance gives no usable horizontal scale (D = 0 above all).
-std::optional<Plot> plotFor(const ProfileAxes& axes, const TripStatistics& s) {
-  const double total = s.DistanzaTotale;
-  if (!(total > 0) || !std::isfinite(total)) return std::nullopt;
-  Plot plot;
-  plot.x0 = axes.lineY.x1;
-  plot.xScale = (axes.lineX.x2 - plot.x0) / total;
-  if (!std::isfinite(plot.xScale)) return std::nullopt;
-  const double height = axes.lineX.y1 - axes.lineY.y1;
-  const double range = s.AltitudineMax - s.AltitudineMin;
-  plot.altScale = range == 0 ? kFlatAltitudeScale : height / range;
-  plot.speedScale = s.VelocitaMax == 0 ? height : height / s.VelocitaMax;
-  plot.base = axes.lineX.y2;
-  plot.amin = s.AltitudineMin;
-  plot.amax = s.AltitudineMax;
-  plot.vmax = s.VelocitaMax;
-  return plot;
-}
+using Plot = ProfilePlot;
 
 // Shapes hold single precision; far-off values stay far off instead of overflowing.
 float twips(double value) {
@@ -135,6 +108,24 @@ void drawGrid(double total, const Plot& plot, ProfileDrawing& drawing,
 
 }  // namespace
 
+std::optional<ProfilePlot> profilePlotFor(const ProfileAxes& axes, const TripStatistics& s) {
+  const double total = s.DistanzaTotale;
+  if (!(total > 0) || !std::isfinite(total)) return std::nullopt;
+  Plot plot;
+  plot.x0 = axes.lineY.x1;
+  plot.xScale = (axes.lineX.x2 - plot.x0) / total;
+  if (!std::isfinite(plot.xScale)) return std::nullopt;
+  const double height = axes.lineX.y1 - axes.lineY.y1;
+  const double range = s.AltitudineMax - s.AltitudineMin;
+  plot.altScale = range == 0 ? kFlatAltitudeScale : height / range;
+  plot.speedScale = s.VelocitaMax == 0 ? height : height / s.VelocitaMax;
+  plot.base = axes.lineX.y2;
+  plot.amin = s.AltitudineMin;
+  plot.amax = s.AltitudineMax;
+  plot.vmax = s.VelocitaMax;
+  return plot;
+}
+
 ProfileDrawing AggiornaGrafici(const Percorso& trip, const TripStatistics& stats,
                                const ProfileAxes& layoutAxes, SurfaceSize surface,
                                bool altitudeChecked, bool speedChecked,
@@ -145,7 +136,7 @@ ProfileDrawing AggiornaGrafici(const Percorso& trip, const TripStatistics& stats
   drawing.picture.height = surface.height;
   drawing.picture.lineSets.resize(ProfileDrawing::kSetCount);
   drawing.picture.labels.push_back(layoutAxes.origin);
-  if (const std::optional<Plot> plot = plotFor(layoutAxes, stats)) {
+  if (const std::optional<Plot> plot = profilePlotFor(layoutAxes, stats)) {
     drawProfiles(trip.Punti, *plot, drawing, altitudeChecked, speedChecked);
     drawGrid(stats.DistanzaTotale, *plot, drawing, decimalSeparator);
   }

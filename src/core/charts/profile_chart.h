@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "core/analysis/trip_statistics.h"
@@ -30,6 +31,22 @@ struct ProfileDrawing {
   ChartPicture picture;
   ProfileAxes axes;
 };
+
+/// Where the profile puts a point: x = x0 + distance * xScale, altitude a at
+/// y = base - (a - amin) * altScale, speed v (km per day) at y = base - v * speedScale.
+struct ProfilePlot {
+  double x0 = 0;          ///< x of the origin (the vertical axis), twips
+  double xScale = 0;      ///< twips per km
+  double base = 0;        ///< y of the baseline, twips
+  double altScale = 0;    ///< twips per metre
+  double speedScale = 0;  ///< twips per km per day
+  double amin = 0, amax = 0, vmax = 0;  ///< the altitude range and the top speed (km per day)
+};
+
+/// The scales a profile drawn on layoutAxes uses; none when the total distance gives no
+/// usable horizontal scale (D = 0 above all), when the profile is only the axes.
+std::optional<ProfilePlot> profilePlotFor(const ProfileAxes& layoutAxes,
+                                          const TripStatistics& stats);
 
 /// Draws the altitude and speed profiles of a trip against the distance travelled, with a
 /// dotted grid line and a distance label (in km, general text with the given decimal

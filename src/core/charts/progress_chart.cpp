@@ -19,14 +19,7 @@ constexpr std::uint8_t kFrameWidth = 1;
 constexpr int kHalfHourSteps[] = {1, 2, 4, 6, 12, 24};
 constexpr int kHalfHoursPerDay = 48;
 
-/// Where a point goes: x = x0 + (time - t0) * xScale, y = base - distance * yScale.
-struct Scales {
-  double x0 = 0;
-  double t0 = 0;
-  double xScale = 0;  // twips per day
-  double base = 0;
-  double yScale = 0;  // twips per kilometre
-};
+using Scales = ProgressPlot;
 
 ChartLine frameLine(const ChartLine& from) {
   return ChartLine{from.x1, from.y1, from.x2, from.y2, kProgressLineColour, kFrameWidth};
@@ -151,6 +144,23 @@ double progressGridStep(double durationDays, double twipsPerDay) {
   return step;
 }
 
+std::optional<ProgressPlot> progressPlotFor(const TripStatistics& stats,
+                                            const ProfileAxes& profileAxes) {
+  const double distance = stats.DistanzaTotale;
+  if (!(distance > 0)) return std::nullopt;
+  const ChartLine& lnPercX = profileAxes.lineX;
+  const ChartLine& axisY = profileAxes.lineY;
+  ProgressPlot s;
+  s.x0 = axisY.x1;
+  s.t0 = stats.startDay;
+  s.duration = stats.endDay - stats.startDay;
+  const double width = static_cast<double>(lnPercX.x2) - s.x0;
+  s.xScale = s.duration == 0 ? width : width / s.duration;  // equal times: the plot is one day
+  s.yScale = (static_cast<double>(lnPercX.y1) - axisY.y1) / distance;
+  s.base = lnPercX.y2;
+  return s;
+}
+
 ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatistics& stats,
                                         const ProfileAxes& profileAxes, SurfaceSize surface) {
   ChartPicture picture;
@@ -162,19 +172,10 @@ ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatisti
   picture.lineSets[kProgressAxesSet] = {lnPercX, axisY};
   picture.labels.push_back(ChartLabel{profileAxes.origin.left, profileAxes.origin.top, "0"});
 
-  const double distance = stats.DistanzaTotale;
-  if (!(distance > 0)) return picture;  // nothing to scale the distance by: the frame alone
-
-  Scales s;
-  s.x0 = axisY.x1;
-  s.t0 = stats.startDay;
-  const double duration = stats.endDay - stats.startDay;
-  const double width = static_cast<double>(lnPercX.x2) - s.x0;
-  s.xScale = duration == 0 ? width : width / duration;  // equal times: the plot is one day
-  s.yScale = (static_cast<double>(lnPercX.y1) - axisY.y1) / distance;
-  s.base = lnPercX.y2;
-  picture.lineSets[kProgressSet] = curveOf(trip.Punti, s);
-  addTimeGrid(picture, s, duration);
+  const std::optional<ProgressPlot> s = progressPlotFor(stats, profileAxes);
+  if (!s) return picture;  // nothing to scale the distance by: the frame alone
+  picture.lineSets[kProgressSet] = curveOf(trip.Punti, *s);
+  addTimeGrid(picture, *s, s->duration);
   thinCrowdedLabels(picture);
   return picture;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_picture.h"
@@ -51,6 +52,22 @@ inline constexpr double kProgressFarTwips = 1.0e7;
 /// most kProgressMaxGridLines lines). 0 when the time axis cannot hold a grid (no width, or a
 /// scale or duration that is not finite).
 double progressGridStep(double durationDays, double twipsPerDay);
+
+/// Where the Distance chart puts a point: x = x0 + (time - t0) * xScale, y = base - distance *
+/// yScale.
+struct ProgressPlot {
+  double x0 = 0;      ///< x of the vertical axis (time t0), twips
+  double t0 = 0;      ///< the start point's date-time, day number
+  double xScale = 0;  ///< twips per day
+  double base = 0;    ///< y of the horizontal axis (distance 0), twips
+  double yScale = 0;  ///< twips per kilometre
+  double duration = 0;  ///< end minus start, days
+};
+
+/// The scales of the Distance chart drawn from the profile's axes; none for a trip without a
+/// counting distance (the frame alone). Equal start and end times read the plot as one day.
+std::optional<ProgressPlot> progressPlotFor(const TripStatistics& stats,
+                                            const ProfileAxes& profileAxes);
 
 /// Draws the "Distance" surface: the distance travelled so far (rising from the horizontal
 /// axis to the plot's top at the trip's total distance) against the time elapsed since the

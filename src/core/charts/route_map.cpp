@@ -13,13 +13,6 @@ namespace vianora {
 
 namespace {
 
-/// Where the map puts a point: the top-left anchor in degrees and the twips per degree.
-struct MapPlacement {
-  double northLatitude = 0;  ///< latitude drawn at the top margin
-  double westLongitude = 0;  ///< longitude drawn at the left margin
-  double scale = 0;          ///< twips per degree, the same for both axes
-};
-
 /// Twips per degree that fit a span into a usable extent; none for an empty span, which
 /// would divide by zero (or, for a reversed span, flip the map).
 std::optional<double> fittingScale(double usable, double span) {
@@ -85,13 +78,18 @@ double segmentSpeed(const Punto& a, const Punto& b) {
 
 }  // namespace
 
+std::optional<MapPlacement> mapPlacementFor(const Percorso& trip, const TripStatistics& stats,
+                                            SurfaceSize surface) {
+  return placementFor(trip.Punti, stats, surface);
+}
+
 ChartPicture AggiornaGraficoCartina(const Percorso& trip, const TripStatistics& stats,
                                     SurfaceSize surface, MapColouring colouring) {
   ChartPicture picture;
   picture.width = surface.width;
   picture.height = surface.height;
   picture.lineSets.resize(kSegmentsSet + 1);
-  if (const std::optional<MapPlacement> at = placementFor(trip.Punti, stats, surface)) {
+  if (const std::optional<MapPlacement> at = mapPlacementFor(trip, stats, surface)) {
     picture.lineSets[kSegmentsSet] = segmentsOf(trip.Punti, *at);
   }
   ColoraGraficoCartina(picture, trip, stats, colouring);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_picture.h"
@@ -27,6 +28,19 @@ inline constexpr std::uint8_t kMapLineWidth = 2;
 
 /// The segment of the map that ends at point i (i >= 1).
 inline constexpr std::size_t segmentEndingAt(std::size_t pointIndex) { return pointIndex - 1; }
+
+/// Where the map puts a point: x = (longitude - westLongitude) * scale + kMapMargin,
+/// y = (northLatitude - latitude) * scale + kMapMargin.
+struct MapPlacement {
+  double northLatitude = 0;  ///< latitude drawn at the top margin
+  double westLongitude = 0;  ///< longitude drawn at the left margin
+  double scale = 0;          ///< twips per degree, the same for both axes
+};
+
+/// The placement of the map of a trip on a surface, or none when the map cannot be scaled
+/// (it is then empty).
+std::optional<MapPlacement> mapPlacementFor(const Percorso& trip, const TripStatistics& stats,
+                                            SurfaceSize surface);
 
 /// Draws the trip seen from above, north up, with one scale in twips per degree for latitude
 /// and longitude: the bounding box of the counting points (the position extremes of the

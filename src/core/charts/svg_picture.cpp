@@ -70,6 +70,40 @@ void appendLine(std::string& out, const ChartLine& line) {
   out += "\"/>\n";
 }
 
+void appendBox(std::string& out, const ChartBox& box) {
+  if (box.shape == BoxShape::Ellipse) {
+    out += "<ellipse cx=\"";
+    appendNumber(out, box.left + box.width / 2);
+    out += "\" cy=\"";
+    appendNumber(out, box.top + box.height / 2);
+    out += "\" rx=\"";
+    appendNumber(out, box.width / 2);
+    out += "\" ry=\"";
+    appendNumber(out, box.height / 2);
+  } else {
+    out += "<rect x=\"";
+    appendNumber(out, box.left);
+    out += "\" y=\"";
+    appendNumber(out, box.top);
+    out += "\" width=\"";
+    appendNumber(out, box.width);
+    out += "\" height=\"";
+    appendNumber(out, box.height);
+  }
+  out += "\" fill=\"";
+  if (box.filled)
+    appendColour(out, box.fill);
+  else
+    out += "none";
+  if (box.borderWidth > 0) {
+    out += "\" stroke=\"";
+    appendColour(out, box.border);
+    out += "\" stroke-width=\"";
+    appendNumber(out, box.borderWidth * kTwipsPerPixel);
+  }
+  out += "\"/>\n";
+}
+
 void appendLabel(std::string& out, const ChartLabel& label) {
   out += "<text x=\"";
   appendNumber(out, label.left);
@@ -96,6 +130,7 @@ std::string svgOfPicture(const ChartPicture& picture) {
   out += "\" font-family=\"sans-serif\" font-size=\"";
   appendNumber(out, kLabelFontTwips);
   out += "\">\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+  for (const ChartBox& box : picture.boxes) appendBox(out, box);
   for (const auto& set : picture.lineSets) {
     for (const ChartLine& line : set) {
       if (line.visible) appendLine(out, line);

@@ -1,0 +1,3 @@
+#include "core/charts/chart_cursor.h"
+
+namespace vianora {}  // namespace vianora

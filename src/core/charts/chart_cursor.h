@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/analysis/trip_statistics.h"
+#include "core/charts/chart_picture.h"
+#include "core/charts/chart_scales.h"
+#include "core/charts/point_lookup.h"
+#include "core/store/percorso.h"
+#include "core/util/number_format.h"
+
+namespace vianora {
+
+/// The readout of a point, one text per line:
+///   "Point 1,234"            its number, counted from 1
+///   "Distance 5.770 km"      the distance run up to it
+///   "Altitude 219.6 m"
+///   "Speed 7.460 km/h"       of the segment ending there ("N.C." at the first point or
+///                            without times at either end)
+///   "Time 14:52:10"          its time of day ("N.C." without a time)
+///   "Elapsed 00:05:35"       since the start point ("N.C." without a time)
+/// numbers as the statistics boxes show them.
+std::vector<std::string> pointReadout(const Percorso& trip, const TripStatistics& stats,
+                                      const TripPointLookup& lookup, std::size_t point,
+                                      const Separators& separators);
+
+/// Adds the readout in a white box with a border, its top left corner a little right of and
+/// below (x, y) (twips) or, where it would pass the surface's right or bottom edge, to the left
+/// of or above it, kept inside the surface. Box width from the longest line at charWidth.
+void addReadoutBox(ChartPicture& overlay, float x, float y, const std::vector<std::string>& readout,
+                   SurfaceSize surface, const TextMetrics& text = {});
+
+/// Adds a chart's cursor line: vertical at x from top to bottom (twips).
+void addCursorLine(ChartPicture& overlay, float x, float top, float bottom);
+
+/// Adds a ring around the point at (x, y) (twips): the cursor's place on a curve or the map.
+void addCursorRing(ChartPicture& overlay, float x, float y);
+
+}  // namespace vianora

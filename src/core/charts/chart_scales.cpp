@@ -1,0 +1,3 @@
+#include "core/charts/chart_scales.h"
+
+namespace vianora {}  // namespace vianora

@@ -1,0 +1,3 @@
+#include "core/charts/chart_view.h"
+
+namespace vianora {}  // namespace vianora

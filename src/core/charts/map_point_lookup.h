@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "core/charts/chart_picture.h"
+
+namespace vianora {
+
+/// A point's place on a picture, twips.
+struct PicturePlace {
+  float x = 0, y = 0;
+  friend bool operator==(const PicturePlace&, const PicturePlace&) = default;
+};
+
+/// The points of a drawn map in a grid of cells, built once per "Refresh", so that the point
+/// nearest the mouse is found within a frame's time on a million points.
+class MapPointLookup {
+ public:
+  MapPointLookup() = default;
+  /// From a map drawn by AggiornaGraficoCartina: point 0 at the start of its first segment,
+  /// point i at the end of segment i - 1. An empty map has no points.
+  explicit MapPointLookup(const ChartPicture& map);
+
+  std::size_t size() const { return places_.size(); }
+  PicturePlace place(std::size_t point) const { return places_[point]; }
+
+  /// The point nearest (x, y) (picture twips) no farther than radius from it; on a tie the
+  /// earlier point. None when no point lies that near.
+  std::optional<std::size_t> nearest(double x, double y, double radius) const;
+
+ private:
+  std::vector<PicturePlace> places_;
+  double left_ = 0, top_ = 0, cellSize_ = 1;
+  std::size_t columns_ = 0, rows_ = 0;
+  std::vector<std::uint32_t> cellStart_;  // per cell, where its points start in cellPoints_
+  std::vector<std::uint32_t> cellPoints_;  // point numbers, cell by cell, in point order
+};
+
+}  // namespace vianora

@@ -1,0 +1,3 @@
+#include "core/charts/point_lookup.h"
+
+namespace vianora {}  // namespace vianora

@@ -1,0 +1,3 @@
+#include "core/charts/value_ticks.h"
+
+namespace vianora {}  // namespace vianora

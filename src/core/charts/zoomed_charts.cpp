@@ -1,0 +1,3 @@
+#include "core/charts/zoomed_charts.h"
+
+namespace vianora {}  // namespace vianora
