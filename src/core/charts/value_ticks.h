@@ -17,4 +17,7 @@ struct ValueTicks {
 /// none. Tick values are exact multiples of the step (k * step, not sums).
 ValueTicks roundTicks(double low, double high);
 
+/// mantissa x 10^exponent as close as a double holds it (0.1 * 3 is not 0.3, 3 / 10 is).
+double timesPowerOfTen(double mantissa, int exponent);
+
 }  // namespace vianora
