@@ -6,6 +6,7 @@
 #include "cli/file_replacement.h"
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chain_simplification.h"
+#include "core/charts/chart_scales.h"
 #include "core/charts/chart_surfaces.h"
 #include "core/charts/column_gathering.h"
 #include "core/charts/profile_chart.h"
@@ -27,39 +28,76 @@ constexpr double kColumnTwips = 1.0;
 /// keeps a point only a pixel or more from the last one kept.
 enum class Thinning { None, Columns, PixelSteps };
 
-/// The picture as SVG, its lines thinned first as `thinning` says.
-std::string svgOf(ChartPicture picture, Thinning thinning) {
+/// Puts an overlay over a picture, as the window paints it: its boxes after the picture's,
+/// its lines as one more set, its labels last.
+void mergeOverlay(ChartPicture& picture, ChartPicture overlay) {
+  picture.boxes.insert(picture.boxes.end(), overlay.boxes.begin(), overlay.boxes.end());
+  std::vector<ChartLine> lines;
+  for (const std::vector<ChartLine>& set : overlay.lineSets) {
+    lines.insert(lines.end(), set.begin(), set.end());
+  }
+  if (!lines.empty()) picture.lineSets.push_back(std::move(lines));
+  for (ChartLabel& label : overlay.labels) picture.labels.push_back(std::move(label));
+}
+
+/// The picture as SVG, its lines thinned first as `thinning` says, the overlay (never
+/// thinned: its few lines are ticks and a legend) drawn over it.
+std::string svgOf(ChartPicture picture, Thinning thinning, ChartPicture overlay) {
   for (std::vector<ChartLine>& set : picture.lineSets) {
     if (thinning == Thinning::Columns) set = gatherColumns(set, kColumnTwips);
     if (thinning == Thinning::PixelSteps) set = simplifyChains(set, kTwipsPerPixel);
   }
+  mergeOverlay(picture, std::move(overlay));
   return svgOfPicture(picture);
 }
 
+/// The map's scale bar and altitude legend for the whole view, and markers where its first
+/// segment starts and its last one ends.
+ChartPicture mapOverlay(const Percorso& trip, const TripStatistics& stats, SurfaceSize surface,
+                        const ChartPicture& map) {
+  const std::optional<MapPlacement> placement = mapPlacementFor(trip, stats, surface);
+  if (!placement) return {};
+  ChartPicture overlay =
+      mapScaleAndLegend(placement->scale, stats, surface, MapColouring::Altitude, Separators{});
+  if (map.lineSets.size() > kSegmentsSet && !map.lineSets[kSegmentsSet].empty()) {
+    const std::vector<ChartLine>& segments = map.lineSets[kSegmentsSet];
+    addTripMarkers(overlay, segments.front().x1, segments.front().y1, segments.back().x2,
+                   segments.back().y2);
+  }
+  return overlay;
+}
+
 /// Writes the three charts of one trip as base-map.svg, base-profile.svg and
-/// base-distance.svg, one picture at a time; returns the first error.
+/// base-distance.svg, one picture at a time, with their overlays when `scales` says;
+/// returns the first error.
 std::string writeTripCharts(const Percorso& trip, const std::string& base, SurfaceSize surface,
-                            const ProfileAxes& layout) {
+                            const ProfileAxes& layout, bool scales) {
   const TripStatistics stats = computeTripStatistics(trip);
   const bool thin = trip.Punti.size() > kMostPointsDrawnWhole;
   const Thinning track = thin ? Thinning::PixelSteps : Thinning::None;
   const Thinning chains = thin ? Thinning::Columns : Thinning::None;
-  std::string failure = replaceFile(
-      base + "-map.svg",
-      svgOf(AggiornaGraficoCartina(trip, stats, surface, MapColouring::Altitude), track));
+  ChartPicture map = AggiornaGraficoCartina(trip, stats, surface, MapColouring::Altitude);
+  ChartPicture mapScales = scales ? mapOverlay(trip, stats, surface, map) : ChartPicture{};
+  std::string failure =
+      replaceFile(base + "-map.svg", svgOf(std::move(map), track, std::move(mapScales)));
   if (!failure.empty()) return failure;
   // The charts are drawn in the order of a "Refresh": the progress chart takes its frame
   // from the profile's axes as the profile drawing left them.
   ProfileDrawing profile = AggiornaGrafici(trip, stats, layout, surface, true, true, ".");
-  failure = replaceFile(base + "-profile.svg", svgOf(std::move(profile.picture), chains));
+  failure = replaceFile(
+      base + "-profile.svg",
+      svgOf(std::move(profile.picture), chains,
+            scales ? profileScales(layout, stats, surface, true, true, ".") : ChartPicture{}));
   if (!failure.empty()) return failure;
-  return replaceFile(base + "-distance.svg",
-                     svgOf(AggiornaGraficoPercorrenza(trip, stats, profile.axes, surface), chains));
+  return replaceFile(
+      base + "-distance.svg",
+      svgOf(AggiornaGraficoPercorrenza(trip, stats, profile.axes, surface), chains,
+            scales ? progressScales(profile.axes, stats, surface, ".") : ChartPicture{}));
 }
 
 }  // namespace
 
-std::string writeChartFiles(const Percorsi& store, const std::string& folder) {
+std::string writeChartFiles(const Percorsi& store, const std::string& folder, bool scales) {
   std::error_code error;
   std::filesystem::create_directories(folder, error);
   if (error) return "cannot create " + folder + ": " + error.message();
@@ -69,7 +107,7 @@ std::string writeChartFiles(const Percorsi& store, const std::string& folder) {
     // A trip of one point draws no line: a file of empty tracks would only make empty charts.
     if (store[i].Punti.size() < 2) continue;
     const std::string base = (std::filesystem::path(folder) / std::to_string(i)).string();
-    const std::string failure = writeTripCharts(store[i], base, surface, layout);
+    const std::string failure = writeTripCharts(store[i], base, surface, layout, scales);
     if (!failure.empty()) return failure;
   }
   return {};

@@ -17,12 +17,13 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       options.help = true;
     } else if (arg == "--version") {
       options.version = true;
-    } else if (arg == "--svg") {
+    } else if (arg == "--svg" || arg == "--svg-scales") {
       if (i + 1 == args.size() || args[i + 1].empty()) {
-        error = "--svg needs a folder";
+        error = arg + " needs a folder";
         return std::nullopt;
       }
       options.svgFolder = args[++i];
+      options.svgScales = arg == "--svg-scales";
     } else if (arg == "--type" || arg.rfind("--type=", 0) == 0) {
       std::string value;
       if (arg == "--type") {
@@ -52,7 +53,8 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 }
 
 std::string usageText() {
-  return "Usage: vianora-stats [--type gpx|plt] [--json] [--svg FOLDER] FILE...\n"
+  return "Usage: vianora-stats [--type gpx|plt] [--json] [--svg FOLDER | --svg-scales FOLDER]\n"
+         "                    FILE...\n"
          "Reads GPS track files (GPX, OziExplorer .plt) in order and prints every trip\n"
          "with its statistics.\n"
          "\n"
@@ -61,6 +63,9 @@ std::string usageText() {
          "  --json          write JSON instead of text\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
          "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"
+         "  --svg-scales FOLDER\n"
+         "                  like --svg, with value scales, the map's scale bar, colour\n"
+         "                  legend and start and end markers drawn over the charts\n"
          "  --help          show this text\n"
          "  --version       show the version\n"
          "\n"

@@ -14,7 +14,8 @@ struct Options {
   bool json = false;               ///< --json: JSON instead of text
   bool help = false;               ///< --help
   bool version = false;            ///< --version
-  std::string svgFolder;           ///< --svg: where to write the charts of every trip
+  std::string svgFolder;           ///< --svg or --svg-scales: where to write the charts
+  bool svgScales = false;          ///< --svg-scales: the charts carry scales, legend, markers
   std::vector<std::string> files;  ///< the files, in the order to read them
 };
 

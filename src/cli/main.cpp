@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   }
   std::cout.flush();
   if (!options->svgFolder.empty()) {
-    const std::string error = cli::writeChartFiles(store, options->svgFolder);
+    const std::string error = cli::writeChartFiles(store, options->svgFolder, options->svgScales);
     if (!error.empty()) {
       printFailure(error);
       if (status == 0) status = kExitFailureReported;

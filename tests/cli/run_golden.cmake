@@ -72,3 +72,19 @@ file(READ "${dir}/svg-empty-folder.err" expected)
 if(NOT status EQUAL 2 OR NOT err STREQUAL expected)
   message(SEND_ERROR "svg-empty-folder: exit status ${status}, expected 2\n${err}")
 endif()
+
+# With --svg-scales the same charts carry their scales drawn over them: every line of each
+# chart above is still there, and the profiles have both units.
+file(REMOVE_RECURSE "${WORK_DIR}/scales")
+check(svg-charts 0 --svg-scales "${WORK_DIR}/scales" samples/gpx/georust-wikipedia_example.gpx
+      tests/cli/data/track.PLT)
+foreach(chart 0-map 0-profile 0-distance 1-map 1-profile 1-distance)
+  file(STRINGS "${dir}/svg/${chart}.svg" design)
+  file(READ "${WORK_DIR}/scales/${chart}.svg" written)
+  foreach(expected IN LISTS design ITEMS ">m</text>" ">km/h</text>")
+    string(FIND "${written}" "${expected}" at)
+    if(at EQUAL -1 AND NOT (chart MATCHES "map|distance" AND expected MATCHES "^>"))
+      message(SEND_ERROR "svg-scales: ${chart}.svg lacks ${expected}")
+    endif()
+  endforeach()
+endforeach()
