@@ -73,8 +73,7 @@ if(NOT status EQUAL 2 OR NOT err STREQUAL expected)
   message(SEND_ERROR "svg-empty-folder: exit status ${status}, expected 2\n${err}")
 endif()
 
-# With --svg-scales the same charts carry their scales drawn over them: every line of each
-# chart above is still there, and the profiles have both units.
+# --svg-scales draws over the same charts: each line of them is there, and the profiles' units.
 file(REMOVE_RECURSE "${WORK_DIR}/scales")
 check(svg-charts 0 --svg-scales "${WORK_DIR}/scales" samples/gpx/georust-wikipedia_example.gpx
       tests/cli/data/track.PLT)

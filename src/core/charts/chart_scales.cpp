@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -76,12 +75,14 @@ void addLabel(ChartPicture& overlay, float left, float top, std::string caption,
   overlay.labels.push_back(ChartLabel{left, top, std::move(caption)});
 }
 
-/// A value scale along a vertical line: ticks pointing right from x, labels right of them.
+/// A value scale along a vertical line: ticks pointing right from x, labels right of them. A
+/// value v stands at y = base - (v - from) * twipsPerUnit.
 struct VerticalScale {
   float x = 0;
-  float base = 0;  ///< the plot's baseline: labels stay above it, clear of the axis
+  float base = 0;   ///< the plot's baseline: labels stay above it, clear of the axis
+  double from = 0;  ///< the value drawn on the baseline
+  double twipsPerUnit = 0;
   ValueTicks ticks;
-  std::function<double(double)> yOf;  ///< where a value goes, twips
   Rgb colour = kBlack;
   bool onWhite = false;  ///< labels on white grounds, for a scale inside the plot
   std::string_view unit;
@@ -91,12 +92,13 @@ struct VerticalScale {
 // and the unit follows the topmost label on the same ground.
 void addVerticalScale(ChartPicture& overlay, const VerticalScale& scale,
                       std::string_view decimalSeparator, const TextMetrics& text) {
+  if (scale.ticks.values.empty()) return;
   std::vector<ChartLine>& lines = linesOf(overlay);
   const float lowestTop = std::min(scale.base, overlay.height) - text.lineHeight;
   float keptTop = std::numeric_limits<float>::infinity();
   float keptRight = scale.x + kTickLength + kLabelGap;
   for (double value : scale.ticks.values) {
-    const auto y = static_cast<float>(scale.yOf(value));
+    const auto y = static_cast<float>(scale.base - (value - scale.from) * scale.twipsPerUnit);
     lines.push_back(ChartLine{scale.x, y, scale.x + kTickLength, y, scale.colour});
     std::string caption = generalNumberText(value, decimalSeparator);
     const float width = textWidth(caption, text);
@@ -107,7 +109,6 @@ void addVerticalScale(ChartPicture& overlay, const VerticalScale& scale,
     keptTop = top;
     keptRight = left + width;
   }
-  if (keptTop > lowestTop) keptTop = within(scale.x, 0, lowestTop);
   const float unitLeft = keptRight + 2 * kPad;
   addLabel(overlay, within(unitLeft, 0, overlay.width - textWidth(scale.unit, text)), keptTop,
            std::string(scale.unit), scale.onWhite, text);
@@ -205,18 +206,18 @@ ChartPicture profileScales(const ProfileAxes& layoutAxes, const TripStatistics& 
   ChartPicture overlay = emptyOverlay(surface);
   const std::optional<ProfilePlot> plot = profilePlotFor(layoutAxes, stats);
   if (!plot) return overlay;
+  const auto base = static_cast<float>(plot->base);
   if (altitudeShown) {
-    const auto yOf = [&](double a) { return plot->base - (a - plot->amin) * plot->altScale; };
     addVerticalScale(overlay,
-                     {static_cast<float>(plot->x0), static_cast<float>(plot->base),
-                      roundTicks(plot->amin, plot->amax), yOf, kAltitudeTickColour, true, "m"},
+                     {static_cast<float>(plot->x0), base, plot->amin, plot->altScale,
+                      roundTicks(plot->amin, plot->amax), kAltitudeTickColour, true, "m"},
                      decimalSeparator, text);
   }
   if (speedShown) {
-    const auto yOf = [&](double kmh) { return plot->base - kmh * kHoursPerDay * plot->speedScale; };
+    // The curve is drawn in km per day; the scale reads km/h.
     addVerticalScale(overlay,
-                     {layoutAxes.lineX.x2, static_cast<float>(plot->base),
-                      roundTicks(0, stats.maxSpeedKmh()), yOf, kSpeedTickColour, false, "km/h"},
+                     {layoutAxes.lineX.x2, base, 0, plot->speedScale * kHoursPerDay,
+                      roundTicks(0, stats.maxSpeedKmh()), kSpeedTickColour, false, "km/h"},
                      decimalSeparator, text);
   }
   return overlay;
@@ -228,10 +229,9 @@ ChartPicture progressScales(const ProfileAxes& profileAxes, const TripStatistics
   ChartPicture overlay = emptyOverlay(surface);
   const std::optional<ProgressPlot> plot = progressPlotFor(stats, profileAxes);
   if (!plot) return overlay;
-  const auto yOf = [&](double km) { return plot->base - km * plot->yScale; };
   addVerticalScale(overlay,
-                   {static_cast<float>(plot->x0), static_cast<float>(plot->base),
-                    roundTicks(0, stats.DistanzaTotale), yOf, kBlack, true, "km"},
+                   {static_cast<float>(plot->x0), static_cast<float>(plot->base), 0, plot->yScale,
+                    roundTicks(0, stats.DistanzaTotale), kBlack, true, "km"},
                    decimalSeparator, text);
   return overlay;
 }

@@ -39,10 +39,8 @@ TEST(ChartScales, LabelTicksAboveTheBaselineWithoutOverlapAndTheUnitAtTheTop) {
   EXPECT_EQ((std::vector<ChartLabel>{both.labels[0], both.labels[1], both.labels[3]}),
             (std::vector<ChartLabel>{{200, 775, "100"}, {200, 527.5f, "140"}, {540, 167.5f, "m"}}));
   EXPECT_EQ(both.boxes.size(), 4u);  // white grounds inside the plot only
-  TripStatistics still = kTrip;
-  still.DistanzaTotale = 0;
-  EXPECT_TRUE(profileScales(kAxes, still, kSurface, true, true, ".").labels.empty());
-  EXPECT_TRUE(progressScales(kAxes, still, kSurface, ".").labels.empty());
+  EXPECT_TRUE(profileScales(kAxes, {}, kSurface, true, true, ".").labels.empty());  // no plot
+  EXPECT_TRUE(progressScales(kAxes, {}, kSurface, ".").labels.empty());
 }
 
 TEST(ChartScales, MapHasARoundScaleBarALegendOfTheRampInUseAndTripMarkers) {
