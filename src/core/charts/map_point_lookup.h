@@ -21,21 +21,36 @@ class MapPointLookup {
  public:
   MapPointLookup() = default;
   /// From a map drawn by AggiornaGraficoCartina: point 0 at the start of its first segment,
-  /// point i at the end of segment i - 1. An empty map has no points.
+  /// point i at the end of segment i - 1. An empty map has no points, nor has a map of 2^32
+  /// points or more (point numbers are kept in 32 bits).
   explicit MapPointLookup(const ChartPicture& map);
 
   std::size_t size() const { return places_.size(); }
   PicturePlace place(std::size_t point) const { return places_[point]; }
 
   /// The point nearest (x, y) (picture twips) no farther than radius from it; on a tie the
-  /// earlier point. None when no point lies that near.
+  /// earlier point. None when no point lies that near. The work grows with the cells nearer
+  /// than the nearest point (or the radius, when none is that near).
   std::optional<std::size_t> nearest(double x, double y, double radius) const;
 
  private:
+  // A nearest-point search under way: the query and the best point offered so far.
+  struct Search {
+    double x, y;
+    double bestSquared;  // squared distance of the best point, or of the radius before one
+    std::optional<std::size_t> best;
+  };
+  // Offers the points of the cells of one row (one column) between two cells, clipped to the
+  // grid, to a search.
+  void offerRow(Search& search, std::int64_t row, std::int64_t first, std::int64_t last) const;
+  void offerColumn(Search& search, std::int64_t column, std::int64_t first,
+                   std::int64_t last) const;
+  void offerCell(Search& search, std::size_t cell) const;
+
   std::vector<PicturePlace> places_;
   double left_ = 0, top_ = 0, cellSize_ = 1;
   std::size_t columns_ = 0, rows_ = 0;
-  std::vector<std::uint32_t> cellStart_;  // per cell, where its points start in cellPoints_
+  std::vector<std::uint32_t> cellStart_;   // per cell, where its points start in cellPoints_
   std::vector<std::uint32_t> cellPoints_;  // point numbers, cell by cell, in point order
 };
 

@@ -1,3 +1,84 @@
 #include "core/charts/point_lookup.h"
 
-namespace vianora {}  // namespace vianora
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+#include <ranges>
+
+#include "core/analysis/distanza.h"
+
+namespace vianora {
+
+namespace {
+
+// Point numbers are kept in 32 bits; a longer trip is not looked up rather than misnumbered.
+constexpr std::size_t kMostPoints = std::numeric_limits<std::uint32_t>::max();
+
+bool hasAltitude(const Punto& p) { return p.Altitudine != 0; }
+
+// The first position at or past `value` of `count` values sorted by key(position).
+template <class Key>
+std::size_t firstAtLeast(std::size_t count, double value, Key key) {
+  const auto positions = std::views::iota(std::size_t{0}, count);
+  return *std::ranges::partition_point(positions, [&](std::size_t k) { return key(k) < value; });
+}
+
+// The point at the sorted position nearest `value`: of the two positions around it, the
+// nearer, on a tie the earlier point. Equal keys sort by point number, so the first position
+// of a key holds its earliest point.
+template <class Key>
+std::optional<std::size_t> nearestSorted(const std::vector<std::uint32_t>& order, double value,
+                                         Key key) {
+  if (order.empty()) return std::nullopt;
+  const std::size_t after = firstAtLeast(order.size(), value, key);
+  if (after == 0) return order.front();
+  const std::size_t before = firstAtLeast(order.size(), key(after - 1), key);
+  if (after == order.size()) return order[before];
+  const double below = value - key(before);
+  const double above = key(after) - value;
+  if (below < above || (below == above && order[before] < order[after])) return order[before];
+  return order[after];
+}
+
+}  // namespace
+
+TripPointLookup::TripPointLookup(const Percorso& trip, const TripStatistics& stats) {
+  const std::vector<Punto>& points = trip.Punti;
+  // The run adds each drawn pair's distance as the profile does, so the cursor sits on its ends.
+  distanceRun_.resize(points.size());
+  double run = 0;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const Punto& p = points[i - 1];
+    const Punto& q = points[i];
+    if (hasAltitude(p) && hasAltitude(q)) run = run + Distanza(q, p);
+    distanceRun_[i] = run;
+  }
+  if (points.size() > kMostPoints) return;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    if (!hasAltitude(points[i])) continue;
+    byDistance_.push_back(static_cast<std::uint32_t>(i));
+    // An unreadable time has no place on the time axis.
+    const double day = points[i].DataOra;
+    if (day != 0 && std::isfinite(day)) byTime_.push_back(static_cast<std::uint32_t>(i));
+  }
+  // Times may go backwards: sort the timed points by elapsed time, then by point number.
+  const auto elapsed = [&](std::uint32_t i) { return points[i].DataOra - stats.startDay; };
+  std::ranges::sort(byTime_, [&](std::uint32_t a, std::uint32_t b) {
+    const double ta = elapsed(a), tb = elapsed(b);
+    return ta < tb || (ta == tb && a < b);
+  });
+  times_.reserve(byTime_.size());
+  for (const std::uint32_t i : byTime_) times_.push_back(elapsed(i));
+}
+
+std::optional<std::size_t> TripPointLookup::nearestByDistance(double km) const {
+  return nearestSorted(byDistance_, km,
+                       [&](std::size_t k) { return distanceRun_[byDistance_[k]]; });
+}
+
+std::optional<std::size_t> TripPointLookup::nearestByElapsed(double days) const {
+  return nearestSorted(byTime_, days, [&](std::size_t k) { return times_[k]; });
+}
+
+}  // namespace vianora

@@ -11,7 +11,8 @@
 namespace vianora {
 
 /// Where each point of a trip stands along the Profile and Distance charts, built once per
-/// "Refresh" so that the point under the mouse is found in O(log n).
+/// "Refresh" so that the point under the mouse is found in O(log n). Point numbers are kept in
+/// 32 bits: a trip of 2^32 points or more keeps its distance runs but finds no point.
 class TripPointLookup {
  public:
   TripPointLookup() = default;
@@ -35,7 +36,7 @@ class TripPointLookup {
   std::optional<std::size_t> nearestByElapsed(double days) const;
 
  private:
-  std::vector<double> distanceRun_;      // per point
+  std::vector<double> distanceRun_;        // per point
   std::vector<std::uint32_t> byDistance_;  // points with an altitude, in point order
   std::vector<std::uint32_t> byTime_;      // points with an altitude and a time, by time then index
   std::vector<double> times_;              // elapsed days of byTime_, in its order
