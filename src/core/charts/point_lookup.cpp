@@ -5,6 +5,8 @@
 #include <limits>
 #include <numeric>
 #include <ranges>
+#include <tuple>
+#include <utility>
 
 #include "core/analysis/distanza.h"
 
@@ -55,21 +57,29 @@ TripPointLookup::TripPointLookup(const Percorso& trip, const TripStatistics& sta
     distanceRun_[i] = run;
   }
   if (points.size() > kMostPoints) return;
+  byDistance_.reserve(points.size());
+  byTime_.reserve(points.size());
+  times_.reserve(points.size());
   for (std::size_t i = 0; i < points.size(); ++i) {
     if (!hasAltitude(points[i])) continue;
     byDistance_.push_back(static_cast<std::uint32_t>(i));
     // An unreadable time has no place on the time axis.
     const double day = points[i].DataOra;
-    if (day != 0 && std::isfinite(day)) byTime_.push_back(static_cast<std::uint32_t>(i));
+    if (day != 0 && std::isfinite(day)) {
+      byTime_.push_back(static_cast<std::uint32_t>(i));
+      times_.push_back(day - stats.startDay);
+    }
   }
-  // Times may go backwards: sort the timed points by elapsed time, then by point number.
-  const auto elapsed = [&](std::uint32_t i) { return points[i].DataOra - stats.startDay; };
-  std::ranges::sort(byTime_, [&](std::uint32_t a, std::uint32_t b) {
-    const double ta = elapsed(a), tb = elapsed(b);
-    return ta < tb || (ta == tb && a < b);
-  });
-  times_.reserve(byTime_.size());
-  for (const std::uint32_t i : byTime_) times_.push_back(elapsed(i));
+  if (!std::ranges::is_sorted(times_)) sortByTime();  // most logs run forwards
+}
+
+// Times that go backwards: the timed points sorted by elapsed time, then by point number.
+void TripPointLookup::sortByTime() {
+  std::vector<std::pair<double, std::uint32_t>> timed;
+  timed.reserve(times_.size());
+  for (std::size_t k = 0; k < times_.size(); ++k) timed.emplace_back(times_[k], byTime_[k]);
+  std::ranges::sort(timed);
+  for (std::size_t k = 0; k < timed.size(); ++k) std::tie(times_[k], byTime_[k]) = timed[k];
 }
 
 std::optional<std::size_t> TripPointLookup::nearestByDistance(double km) const {

@@ -36,6 +36,8 @@ class TripPointLookup {
   std::optional<std::size_t> nearestByElapsed(double days) const;
 
  private:
+  void sortByTime();
+
   std::vector<double> distanceRun_;        // per point
   std::vector<std::uint32_t> byDistance_;  // points with an altitude, in point order
   std::vector<std::uint32_t> byTime_;      // points with an altitude and a time, by time then index
