@@ -36,13 +36,14 @@ ChartView mapPanned(const ChartView& view, double dx, double dy);
 /// A chart zoomed along x by `factor` around the shown x, then kept within its plot: the plot
 /// spans plotLeft..plotRight (picture twips, the same on screen in the whole view), the view
 /// never shows less than it (the zoom is at least 1) nor more than kChartMaxZoom, and never
-/// shows beyond its ends.
+/// shows beyond its ends. A zoom within 1e-9 of 1 is the whole view.
 ChartView chartZoomedAround(const ChartView& view, double factor, double shownX, double plotLeft,
                             double plotRight);
 
 /// The chart view that shows the picture's x from..to (either order) across the whole plot,
 /// kept within the plot as chartZoomedAround keeps it. A range narrower than the plot allows
-/// at kChartMaxZoom is widened around its middle.
+/// at kChartMaxZoom is widened around its middle; one as wide as the plot or wider is the whole
+/// view.
 ChartView chartRangeView(double from, double to, double plotLeft, double plotRight);
 
 /// A chart moved along x by dx shown twips, kept within its plot.

@@ -35,15 +35,32 @@ float twips(double value) {
   return static_cast<float>(std::clamp(value, -limit, limit));
 }
 
+// A segment the view shows wholly left or wholly right of the plot.
+bool beyondPlot(const ChartLine& line, const ChartView& view, double left, double right) {
+  const double x1 = view.shownX(line.x1);
+  const double x2 = view.shownX(line.x2);
+  return (x1 < left && x2 < left) || (x1 > right && x2 > right);
+}
+
+// Room for exactly the segments kept: a first pass that only reads is cheaper than the
+// fresh pages a reservation for every segment would touch, and the picture is kept.
+template <typename Beyond>
+void reserveKept(const std::vector<ChartLine>& from, std::vector<ChartLine>& to, Beyond beyond) {
+  const auto kept =
+      std::count_if(from.begin(), from.end(), [&](const ChartLine& line) { return !beyond(line); });
+  to.reserve(static_cast<std::size_t>(kept));
+}
+
 // The segments of one set moved along x and cut where they cross the plot's ends, the cut end
 // taking the height the segment has there; segments wholly beyond an end are left out.
 void clipAlongX(const std::vector<ChartLine>& from, const ChartView& view, double left,
                 double right, std::vector<ChartLine>& to) {
-  to.reserve(from.size());
+  const auto beyond = [&](const ChartLine& line) { return beyondPlot(line, view, left, right); };
+  reserveKept(from, to, beyond);
   for (const ChartLine& line : from) {
+    if (beyond(line)) continue;
     const double x1 = view.shownX(line.x1);
     const double x2 = view.shownX(line.x2);
-    if ((x1 < left && x2 < left) || (x1 > right && x2 > right)) continue;
     const double cut1 = std::clamp(x1, left, right);
     const double cut2 = std::clamp(x2, left, right);
     ChartLine shown = line;
@@ -56,6 +73,14 @@ void clipAlongX(const std::vector<ChartLine>& from, const ChartView& view, doubl
     }
     to.push_back(shown);
   }
+}
+
+// A segment whose bounding box the view shows wholly beside the surface.
+bool offSurface(const ChartLine& line, const ChartView& view, double width, double height) {
+  const double x1 = view.shownX(line.x1), x2 = view.shownX(line.x2);
+  const double y1 = view.shownY(line.y1), y2 = view.shownY(line.y2);
+  return std::max(x1, x2) < 0 || std::min(x1, x2) > width || std::max(y1, y2) < 0 ||
+         std::min(y1, y2) > height;
 }
 
 // The horizontal plot of a chart as a view shows it: the plot's ends, its origin and scale,
@@ -121,17 +146,17 @@ ChartLabel originLabel(ChartLabel origin, const ShownPlot& plot) {
 ChartPicture mapInView(const ChartPicture& map, const ChartView& view) {
   if (view.isWhole()) return map;
   ChartPicture shown = emptyLike(map);
+  const auto off = [&](const ChartLine& line) {
+    return offSurface(line, view, map.width, map.height);
+  };
   for (std::size_t set = 0; set < map.lineSets.size(); ++set) {
-    std::vector<ChartLine>& to = shown.lineSets[set];
-    to.reserve(map.lineSets[set].size());
+    reserveKept(map.lineSets[set], shown.lineSets[set], off);
     for (const ChartLine& line : map.lineSets[set]) {
-      const double x1 = view.shownX(line.x1), x2 = view.shownX(line.x2);
-      const double y1 = view.shownY(line.y1), y2 = view.shownY(line.y2);
-      if (std::max(x1, x2) < 0 || std::min(x1, x2) > map.width) continue;
-      if (std::max(y1, y2) < 0 || std::min(y1, y2) > map.height) continue;
+      if (off(line)) continue;
       ChartLine moved = line;
-      moved.x1 = twips(x1), moved.y1 = twips(y1), moved.x2 = twips(x2), moved.y2 = twips(y2);
-      to.push_back(moved);
+      moved.x1 = twips(view.shownX(line.x1)), moved.y1 = twips(view.shownY(line.y1));
+      moved.x2 = twips(view.shownX(line.x2)), moved.y2 = twips(view.shownY(line.y2));
+      shown.lineSets[set].push_back(moved);
     }
   }
   for (ChartLabel label : map.labels) {

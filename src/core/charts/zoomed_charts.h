@@ -12,7 +12,8 @@ namespace vianora {
 
 /// The map as a view shows it: every segment moved and scaled by the view; segments that lie
 /// wholly outside the surface are left out (the rest are kept whole, the surface clips them).
-/// The whole view gives the picture unchanged.
+/// Pens and visibility stay (hidden segments are moved and stay hidden); labels and boxes
+/// move with the view, boxes scaled by it. The whole view gives the picture unchanged.
 ChartPicture mapInView(const ChartPicture& map, const ChartView& view);
 
 /// The Profile surface as a horizontal view shows it. The axes stay as drawn; the altitude and
@@ -20,15 +21,17 @@ ChartPicture mapInView(const ChartPicture& map, const ChartView& view);
 /// and layoutAxes.lineX.x2), those wholly outside left out; the grid and its labels are drawn
 /// anew for the distance range shown, with the step gridStep() gives for that range's length,
 /// at the multiples of the step within it, captions as the whole drawing has them. The origin
-/// label stays while the range starts at 0. The whole view gives the drawing's picture.
+/// label stays while the range starts at 0; past it, it is hidden but stays the first label.
+/// The whole view gives the drawing's picture.
 ChartPicture profileInView(const ProfileDrawing& drawing, const ProfileAxes& layoutAxes,
                            const TripStatistics& stats, const ChartView& view,
                            std::string_view decimalSeparator);
 
 /// The Distance surface as a horizontal view shows it: the curve moved and cut at the plot's
 /// ends as on the profile, the time grid and its "hh:mm" labels drawn anew over the elapsed
-/// time shown, with the step progressGridStep() gives for the range shown at the view's scale.
-/// The whole view gives the picture unchanged.
+/// time shown, with the step progressGridStep() gives for the range shown at the view's scale,
+/// never past the trip's duration. The origin label is hidden as on the profile. The whole view
+/// gives the picture unchanged.
 ChartPicture progressInView(const ChartPicture& progress, const ProfileAxes& profileAxes,
                             const TripStatistics& stats, const ChartView& view);
 
