@@ -36,10 +36,10 @@ std::vector<std::string> shownCaptionsOf(const ChartPicture& picture) {
 }
 
 TEST(ZoomedCharts, MovesTheMapAndLeavesOutWhatLiesOffTheSurface) {
-  // Twice as large, 10 twips up: beyond the right edge, beyond the bottom, across the right.
+  // Twice as large, 10 twips up: beyond the right, the bottom, the top; across the right.
   ChartPicture map;
   map.width = 1000, map.height = 800;
-  map.lineSets = {{{100, 100, 200, 200, 7}, {900, 700, 950, 750}, {100, 500, 200, 600}},
+  map.lineSets = {{{100, 100, 200, 200, 7}, {900, 700, 950, 750}, {100, 500, 200, 600}, {0, 4}},
                   {{450, 100, 600, 100, 9, 2}, {10, 10, 20, 20, 5, 3, LineStyle::Dot, false}}};
   EXPECT_EQ(mapInView(map, {2, 2, 0, -10}).lineSets,
             (std::vector<Lines>{
@@ -70,6 +70,7 @@ TEST(ZoomedCharts, CutsTheProfileAtThePlotAndRedrawsTheGridForTheRangeShown) {
   const ChartPicture fromOrigin =
       profileInView(drawing, kAxes, kStats, chartRangeView(120, 620, 120, 1120), ",");
   EXPECT_TRUE(fromOrigin.labels[ProfileDrawing::kOriginLabel].visible);
+  EXPECT_EQ(fromOrigin.lineSets[ProfileDrawing::kGridSet].size(), 10u);  // 0.5 to 5 km
   EXPECT_TRUE(same(profileInView(drawing, kAxes, kStats, {}, ","), drawing.picture));
 }
 
