@@ -6,6 +6,7 @@
 #include "cli/file_replacement.h"
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chain_simplification.h"
+#include "core/charts/chart_overlays.h"
 #include "core/charts/chart_scales.h"
 #include "core/charts/chart_surfaces.h"
 #include "core/charts/column_gathering.h"
@@ -28,18 +29,6 @@ constexpr double kColumnTwips = 1.0;
 /// keeps a point only a pixel or more from the last one kept.
 enum class Thinning { None, Columns, PixelSteps };
 
-/// Puts an overlay over a picture, as the window paints it: its boxes after the picture's,
-/// its lines as one more set, its labels last.
-void mergeOverlay(ChartPicture& picture, ChartPicture overlay) {
-  picture.boxes.insert(picture.boxes.end(), overlay.boxes.begin(), overlay.boxes.end());
-  std::vector<ChartLine> lines;
-  for (const std::vector<ChartLine>& set : overlay.lineSets) {
-    lines.insert(lines.end(), set.begin(), set.end());
-  }
-  if (!lines.empty()) picture.lineSets.push_back(std::move(lines));
-  for (ChartLabel& label : overlay.labels) picture.labels.push_back(std::move(label));
-}
-
 /// The picture as SVG, its lines thinned first as `thinning` says, the overlay (never
 /// thinned: its few lines are ticks and a legend) drawn over it.
 std::string svgOf(ChartPicture picture, Thinning thinning, ChartPicture overlay) {
@@ -47,13 +36,13 @@ std::string svgOf(ChartPicture picture, Thinning thinning, ChartPicture overlay)
     if (thinning == Thinning::Columns) set = gatherColumns(set, kColumnTwips);
     if (thinning == Thinning::PixelSteps) set = simplifyChains(set, kTwipsPerPixel);
   }
-  mergeOverlay(picture, std::move(overlay));
+  mergeOverlay(picture, overlay);
   return svgOfPicture(picture);
 }
 
 /// The map's scale bar and altitude legend for the whole view, and markers where its first
 /// segment starts and its last one ends.
-ChartPicture mapOverlay(const Percorso& trip, const TripStatistics& stats, SurfaceSize surface,
+ChartPicture wholeMapOverlay(const Percorso& trip, const TripStatistics& stats, SurfaceSize surface,
                         const ChartPicture& map) {
   const std::optional<MapPlacement> placement = mapPlacementFor(trip, stats, surface);
   if (!placement) return {};
@@ -77,7 +66,7 @@ std::string writeTripCharts(const Percorso& trip, const std::string& base, Surfa
   const Thinning track = thin ? Thinning::PixelSteps : Thinning::None;
   const Thinning chains = thin ? Thinning::Columns : Thinning::None;
   ChartPicture map = AggiornaGraficoCartina(trip, stats, surface, MapColouring::Altitude);
-  ChartPicture mapScales = scales ? mapOverlay(trip, stats, surface, map) : ChartPicture{};
+  ChartPicture mapScales = scales ? wholeMapOverlay(trip, stats, surface, map) : ChartPicture{};
   std::string failure =
       replaceFile(base + "-map.svg", svgOf(std::move(map), track, std::move(mapScales)));
   if (!failure.empty()) return failure;

@@ -1,0 +1,138 @@
+#include "core/charts/chart_overlays.h"
+
+#include <string>
+#include <vector>
+
+#include "core/charts/chart_cursor.h"
+#include "core/charts/profile_chart.h"
+#include "core/charts/progress_chart.h"
+
+namespace vianora {
+
+namespace {
+
+// Inside the plot, its ends included: the last point's x is computed back from the scale and
+// may land a rounding error past the right end.
+bool inside(double x, PlotSpan span) {
+  constexpr double kRounding = 1e-6;  // twips
+  return x >= span.left - kRounding && x <= span.right + kRounding;
+}
+
+// The cursor on a chart: its line over the plot's height, a ring at the point on the curve
+// when it is drawn there, and the point's readout beside the line's top.
+void addChartCursor(ChartPicture& overlay, const ChartedTripView& charted, std::size_t point,
+                    double x, std::optional<double> y, const ProfileAxes& axes,
+                    SurfaceSize surface) {
+  const auto fx = static_cast<float>(x);
+  addCursorLine(overlay, fx, axes.lineY.y1, axes.lineX.y1);
+  if (y) addCursorRing(overlay, fx, static_cast<float>(*y));
+  addReadoutBox(overlay, fx, axes.lineY.y1,
+                pointReadout(*charted.trip, *charted.stats, *charted.points, point,
+                             charted.separators),
+                surface, charted.text);
+}
+
+bool hasPoint(const ChartedTripView& charted, std::optional<std::size_t> point) {
+  return point && charted.points != nullptr && *point < charted.points->size();
+}
+
+}  // namespace
+
+PlotSpan profilePlotSpan(const ChartedTripView& charted) {
+  return {charted.layoutAxes.lineY.x1, charted.layoutAxes.lineX.x2};
+}
+
+PlotSpan progressPlotSpan(const ChartedTripView& charted) {
+  return {charted.drawnAxes.lineY.x1, charted.drawnAxes.lineX.x2};
+}
+
+ChartPicture profileOverlay(const ChartedTripView& charted, SurfaceSize surface,
+                            const ChartView& view, bool altitudeShown, bool speedShown,
+                            std::optional<std::size_t> cursor) {
+  ChartPicture overlay = profileScales(charted.layoutAxes, *charted.stats, surface, altitudeShown,
+                                       speedShown, charted.separators.decimal, charted.text);
+  const std::optional<ProfilePlot> plot = profilePlotFor(charted.layoutAxes, *charted.stats);
+  if (!plot || !hasPoint(charted, cursor)) return overlay;
+  const Punto& p = charted.trip->Punti[*cursor];
+  const double x = view.shownX(plot->x0 + charted.points->distanceRun(*cursor) * plot->xScale);
+  if (!inside(x, profilePlotSpan(charted))) return overlay;
+  std::optional<double> y;
+  if (altitudeShown && p.Altitudine != 0) y = plot->base - (p.Altitudine - plot->amin) * plot->altScale;
+  addChartCursor(overlay, charted, *cursor, x, y, charted.layoutAxes, surface);
+  return overlay;
+}
+
+ChartPicture progressOverlay(const ChartedTripView& charted, SurfaceSize surface,
+                             const ChartView& view, std::optional<std::size_t> cursor) {
+  ChartPicture overlay = progressScales(charted.drawnAxes, *charted.stats, surface,
+                                        charted.separators.decimal, charted.text);
+  const std::optional<ProgressPlot> plot = progressPlotFor(*charted.stats, charted.drawnAxes);
+  if (!plot || !hasPoint(charted, cursor)) return overlay;
+  const Punto& p = charted.trip->Punti[*cursor];
+  if (p.DataOra == 0) return overlay;  // a point without a time has no place on the time axis
+  const double x = view.shownX(plot->x0 + (p.DataOra - plot->t0) * plot->xScale);
+  if (!inside(x, progressPlotSpan(charted))) return overlay;
+  const double y = plot->base - charted.points->distanceRun(*cursor) * plot->yScale;
+  addChartCursor(overlay, charted, *cursor, x, y, charted.drawnAxes, surface);
+  return overlay;
+}
+
+ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface,
+                        const ChartView& view, MapColouring colouring,
+                        std::optional<std::size_t> cursor) {
+  const MapPointLookup* places = charted.mapPoints;
+  if (places == nullptr || places->size() == 0 || !(charted.mapTwipsPerDegree > 0)) return {};
+  ChartPicture overlay = mapScaleAndLegend(charted.mapTwipsPerDegree * view.scaleX,
+                                           *charted.stats, surface, colouring,
+                                           charted.separators, charted.text);
+  auto shown = [&](std::size_t point) {
+    const PicturePlace at = places->place(point);
+    return PicturePlace{static_cast<float>(view.shownX(at.x)), static_cast<float>(view.shownY(at.y))};
+  };
+  const PicturePlace start = shown(0);
+  const PicturePlace end = shown(places->size() - 1);
+  addTripMarkers(overlay, start.x, start.y, end.x, end.y);
+  if (cursor && *cursor < places->size() && hasPoint(charted, cursor)) {
+    const PicturePlace at = shown(*cursor);
+    // A point the view has left shows no cursor: its readout would stand at the edge, far
+    // from the point.
+    if (at.x < 0 || at.y < 0 || at.x > surface.width || at.y > surface.height) return overlay;
+    addCursorRing(overlay, at.x, at.y);
+    addReadoutBox(overlay, at.x, at.y,
+                  pointReadout(*charted.trip, *charted.stats, *charted.points, *cursor,
+                               charted.separators),
+                  surface, charted.text);
+  }
+  return overlay;
+}
+
+std::optional<std::size_t> profilePointAt(const ChartedTripView& charted, const ChartView& view,
+                                          double shownX) {
+  const std::optional<ProfilePlot> plot = profilePlotFor(charted.layoutAxes, *charted.stats);
+  if (!plot || charted.points == nullptr || !inside(shownX, profilePlotSpan(charted))) return {};
+  return charted.points->nearestByDistance((view.pictureX(shownX) - plot->x0) / plot->xScale);
+}
+
+std::optional<std::size_t> progressPointAt(const ChartedTripView& charted, const ChartView& view,
+                                           double shownX) {
+  const std::optional<ProgressPlot> plot = progressPlotFor(*charted.stats, charted.drawnAxes);
+  if (!plot || charted.points == nullptr || !inside(shownX, progressPlotSpan(charted))) return {};
+  return charted.points->nearestByElapsed((view.pictureX(shownX) - plot->x0) / plot->xScale);
+}
+
+std::optional<std::size_t> mapPointAt(const ChartedTripView& charted, const ChartView& view,
+                                      double shownX, double shownY, double radius) {
+  if (charted.mapPoints == nullptr) return {};
+  return charted.mapPoints->nearest(view.pictureX(shownX), view.pictureY(shownY),
+                                    radius / view.scaleX);
+}
+
+void mergeOverlay(ChartPicture& picture, const ChartPicture& overlay) {
+  picture.boxes.insert(picture.boxes.end(), overlay.boxes.begin(), overlay.boxes.end());
+  std::vector<ChartLine> lines;
+  for (const auto& set : overlay.lineSets) lines.insert(lines.end(), set.begin(), set.end());
+  if (!lines.empty()) picture.lineSets.push_back(std::move(lines));
+  picture.labels.insert(picture.labels.end(), overlay.labels.begin(), overlay.labels.end());
+}
+
+}  // namespace vianora

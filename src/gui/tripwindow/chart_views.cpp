@@ -1,0 +1,254 @@
+#include "gui/tripwindow/chart_views.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <cmath>
+#include <utility>
+
+#include "core/charts/progress_chart.h"
+#include "core/charts/route_map.h"
+#include "core/charts/zoomed_charts.h"
+#include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/locale_format.h"
+
+namespace vianora::gui {
+
+namespace {
+
+// How near the track the mouse must come on the map, and how far a drag must go on a chart
+// before it zooms rather than clicks, in pixels.
+constexpr int kMapPickRadius = 10;
+constexpr int kLeastDragZoom = 5;
+
+// The zoom band's outline while a chart is dragged across.
+constexpr Rgb kBandColour = rgb(0, 90, 200);
+
+TextMetrics textMetricsOf(const ChartSurface& surface) {
+  const QFontMetrics metrics(surface.font());
+  // Readouts mix letters and digits: the widest digit is a fair measure of both.
+  const int width = std::max(metrics.horizontalAdvance(QLatin1Char('0')),
+                             metrics.averageCharWidth());
+  return {surface.twipsX(width + 1), surface.twipsY(metrics.height())};
+}
+
+}  // namespace
+
+ChartViews::ChartViews(std::array<ChartSurface*, kChartCount> surfaces,
+                       std::function<ChartOptions()> options, QObject* parent)
+    : QObject(parent), surfaces_(surfaces), options_(std::move(options)) {
+  for (int k = 0; k < kChartCount; ++k) connectSurface(static_cast<Chart>(k));
+}
+
+void ChartViews::connectSurface(Chart chart) {
+  ChartSurface* surface = &at(chart);
+  connect(surface, &ChartSurface::hovered, this, [this, chart](QPointF p) { hover(chart, p); });
+  connect(surface, &ChartSurface::dragged, this,
+          [this, chart](QPointF from, QPointF to) { drag(chart, from, to); });
+  connect(surface, &ChartSurface::dragFinished, this,
+          [this, chart](QPointF from, QPointF to) { finishDrag(chart, from, to); });
+  connect(surface, &ChartSurface::wheelTurned, this,
+          [this, chart](QPointF p, double notches) { zoom(chart, p, notches); });
+  connect(surface, &ChartSurface::doubleClicked, this, [this, chart] { setView(chart, {}); });
+  connect(surface, &ChartSurface::keyPressed, this, [this, chart](int k) { key(chart, k); });
+}
+
+// The profile first: the progress chart copies its axes as the drawing left them.
+void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, bool newTrip) {
+  shown_ = shown;
+  layoutAxes_ = layoutAxes;
+  const ChartOptions options = options_();
+  const std::string decimal = QLocale().decimalPoint().toStdString();
+  profile_ = AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes,
+                             at(Chart::Profile).sizeInTwips(), options.altitudeShown,
+                             options.speedShown, decimal);
+  progress_ = AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_.axes,
+                                         at(Chart::Progress).sizeInTwips());
+  const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
+  map_ = AggiornaGraficoCartina(*shown.trip, *shown.statistics, mapSize, options.colouring);
+  const auto placement = mapPlacementFor(*shown.trip, *shown.statistics, mapSize);
+  mapScale_ = placement ? placement->scale : 0;
+  mapPoints_ = MapPointLookup(map_);
+  if (newTrip) {
+    points_ = TripPointLookup(*shown.trip, *shown.statistics);
+    cursor_.reset();
+  }
+  views_ = {};
+  band_.reset();
+  for (int k = 0; k < kChartCount; ++k) showPicture(static_cast<Chart>(k));
+  showOverlays();
+}
+
+void ChartViews::showProfileCurves() {
+  const ChartOptions options = options_();
+  setSegmentsVisible(profile_.picture, ProfileDrawing::kAltitudeSet, options.altitudeShown);
+  setSegmentsVisible(profile_.picture, ProfileDrawing::kSpeedSet, options.speedShown);
+  showPicture(Chart::Profile);
+  showOverlays();
+}
+
+void ChartViews::recolourMap() {
+  if (shown_.trip == nullptr) return;
+  ColoraGraficoCartina(map_, *shown_.trip, *shown_.statistics, options_().colouring);
+  showPicture(Chart::Map);
+  showOverlays();
+}
+
+ChartedTripView ChartViews::charted() const {
+  ChartedTripView charted;
+  charted.trip = shown_.trip;
+  charted.stats = shown_.statistics;
+  charted.layoutAxes = layoutAxes_;
+  charted.drawnAxes = profile_.axes;
+  charted.points = &points_;
+  charted.mapPoints = &mapPoints_;
+  charted.mapTwipsPerDegree = mapScale_;
+  charted.separators = localeDisplayFormat().separators;
+  charted.text = textMetricsOf(at(Chart::Map));
+  return charted;
+}
+
+PlotSpan ChartViews::spanOf(Chart chart) const {
+  return chart == Chart::Profile ? profilePlotSpan(charted()) : progressPlotSpan(charted());
+}
+
+void ChartViews::showPicture(Chart chart) {
+  if (shown_.trip == nullptr) return;
+  const ChartView& view = views_[static_cast<int>(chart)];
+  const std::string decimal = QLocale().decimalPoint().toStdString();
+  switch (chart) {
+    case Chart::Map:
+      at(chart).setPicture(mapInView(map_, view));
+      break;
+    case Chart::Profile:
+      at(chart).setPicture(profileInView(profile_, layoutAxes_, *shown_.statistics, view, decimal));
+      break;
+    case Chart::Progress:
+      at(chart).setPicture(progressInView(progress_, profile_.axes, *shown_.statistics, view));
+      break;
+  }
+}
+
+void ChartViews::showOverlays() {
+  if (shown_.trip == nullptr) return;
+  const ChartedTripView c = charted();
+  const ChartOptions options = options_();
+  ChartPicture profile =
+      profileOverlay(c, at(Chart::Profile).sizeInTwips(), views_[int(Chart::Profile)],
+                     options.altitudeShown, options.speedShown, cursor_);
+  ChartPicture progress =
+      progressOverlay(c, at(Chart::Progress).sizeInTwips(), views_[int(Chart::Progress)], cursor_);
+  if (band_) {
+    ChartBox band;
+    band.left = static_cast<float>(std::min(band_->from, band_->to));
+    band.width = static_cast<float>(std::abs(band_->to - band_->from));
+    band.top = layoutAxes_.lineY.y1;
+    band.height = layoutAxes_.lineX.y1 - layoutAxes_.lineY.y1;
+    band.filled = false;
+    band.border = kBandColour;
+    (band_->chart == Chart::Profile ? profile : progress).boxes.push_back(band);
+  }
+  at(Chart::Profile).setOverlay(std::move(profile));
+  at(Chart::Progress).setOverlay(std::move(progress));
+  at(Chart::Map).setOverlay(mapOverlay(c, at(Chart::Map).sizeInTwips(), views_[int(Chart::Map)],
+                                       options.colouring, cursor_));
+}
+
+void ChartViews::moveCursor(std::optional<std::size_t> point) {
+  if (!point || point == cursor_) return;
+  cursor_ = point;
+  showOverlays();
+}
+
+void ChartViews::hover(Chart chart, QPointF p) {
+  if (shown_.trip == nullptr) return;
+  const ChartedTripView c = charted();
+  const ChartView& view = views_[static_cast<int>(chart)];
+  switch (chart) {
+    case Chart::Map:
+      moveCursor(mapPointAt(c, view, p.x(), p.y(), at(chart).twipsX(kMapPickRadius)));
+      break;
+    case Chart::Profile:
+      moveCursor(profilePointAt(c, view, p.x()));
+      break;
+    case Chart::Progress:
+      moveCursor(progressPointAt(c, view, p.x()));
+      break;
+  }
+}
+
+// Dragging pans the map, and marks the range a chart will zoom to.
+void ChartViews::drag(Chart chart, QPointF from, QPointF to) {
+  if (shown_.trip == nullptr) return;
+  if (chart == Chart::Map) {
+    const QPointF last = panFrom_.value_or(from);
+    panFrom_ = to;
+    setView(chart, mapPanned(views_[static_cast<int>(Chart::Map)], to.x() - last.x(), to.y() - last.y()));
+    return;
+  }
+  band_ = Band{chart, from.x(), to.x()};
+  showOverlays();
+}
+
+void ChartViews::finishDrag(Chart chart, QPointF from, QPointF to) {
+  panFrom_.reset();
+  const bool wasBand = band_.has_value();
+  band_.reset();
+  if (chart == Chart::Map || shown_.trip == nullptr) return;
+  if (std::abs(to.x() - from.x()) < at(chart).twipsX(kLeastDragZoom)) {
+    if (wasBand) showOverlays();
+    hover(chart, to);
+    return;
+  }
+  const ChartView& view = views_[static_cast<int>(chart)];
+  const PlotSpan span = spanOf(chart);
+  setView(chart, chartRangeView(view.pictureX(from.x()), view.pictureX(to.x()), span.left,
+                                span.right));
+}
+
+void ChartViews::zoom(Chart chart, QPointF p, double notches) {
+  if (shown_.trip == nullptr) return;
+  const double factor = std::pow(kWheelZoomFactor, notches);
+  const ChartView& view = views_[static_cast<int>(chart)];
+  if (chart == Chart::Map) {
+    setView(chart, mapZoomedAround(view, factor, p.x(), p.y()));
+    return;
+  }
+  const PlotSpan span = spanOf(chart);
+  setView(chart, chartZoomedAround(view, factor, p.x(), span.left, span.right));
+}
+
+// Arrows step the cursor one point; Home and End take it to the first and last point, except
+// on the map, where Home shows the whole trip again.
+void ChartViews::key(Chart chart, int key) {
+  if (shown_.trip == nullptr || points_.size() == 0) return;
+  const std::size_t last = points_.size() - 1;
+  switch (key) {
+    case Qt::Key_Left:
+      moveCursor(cursor_ ? (*cursor_ > 0 ? *cursor_ - 1 : 0) : last);
+      break;
+    case Qt::Key_Right:
+      moveCursor(cursor_ ? std::min(*cursor_ + 1, last) : 0);
+      break;
+    case Qt::Key_Home:
+      if (chart == Chart::Map)
+        setView(chart, {});
+      else
+        moveCursor(0);
+      break;
+    case Qt::Key_End:
+      moveCursor(last);
+      break;
+    default:
+      break;
+  }
+}
+
+void ChartViews::setView(Chart chart, const ChartView& view) {
+  ChartView& current = views_[static_cast<int>(chart)];
+  if (view == current) return;
+  current = view;
+  showPicture(chart);
+  showOverlays();
+}
+
+}  // namespace vianora::gui

@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+#include <array>
+#include <functional>
+#include <optional>
+
+#include "core/charts/chart_overlays.h"
+#include "core/charts/chart_view.h"
+#include "core/charts/map_point_lookup.h"
+#include "core/charts/point_lookup.h"
+#include "core/charts/profile_chart.h"
+#include "gui/tripwindow/trip_charts.h"
+
+namespace vianora::gui {
+
+/// What the Profile check boxes and the colouring options ask for.
+struct ChartOptions {
+  bool altitudeShown = true;
+  bool speedShown = true;
+  MapColouring colouring = MapColouring::Altitude;
+};
+
+/// The three charts of one trip as the user looks at them: the design's drawings, the part
+/// each surface shows (zoomed and panned with the mouse), and the cursor, one point of the trip
+/// marked on every chart with its readout. The core draws and looks everything up; this only
+/// keeps the state and answers the surfaces' mouse and keys.
+class ChartViews : public QObject {
+  Q_OBJECT
+
+ public:
+  ChartViews(std::array<ChartSurface*, kChartCount> surfaces, std::function<ChartOptions()> options,
+             QObject* parent);
+
+  /// Draws the charts of a trip for the surfaces' sizes. A new trip (`newTrip`) also builds the
+  /// point lookups anew and drops the cursor; every drawing returns to the whole-trip views.
+  void draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, bool newTrip);
+  /// Shows or hides the profile's curves as the options say.
+  void showProfileCurves();
+  /// Recolours the map as the options say.
+  void recolourMap();
+
+  std::optional<std::size_t> cursor() const { return cursor_; }
+  const ChartView& view(Chart chart) const { return views_[static_cast<int>(chart)]; }
+
+ private:
+  void connectSurface(Chart chart);
+  void hover(Chart chart, QPointF at);
+  void drag(Chart chart, QPointF from, QPointF to);
+  void finishDrag(Chart chart, QPointF from, QPointF to);
+  void zoom(Chart chart, QPointF at, double notches);
+  void key(Chart chart, int key);
+  void setView(Chart chart, const ChartView& view);
+  void moveCursor(std::optional<std::size_t> point);
+  void showPicture(Chart chart);
+  void showOverlays();
+  ChartedTripView charted() const;
+  PlotSpan spanOf(Chart chart) const;
+  ChartSurface& at(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }
+
+  std::array<ChartSurface*, kChartCount> surfaces_;
+  std::function<ChartOptions()> options_;
+  ChartedTrip shown_;
+  ProfileAxes layoutAxes_;
+  ProfileDrawing profile_;
+  ChartPicture progress_;
+  ChartPicture map_;
+  double mapScale_ = 0;
+  TripPointLookup points_;
+  MapPointLookup mapPoints_;
+  std::array<ChartView, kChartCount> views_;
+  std::optional<std::size_t> cursor_;
+  std::optional<QPointF> panFrom_;                 // the map's last drag position
+  struct Band {
+    Chart chart;
+    double from, to;  // shown twips
+  };
+  std::optional<Band> band_;  // a chart's zoom range while the mouse drags across it
+};
+
+}  // namespace vianora::gui
