@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QWheelEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QImageReader>
@@ -15,6 +17,7 @@
 #include <algorithm>
 
 #include "core/analysis/statistics_texts.h"
+#include "core/charts/chart_overlays.h"
 #include "core/charts/profile_chart.h"
 #include "core/charts/route_map.h"
 #include "core/charts/svg_picture.h"
@@ -22,6 +25,7 @@
 #include "fake_prompts.h"
 #include "gui/earth/fly_through.h"
 #include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/locale_format.h"
 #include "gui/tripwindow/trip_charts.h"
 #include "test_files.h"
@@ -215,7 +219,9 @@ TEST_F(TripChartsTest, SaveAsWritesTheVisibleChartOrSaysWhyNot) {
   EXPECT_EQ(QImageReader(png, "png").read().size(), surface(Chart::Progress).size());
   QFile file(svg + ".svg");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  EXPECT_EQ(file.readAll().toStdString(), svgOfPicture(surface(Chart::Progress).picture()));
+  ChartPicture shown = surface(Chart::Progress).picture();
+  mergeOverlay(shown, surface(Chart::Progress).overlay());  // scales and cursor included
+  EXPECT_EQ(file.readAll().toStdString(), svgOfPicture(shown));
   ASSERT_EQ(prompts.messages.size(), 1u);
   EXPECT_EQ(prompts.messages[0].kind, "critical");
   EXPECT_TRUE(prompts.messages[0].text.contains(QStringLiteral("/no/such/x.png")));
@@ -231,9 +237,87 @@ TEST_F(TripChartsTest, SurfacesFollowTheWindowAndRedrawOnceAResizeSettles) {
       EXPECT_EQ(find(name)->geometry(), QRect(QPoint(tabs.left(), tabs.bottom() + 1),
                                               QPoint(tabs.right(), size.height() - y(50) - 1)));
     }
-    EXPECT_EQ(find("chkVelocita")->geometry().topRight(), QPoint(tabs.width() - x(10) - 1, y(30)));
+    // The check boxes stand in the tab strip's row, clear of the curves.
+    for (const char* box : {"chkVelocita", "chkElevazione"}) {
+      EXPECT_TRUE(tabs.contains(find(box)->geometry())) << box;
+      EXPECT_FALSE(find(box)->geometry().intersects(find(kSurfaces[1])->geometry())) << box;
+    }
     EXPECT_EQ(shownMap(), coreMap(MapColouring::Altitude));
   }
+}
+
+// The cursor: hovering a chart marks the nearest point on every chart with its readout.
+class ChartCursorTest : public TripChartsTest {
+ protected:
+  ChartCursorTest() { window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(int(Chart::Profile)); }
+  bool reads(Chart chart, const char* text) {
+    const auto& labels = surface(chart).overlay().labels;
+    return std::any_of(labels.begin(), labels.end(), [&](const ChartLabel& l) { return l.caption == text; });
+  }
+  // The pixel of a place in twips on a surface.
+  QPoint pixel(Chart chart, double twipsX, double twipsY) {
+    const QWidget& s = surface(chart);
+    return QPoint(qRound(twipsX * s.logicalDpiX() / 1440.0), qRound(twipsY * s.logicalDpiY() / 1440.0));
+  }
+  QPoint profileAt(double fraction) {  // along the plot, from the vertical axis to the total
+    const auto& axes = surface(Chart::Profile).picture().lineSets[ProfileDrawing::kAxesSet];
+    const float left = axes[ProfileDrawing::kLineY].x1;
+    // The altitude curve ends at the total distance, the plot's right end.
+    const float right = surface(Chart::Profile).picture().lineSets[ProfileDrawing::kAltitudeSet].back().x2;
+    return pixel(Chart::Profile, left + fraction * (right - left), axes[1].y1 + 300);
+  }
+  // A mouse move as the window system delivers it, with the buttons held.
+  void move(Chart chart, QPoint at, Qt::MouseButtons held = Qt::NoButton) {
+    QMouseEvent event(QEvent::MouseMove, at, surface(chart).mapToGlobal(at), Qt::NoButton, held, {});
+    QApplication::sendEvent(&surface(chart), &event);
+  }
+  void wheel(Chart chart, QPoint at, int notches) {
+    QWheelEvent event(at, surface(chart).mapToGlobal(at), {}, {0, 120 * notches}, Qt::NoButton, {},
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&surface(chart), &event);
+  }
+};
+
+TEST_F(ChartCursorTest, HoverAndKeysMoveOneCursorOverEveryChart) {
+  move(Chart::Profile, profileAt(0.99));
+  EXPECT_TRUE(reads(Chart::Profile, "Point 4"));
+  EXPECT_TRUE(reads(Chart::Progress, "Point 4"));
+  // The map rings the same point: the end of its last segment.
+  const ChartLine last = shownMap().back();
+  const auto& rings = surface(Chart::Map).overlay().boxes;
+  EXPECT_TRUE(std::any_of(rings.begin(), rings.end(), [&](const ChartBox& b) {
+    return !b.filled && std::abs(b.left + b.width / 2 - last.x2) < 1 &&
+           std::abs(b.top + b.height / 2 - last.y2) < 1;
+  }));
+  const std::pair<Qt::Key, const char*> keys[] = {
+      {Qt::Key_Left, "Point 3"}, {Qt::Key_Home, "Point 1"}, {Qt::Key_Right, "Point 2"}, {Qt::Key_End, "Point 4"}};
+  for (const auto& [key, text] : keys) {
+    QTest::keyClick(&surface(Chart::Profile), key);
+    EXPECT_TRUE(reads(Chart::Map, text)) << text;
+  }
+  move(Chart::Profile, profileAt(0.0));
+  EXPECT_TRUE(reads(Chart::Profile, "Point 1"));
+  EXPECT_TRUE(reads(Chart::Profile, "km/h"));  // the speed scale's caption
+  click("chkVelocita");
+  EXPECT_FALSE(reads(Chart::Profile, "km/h"));
+}
+
+TEST_F(ChartCursorTest, WheelAndDragZoomADoubleClickShowsTheWholeTripAgain) {
+  const ChartPicture whole = surface(Chart::Profile).picture();
+  QTest::mousePress(&surface(Chart::Profile), Qt::LeftButton, {}, profileAt(0.2));
+  move(Chart::Profile, profileAt(0.6), Qt::LeftButton);
+  EXPECT_FALSE(surface(Chart::Profile).overlay().boxes.empty());  // the range dragged over
+  QTest::mouseRelease(&surface(Chart::Profile), Qt::LeftButton, {}, profileAt(0.6));
+  EXPECT_NEAR(window.findChild<TripCharts*>()->views().view(Chart::Profile).scaleX, 2.5, 0.01);
+  EXPECT_NE(surface(Chart::Profile).picture().labels, whole.labels);  // a finer grid
+  QTest::mouseDClick(&surface(Chart::Profile), Qt::LeftButton, {}, surface(Chart::Profile).rect().center());
+  EXPECT_EQ(surface(Chart::Profile).picture().labels, whole.labels);
+
+  const QPoint middle = surface(Chart::Map).rect().center();
+  wheel(Chart::Map, middle, 2);
+  EXPECT_NE(shownMap(), coreMap(MapColouring::Altitude));
+  QTest::mouseDClick(&surface(Chart::Map), Qt::LeftButton, {}, middle);
+  EXPECT_EQ(shownMap(), coreMap(MapColouring::Altitude));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include "core/charts/chart_overlays.h"
 #include "core/charts/svg_picture.h"
 #include "gui/tripwindow/chart_surface.h"
 
@@ -15,7 +16,10 @@ constexpr int kSvgFilter = 2;
 
 QString saveSvg(const ChartSurface& surface, const QString& path) {
   QSaveFile file(path);
-  const std::string svg = svgOfPicture(surface.picture());
+  // What is shown: the chart with its scales, legend and cursor.
+  ChartPicture shown = surface.picture();
+  mergeOverlay(shown, surface.overlay());
+  const std::string svg = svgOfPicture(shown);
   if (!file.open(QIODevice::WriteOnly) ||
       file.write(svg.data(), static_cast<qint64>(svg.size())) != static_cast<qint64>(svg.size()) ||
       !file.commit()) {

@@ -1,6 +1,9 @@
 #include "gui/tripwindow/chart_surface.h"
 
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
@@ -27,6 +30,32 @@ std::uint64_t penKey(const ChartLine& line) {
          static_cast<std::uint64_t>(line.style);
 }
 
+// A wheel notch is 120 eighths of a degree.
+constexpr double kAnglePerNotch = 120.0;
+
+void paintBox(QPainter& painter, const ChartBox& box, double scaleX, double scaleY) {
+  QPen pen(colourOf(box.border));
+  pen.setWidth(box.borderWidth);
+  painter.setPen(box.borderWidth > 0 ? pen : QPen(Qt::NoPen));
+  painter.setBrush(box.filled ? QBrush(colourOf(box.fill)) : QBrush(Qt::NoBrush));
+  const QRectF rect(box.left * scaleX, box.top * scaleY, box.width * scaleX, box.height * scaleY);
+  if (box.shape == BoxShape::Ellipse)
+    painter.drawEllipse(rect);
+  else
+    painter.drawRect(rect);
+}
+
+void paintLabels(QPainter& painter, const std::vector<ChartLabel>& labels, double scaleX,
+                 double scaleY, const QColor& colour) {
+  painter.setPen(colour);
+  const QFontMetrics metrics(painter.font());
+  for (const ChartLabel& label : labels) {
+    if (!label.visible) continue;
+    painter.drawText(QPointF(label.left * scaleX, label.top * scaleY + metrics.ascent()),
+                     QString::fromStdString(label.caption));
+  }
+}
+
 }  // namespace
 
 ChartSurface::ChartSurface(QWidget* parent) : QWidget(parent) {
@@ -34,6 +63,62 @@ ChartSurface::ChartSurface(QWidget* parent) : QWidget(parent) {
   colours.setColor(QPalette::Window, Qt::white);
   setPalette(colours);
   setAutoFillBackground(true);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void ChartSurface::setOverlay(ChartPicture overlay) {
+  overlay_ = std::move(overlay);
+  update();
+}
+
+QPointF ChartSurface::twipsAt(QPointF pixels) const {
+  return {pixels.x() * kTwipsPerInch / logicalDpiX(), pixels.y() * kTwipsPerInch / logicalDpiY()};
+}
+
+void ChartSurface::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF at = twipsAt(event->position());
+  if (pressedAt_ && (event->buttons() & Qt::LeftButton))
+    emit dragged(*pressedAt_, at);
+  else
+    emit hovered(at);
+}
+
+void ChartSurface::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressedAt_ = twipsAt(event->position());
+  QWidget::mousePressEvent(event);
+}
+
+void ChartSurface::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && pressedAt_) {
+    const QPointF from = *pressedAt_;
+    pressedAt_.reset();
+    emit dragFinished(from, twipsAt(event->position()));
+  }
+}
+
+void ChartSurface::mouseDoubleClickEvent(QMouseEvent* event) {
+  pressedAt_.reset();
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+void ChartSurface::wheelEvent(QWheelEvent* event) {
+  const double notches = event->angleDelta().y() / kAnglePerNotch;
+  if (notches != 0) emit wheelTurned(twipsAt(event->position()), notches);
+  event->accept();
+}
+
+void ChartSurface::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      emit keyPressed(event->key());
+      return;
+    default:
+      QWidget::keyPressEvent(event);
+  }
 }
 
 void ChartSurface::setPicture(ChartPicture picture) {
@@ -43,7 +128,13 @@ void ChartSurface::setPicture(ChartPicture picture) {
 
 void ChartSurface::pictureChanged() {
   groupLines();
+  painted_ = QPixmap();
   update();
+}
+
+void ChartSurface::resizeEvent(QResizeEvent* event) {
+  painted_ = QPixmap();
+  QWidget::resizeEvent(event);
 }
 
 float ChartSurface::twipsX(int pixels) const {
@@ -130,24 +221,50 @@ void ChartSurface::groupLines() {
 
 void ChartSurface::paintPicture(QPainter& painter) const {
   painter.setClipRect(rect());
+  paintLines(painter);
+  paintOverlay(painter);
+}
+
+void ChartSurface::paintLines(QPainter& painter) const {
+  const double scaleX = logicalDpiX() / kTwipsPerInch;
+  const double scaleY = logicalDpiY() / kTwipsPerInch;
+  for (const ChartBox& box : picture_.boxes) paintBox(painter, box, scaleX, scaleY);
   for (const PenGroup& group : groups_) {
     painter.setPen(group.pen);
     painter.drawLines(group.lines);
   }
-  painter.setPen(palette().color(QPalette::WindowText));
+  paintLabels(painter, picture_.labels, scaleX, scaleY, palette().color(QPalette::WindowText));
+}
+
+// The overlay holds a few dozen lines: painted one by one, antialiased, over the picture.
+void ChartSurface::paintOverlay(QPainter& painter) const {
   const double scaleX = logicalDpiX() / kTwipsPerInch;
   const double scaleY = logicalDpiY() / kTwipsPerInch;
-  const QFontMetrics metrics(font());
-  for (const ChartLabel& label : picture_.labels) {
-    if (!label.visible) continue;
-    painter.drawText(QPointF(label.left * scaleX, label.top * scaleY + metrics.ascent()),
-                     QString::fromStdString(label.caption));
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  for (const ChartBox& box : overlay_.boxes) paintBox(painter, box, scaleX, scaleY);
+  for (const auto& set : overlay_.lineSets) {
+    for (const ChartLine& line : set) {
+      if (!line.visible) continue;
+      painter.setPen(penOf(line));
+      painter.drawLine(QLineF(line.x1 * scaleX, line.y1 * scaleY, line.x2 * scaleX, line.y2 * scaleY));
+    }
   }
+  painter.restore();
+  paintLabels(painter, overlay_.labels, scaleX, scaleY, palette().color(QPalette::WindowText));
 }
 
 void ChartSurface::paintEvent(QPaintEvent* /*event*/) {
+  if (painted_.size() != size()) {
+    painted_ = QPixmap(size());
+    painted_.fill(palette().color(QPalette::Window));
+    QPainter lines(&painted_);
+    lines.setFont(font());
+    paintLines(lines);
+  }
   QPainter painter(this);
-  paintPicture(painter);
+  painter.drawPixmap(0, 0, painted_);
+  paintOverlay(painter);
   painter.setClipping(false);
   painter.setPen(palette().color(QPalette::Mid));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));

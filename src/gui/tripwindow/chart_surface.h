@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QImage>
+#include <QPixmap>
 #include <QPen>
 #include <QVector>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "core/charts/chart_picture.h"
@@ -27,17 +29,38 @@ class ChartSurface : public QWidget {
   const ChartPicture& picture() const { return picture_; }
   void pictureChanged();
 
+  /// Shows what is drawn over the picture (scales, legend, cursor); painted after it, and
+  /// cheap to replace: the picture's lines are not grouped again.
+  void setOverlay(ChartPicture overlay);
+  const ChartPicture& overlay() const { return overlay_; }
+
   /// The surface's size in twips on this screen.
   SurfaceSize sizeInTwips() const;
   /// Converts a length in pixels to twips on this screen.
   float twipsX(int pixels) const;
   float twipsY(int pixels) const;
 
-  /// The surface as an image of its current size, white background included.
+  /// The surface as an image of its current size, white background and overlay included.
   QImage toImage() const;
+
+ signals:
+  // What the user does on the surface, at places in twips from its top left.
+  void hovered(QPointF at);                  ///< the mouse moved with no button held
+  void dragged(QPointF from, QPointF to);    ///< the left button is held from `from` to `to`
+  void dragFinished(QPointF from, QPointF to);
+  void wheelTurned(QPointF at, double notches);  ///< positive away from the user
+  void doubleClicked();
+  void keyPressed(int key);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Lines of one pen, in pixels: a whole set of a ramp's colours is drawn in at most 256 calls.
@@ -47,9 +70,15 @@ class ChartSurface : public QWidget {
   };
 
   void groupLines();
+  void paintLines(QPainter& painter) const;
   void paintPicture(QPainter& painter) const;
+  void paintOverlay(QPainter& painter) const;
+  QPointF twipsAt(QPointF pixels) const;
 
   ChartPicture picture_;
+  mutable QPixmap painted_;  // the picture painted once, so that moving the cursor is cheap
+  ChartPicture overlay_;
+  std::optional<QPointF> pressedAt_;  // twips, while the left button is held
   std::vector<PenGroup> groups_;  // in the order of the picture's sets
 };
 

@@ -10,9 +10,8 @@
 #include <algorithm>
 
 #include "core/charts/profile_chart.h"
-#include "core/charts/progress_chart.h"
-#include "core/charts/route_map.h"
 #include "gui/tripwindow/chart_surface.h"
+#include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/design_scale.h"
 
 namespace vianora::gui {
@@ -41,8 +40,8 @@ MapColouring colouringOf(const QRadioButton& speed) {
   return speed.isChecked() ? MapColouring::Speed : MapColouring::Altitude;
 }
 
-QCheckBox* checkBox(const char* name, const QString& caption, QWidget* surface) {
-  auto* box = new QCheckBox(caption, surface);
+QCheckBox* checkBox(const char* name, const QString& caption, QWidget* window) {
+  auto* box = new QCheckBox(caption, window);
   box->setObjectName(QString::fromLatin1(name));
   box->setChecked(true);
   box->adjustSize();
@@ -56,11 +55,18 @@ TripCharts::TripCharts(QWidget& window, std::function<ChartedTrip()> shown)
   buildColourOptions();
   buildTabs();
   buildCheckBoxes();
+  views_ = new ChartViews(
+      surfaces_,
+      [this] {
+        return ChartOptions{chkElevazione_->isChecked(), chkVelocita_->isChecked(),
+                            colouringOf(*optVelocita_)};
+      },
+      this);
   // A resize redraws the charts for the new size once the user has stopped dragging.
   redrawTimer_ = new QTimer(this);
   redrawTimer_->setSingleShot(true);
   redrawTimer_->setInterval(kResizeSettleMs);
-  connect(redrawTimer_, &QTimer::timeout, this, &TripCharts::draw);
+  connect(redrawTimer_, &QTimer::timeout, this, [this] { drawFor(false); });
   tbsPercorso_Click();
 }
 
@@ -96,9 +102,8 @@ void TripCharts::buildTabs() {
 }
 
 void TripCharts::buildCheckBoxes() {
-  ChartSurface* profile = &at(Chart::Profile);
-  chkVelocita_ = checkBox("chkVelocita", QStringLiteral("Speed"), profile);
-  chkElevazione_ = checkBox("chkElevazione", QStringLiteral("Altitude"), profile);
+  chkVelocita_ = checkBox("chkVelocita", QStringLiteral("Speed"), &window_);
+  chkElevazione_ = checkBox("chkElevazione", QStringLiteral("Altitude"), &window_);
   // Both boxes share one left edge: give them the width of the wider caption.
   const int checkWidth = std::max(chkVelocita_->width(), chkElevazione_->width());
   chkVelocita_->resize(checkWidth, chkVelocita_->height());
@@ -108,7 +113,8 @@ void TripCharts::buildCheckBoxes() {
 }
 
 // The tab strip spans the window; the surfaces fill the rest of it under the tab headers, and
-// the profile's check boxes stand at its top right corner.
+// the profile's check boxes stand side by side at the right end of the tab strip's row, where
+// they hide no curve.
 void TripCharts::layOut() {
   const DesignScale scale(window_);
   const int left = scale.x(kTabStripLeft);
@@ -122,10 +128,12 @@ void TripCharts::layOut() {
   for (ChartSurface* chart : surfaces_)
     chart->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
 
-  chkVelocita_->move(chartWidth - chkVelocita_->width() - scale.x(kCheckBoxGap),
-                     scale.y(kCheckBoxTop));
-  chkElevazione_->move(chkVelocita_->x(),
-                       chkVelocita_->y() + chkVelocita_->height() + scale.y(kCheckBoxGap));
+  const int boxTop = top + (tabsHeight - chkVelocita_->height()) / 2;
+  chkElevazione_->move(left + chartWidth - chkElevazione_->width() - scale.x(kCheckBoxGap),
+                       boxTop);
+  chkVelocita_->move(chkElevazione_->x() - chkVelocita_->width() - scale.x(kCheckBoxGap), boxTop);
+  chkVelocita_->raise();
+  chkElevazione_->raise();
 }
 
 void TripCharts::windowResized() {
@@ -133,46 +141,16 @@ void TripCharts::windowResized() {
   if (shown_().trip != nullptr) redrawTimer_->start();
 }
 
-// The profile first: the progress chart copies its axes.
-void TripCharts::draw() {
+void TripCharts::draw() { drawFor(true); }
+
+// Profile drawings of one window share the layout step's axes, measured from its controls.
+void TripCharts::drawFor(bool newTrip) {
   const ChartedTrip shown = shown_();
   if (shown.trip == nullptr) return;
-  AggiornaGrafici(shown);
-  AggiornaGraficoPercorrenza(shown);
-  AggiornaGraficoCartina(shown);
-}
-
-void TripCharts::AggiornaGrafici(const ChartedTrip& shown) {
   ChartSurface& profile = at(Chart::Profile);
-  const SurfaceSize size = profile.sizeInTwips();
-  const ProfileAxes layout = profileAxesForSurface(size, controlsOf(profile, *chkVelocita_));
-  const std::string decimal = QLocale().decimalPoint().toStdString();
-  ProfileDrawing drawing =
-      ::vianora::AggiornaGrafici(*shown.trip, *shown.statistics, layout, size,
-                                 chkElevazione_->isChecked(), chkVelocita_->isChecked(), decimal);
-  profileAxes_ = drawing.axes;
-  profile.setPicture(std::move(drawing.picture));
-}
-
-void TripCharts::AggiornaGraficoPercorrenza(const ChartedTrip& shown) {
-  ChartSurface& progress = at(Chart::Progress);
-  progress.setPicture(::vianora::AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics,
-                                                            profileAxes_, progress.sizeInTwips()));
-}
-
-void TripCharts::AggiornaGraficoCartina(const ChartedTrip& shown) {
-  ChartSurface& map = at(Chart::Map);
-  map.setPicture(::vianora::AggiornaGraficoCartina(*shown.trip, *shown.statistics,
-                                                   map.sizeInTwips(), colouringOf(*optVelocita_)));
-}
-
-void TripCharts::ColoraGraficoCartina() {
-  const ChartedTrip shown = shown_();
-  if (shown.trip == nullptr) return;
-  ChartSurface& map = at(Chart::Map);
-  ::vianora::ColoraGraficoCartina(map.picture(), *shown.trip, *shown.statistics,
-                                  colouringOf(*optVelocita_));
-  map.pictureChanged();
+  const ProfileAxes layout =
+      profileAxesForSurface(profile.sizeInTwips(), controlsOf(profile, *chkVelocita_));
+  views_->draw(shown, layout, newTrip);
 }
 
 Chart TripCharts::visibleChart() const { return static_cast<Chart>(tbsPercorso_->currentIndex()); }
@@ -181,22 +159,16 @@ void TripCharts::tbsPercorso_Click() {
   const Chart selected = visibleChart();
   for (int k = 0; k < kChartCount; ++k) surfaces_[k]->setVisible(static_cast<Chart>(k) == selected);
   frmColorazione_->setVisible(selected == Chart::Map);
+  chkVelocita_->setVisible(selected == Chart::Profile);
+  chkElevazione_->setVisible(selected == Chart::Profile);
 }
 
-void TripCharts::showProfileSet(std::size_t set, const QCheckBox& box) {
-  ChartSurface& profile = at(Chart::Profile);
-  setSegmentsVisible(profile.picture(), set, box.isChecked());
-  profile.pictureChanged();
-}
+void TripCharts::chkElevazione_Click() { views_->showProfileCurves(); }
 
-void TripCharts::chkElevazione_Click() {
-  showProfileSet(ProfileDrawing::kAltitudeSet, *chkElevazione_);
-}
+void TripCharts::chkVelocita_Click() { views_->showProfileCurves(); }
 
-void TripCharts::chkVelocita_Click() { showProfileSet(ProfileDrawing::kSpeedSet, *chkVelocita_); }
+void TripCharts::optAltezza_Click() { views_->recolourMap(); }
 
-void TripCharts::optAltezza_Click() { ColoraGraficoCartina(); }
-
-void TripCharts::optVelocita_Click() { ColoraGraficoCartina(); }
+void TripCharts::optVelocita_Click() { views_->recolourMap(); }
 
 }  // namespace vianora::gui

@@ -18,6 +18,7 @@ class QWidget;
 namespace vianora::gui {
 
 class ChartSurface;
+class ChartViews;
 
 /// The charts of the trip window, in the order of their tabs.
 enum class Chart { Map, Profile, Progress };
@@ -30,9 +31,10 @@ struct ChartedTrip {
 };
 
 /// The charts area of the trip window: the tab strip tbsPercorso, a drawing surface per tab
-/// (pctPercorso1 to 3), the profile's check boxes and the map's colouring options
-/// (frmColorazione), all children of the window. The charts are drawn by the core for each
-/// surface's size and redrawn when the window's size has settled.
+/// (pctPercorso1 to 3), the profile's check boxes (in the tab strip's row, clear of the
+/// curves) and the map's colouring options (frmColorazione), all children of the window. The
+/// charts are drawn by the core for each surface's size and redrawn when the window's size
+/// has settled; ChartViews keeps what the user zoomed and pointed at.
 class TripCharts : public QObject {
   Q_OBJECT
 
@@ -44,8 +46,11 @@ class TripCharts : public QObject {
   void layOut();
   /// Lays out again, and redraws the charts once the user has stopped resizing.
   void windowResized();
-  /// Draws the three charts of the trip on show.
+  /// Draws the three charts of the trip on show, a new trip after a "Refresh".
   void draw();
+
+  /// The zoom, pan and cursor of the charts.
+  const ChartViews& views() const { return *views_; }
 
   const ChartSurface& surface(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }
   /// The chart of the selected tab.
@@ -63,16 +68,12 @@ class TripCharts : public QObject {
   void buildTabs();
   void buildCheckBoxes();
   ChartSurface& at(Chart chart) { return *surfaces_[static_cast<int>(chart)]; }
-  void AggiornaGrafici(const ChartedTrip& shown);
-  void AggiornaGraficoPercorrenza(const ChartedTrip& shown);
-  void AggiornaGraficoCartina(const ChartedTrip& shown);
-  void ColoraGraficoCartina();
-  void showProfileSet(std::size_t set, const QCheckBox& box);
+  void drawFor(bool newTrip);
 
   QWidget& window_;
   std::function<ChartedTrip()> shown_;
-  ProfileAxes profileAxes_;  // the Profile surface's axes as its last drawing left them
   QTimer* redrawTimer_ = nullptr;
+  ChartViews* views_ = nullptr;
 
   QGroupBox* frmColorazione_ = nullptr;
   QRadioButton* optAltezza_ = nullptr;
