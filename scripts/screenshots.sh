@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes screenshots of the program as a user sees it, on a virtual X display:
 #   main.png    the main window with a trip window refreshed on a sample track
-#   profile.png the same trip window on its "Profile" tab
+#   profile.png the same trip window on its "Profile" tab, the mouse on the curve
 #   distance.png and on its "Distance" tab
+#   map-cursor.png the map with the point picked on the other charts, zoomed in two notches
 #   about.png   the About window over it
 # Usage: scripts/screenshots.sh [OUTPUT_DIR] [TRACK]   (default: build/screenshots, a sample)
 # Needs xvfb, xdotool and imagemagick (apt-get install -y xvfb xauth xdotool imagemagick).
@@ -31,14 +32,27 @@ shoot() {
   xdotool windowsize "$main" 1240 900 windowmove "$main" 0 0
   sleep 1
   import -window root "$out/main.png"
-  # The "Profile" tab of the trip window.
+  # The "Profile" tab of the trip window, the mouse over the middle of the curve.
   xdotool mousemove --window "$main" 86 163 click 1
+  sleep 1
+  xdotool mousemove --window "$main" 500 450
   sleep 1
   import -window root "$out/profile.png"
   # The "Distance" tab.
   xdotool mousemove --window "$main" 150 163 click 1
   sleep 1
+  xdotool mousemove --window "$main" 420 450
+  sleep 1
   import -window root "$out/distance.png"
+  # The map, two wheel notches zoomed in around a place on the sample's track, which the
+  # mouse picks.
+  xdotool mousemove --window "$main" 33 163 click 1
+  sleep 1
+  xdotool mousemove --window "$main" 178 463 click 4 click 4
+  sleep 1
+  xdotool mousemove --window "$main" 180 465
+  sleep 1
+  import -window root "$out/map-cursor.png"
   # The "?" command stands third on the menu bar.
   xdotool mousemove --window "$main" 118 12 click 1
   sleep 1
