@@ -27,6 +27,12 @@ struct ThreePoints {
     charted.drawnAxes = AggiornaGrafici(trip, stats, charted.layoutAxes, kSurface, true, true, ".").axes;
     charted.points = &points;
   }
+  // The centre height of the cursor's ring, if the overlay has one.
+  static std::optional<float> ringAt(const ChartPicture& overlay) {
+    for (const ChartBox& b : overlay.boxes)
+      if (!b.filled) return b.top + b.height / 2;
+    return std::nullopt;
+  }
   bool reads(const ChartPicture& overlay, const char* text) const {
     return std::any_of(overlay.labels.begin(), overlay.labels.end(),
                        [&](const ChartLabel& l) { return l.caption == text; });
@@ -55,6 +61,11 @@ TEST(ChartOverlays, TheCursorShowsOnlyWhereItsChartDrawsThePoint) {
   EXPECT_TRUE(timed.reads(progressOverlay(timed.charted, kSurface, {}, 1), "Point 2"));
   EXPECT_TRUE(untimed.reads(profileOverlay(untimed.charted, kSurface, {}, true, true, 1), "Point 2"));
   EXPECT_FALSE(untimed.reads(progressOverlay(untimed.charted, kSurface, {}, 1), "Point 2"));
+  // The ring sits on the curve: the highest altitude and the whole distance at the plot's top
+  // (y 30); none on a hidden altitude curve.
+  EXPECT_EQ(ThreePoints::ringAt(profileOverlay(timed.charted, kSurface, {}, true, true, 1)), 30.0f);
+  EXPECT_EQ(ThreePoints::ringAt(profileOverlay(timed.charted, kSurface, {}, false, true, 1)), std::nullopt);
+  EXPECT_EQ(ThreePoints::ringAt(progressOverlay(timed.charted, kSurface, {}, 2)), 30.0f);
   // Zoomed past the point, the profile shows no cursor.
   EXPECT_FALSE(timed.reads(profileOverlay(timed.charted, kSurface, {2, 1, -3000, 0}, true, true, 0), "Point 1"));
 }

@@ -59,5 +59,28 @@ TEST(MapPointLookup, FindsTheNearestPointWithinTheRadiusAndTheEarlierOnTies) {
   EXPECT_EQ(MapPointLookup(mapThrough({})).nearest(0, 0, 1e9), std::nullopt);
 }
 
+// Against a search of every point, on a scatter of 600 places (each place twice, for ties) in a
+// grid of many cells, queried inside, at the edges and outside the map.
+TEST(MapPointLookup, AgreesWithASearchOfEveryPoint) {
+  std::vector<PicturePlace> places;
+  unsigned seed = 12345;
+  const auto next = [&seed] { return static_cast<float>((seed = seed * 1103515245u + 12345u) >> 16 & 0x3FFF); };
+  while (places.size() < 600) {
+    const PicturePlace at{next(), next() / 2};
+    places.insert(places.end(), {at, at});
+  }
+  const MapPointLookup lookup(mapThrough(places));
+  for (int q = 0; q < 300; ++q) {
+    const double x = next() * 1.2 - 1000, y = next() * 0.7 - 1000, radius = next() / 8;
+    Found best;
+    double bestSquared = radius * radius;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+      const double d = (places[i].x - x) * (places[i].x - x) + (places[i].y - y) * (places[i].y - y);
+      if (d < bestSquared || (d == bestSquared && !best)) best = i, bestSquared = d;
+    }
+    EXPECT_EQ(lookup.nearest(x, y, radius), best) << x << "," << y << " " << radius;
+  }
+}
+
 }  // namespace
 }  // namespace vianora
