@@ -19,6 +19,8 @@
 #include "core/analysis/statistics_texts.h"
 #include "core/charts/chart_overlays.h"
 #include "core/charts/profile_chart.h"
+#include "core/import/input_file.h"
+#include "core/import/leggi_gpx.h"
 #include "core/charts/route_map.h"
 #include "core/charts/svg_picture.h"
 #include "fake_google_earth.h"
@@ -318,6 +320,25 @@ TEST_F(ChartCursorTest, WheelAndDragZoomADoubleClickShowsTheWholeTripAgain) {
   EXPECT_NE(shownMap(), coreMap(MapColouring::Altitude));
   QTest::mouseDClick(&surface(Chart::Map), Qt::LeftButton, {}, middle);
   EXPECT_EQ(shownMap(), coreMap(MapColouring::Altitude));
+}
+
+// A sample's second trip (three points, Italian figures): its last point at the plot's end,
+// its first at the vertical axis, read out as the file gives them.
+TEST_F(ChartCursorTest, ReadsOutTheHoveredPointOfASample) {
+  const auto path = vianora::test_support::sampleFile("gpx/georust-caltopo-export.gpx");
+  if (!path) GTEST_SKIP() << "the sample collection is missing";
+  std::string bytes;
+  ASSERT_FALSE(readWholeFile(path->string(), bytes));
+  LeggiGpx(store, bytes, {});
+  click("cmdRefreshPerc");
+  refresh(3);  // "Day 02"
+  move(Chart::Profile, profileAt(0.999));
+  for (const char* text : {"Point 3", "Distance 10,633 km", "Altitude 2.923,0 m", "Speed 2,163 km/h",
+                           "Time 21:46:00", "Elapsed 04:55:00"})
+    EXPECT_TRUE(reads(Chart::Profile, text)) << text;
+  move(Chart::Profile, profileAt(0.0));
+  for (const char* text : {"Point 1", "Distance 0,000 km", "Speed N.C.", "Elapsed 00:00:00"})
+    EXPECT_TRUE(reads(Chart::Profile, text)) << text;
 }
 
 }  // namespace
