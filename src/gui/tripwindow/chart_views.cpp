@@ -69,7 +69,8 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
   mapScale_ = placement ? placement->scale : 0;
   mapPoints_ = MapPointLookup(map_);
   if (newTrip) {
-    points_ = TripPointLookup(*shown.trip, *shown.statistics);
+    points_ = {};
+    pointsBuilt_ = false;
     cursor_.reset();
   }
   views_ = {};
@@ -99,7 +100,7 @@ ChartedTripView ChartViews::charted() const {
   charted.stats = shown_.statistics;
   charted.layoutAxes = layoutAxes_;
   charted.drawnAxes = profile_.axes;
-  charted.points = &points_;
+  charted.points = pointsBuilt_ ? &points_ : nullptr;
   charted.mapPoints = &mapPoints_;
   charted.mapTwipsPerDegree = mapScale_;
   charted.separators = localeDisplayFormat().separators;
@@ -159,8 +160,15 @@ void ChartViews::moveCursor(std::optional<std::size_t> point) {
   showOverlays();
 }
 
+void ChartViews::ensurePoints() {
+  if (pointsBuilt_ || shown_.trip == nullptr) return;
+  points_ = TripPointLookup(*shown_.trip, *shown_.statistics);
+  pointsBuilt_ = true;
+}
+
 void ChartViews::hover(Chart chart, QPointF p) {
   if (shown_.trip == nullptr) return;
+  ensurePoints();
   const ChartedTripView c = charted();
   const ChartView& view = views_[static_cast<int>(chart)];
   switch (chart) {
@@ -220,7 +228,9 @@ void ChartViews::zoom(Chart chart, QPointF p, double notches) {
 // Arrows step the cursor one point; Home and End take it to the first and last point, except
 // on the map, where Home shows the whole trip again.
 void ChartViews::key(Chart chart, int key) {
-  if (shown_.trip == nullptr || points_.size() == 0) return;
+  if (shown_.trip == nullptr) return;
+  ensurePoints();
+  if (points_.size() == 0) return;
   const std::size_t last = points_.size() - 1;
   switch (key) {
     case Qt::Key_Left:

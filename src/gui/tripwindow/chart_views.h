@@ -56,6 +56,7 @@ class ChartViews : public QObject {
   void showPicture(Chart chart);
   void showOverlays();
   ChartedTripView charted() const;
+  void ensurePoints();
   PlotSpan spanOf(Chart chart) const;
   ChartSurface& at(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }
 
@@ -68,6 +69,7 @@ class ChartViews : public QObject {
   ChartPicture map_;
   double mapScale_ = 0;
   TripPointLookup points_;
+  bool pointsBuilt_ = false;  // built at the first hover or key: "Refresh" does not wait for it
   MapPointLookup mapPoints_;
   std::array<ChartView, kChartCount> views_;
   std::optional<std::size_t> cursor_;
