@@ -1,0 +1,3 @@
+#include "core/charts/web_mercator.h"
+
+namespace vianora {}  // namespace vianora
