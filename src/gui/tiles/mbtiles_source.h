@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <array>
 #include <memory>
+#include <optional>
 
 #include "gui/tiles/tile_source.h"
 
@@ -31,7 +34,18 @@ class MBTilesSource : public TileSource {
 
  private:
   MBTilesSource(QObject* parent);
-  // connection name, metadata: the implementer's
+  /// Why the open file cannot serve tiles, or none; reads its metadata when it can.
+  std::optional<QString> readMetadata();
+  void answerWanted();
+  void answer(TileId tile);
+
+  QString connection_;  ///< the Qt SQL connection's name, one for each source
+  QString attribution_;
+  int minZoom_ = kLowestTileZoom, maxZoom_ = kHighestTileZoom;
+  std::optional<std::array<double, 4>> bounds_;  ///< west, south, east, north in degrees
+  QString format_;                               ///< "png", "jpg", "webp", ...
+  QList<TileId> wanted_;                         ///< still to answer, the most wanted first
+  bool answerQueued_ = false;
 };
 
 }  // namespace vianora::gui

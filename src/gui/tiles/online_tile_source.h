@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QNetworkAccessManager>
+#include <QNetworkReply>
 #include <QString>
 #include <optional>
 
@@ -38,6 +41,8 @@ class OnlineTileSource : public TileSource {
   /// `urlTemplate` must have no problem (tileTemplateProblem).
   OnlineTileSource(QString urlTemplate, QString attribution, int maxZoom = 19,
                    QObject* parent = nullptr);
+  /// Cancels the requests still running.
+  ~OnlineTileSource() override;
 
   QString attribution() const override { return attribution_; }
   int minZoom() const override { return 0; }
@@ -51,7 +56,19 @@ class OnlineTileSource : public TileSource {
   QString template_;
   QString attribution_;
   int maxZoom_;
-  // queue and running replies: the implementer's
+  struct Running {
+    TileId tile;
+    QString host;
+  };
+
+  void startWaiting();
+  void start(TileId tile, const QString& host);
+  void finish(QNetworkReply* reply);
+  void cancel(QNetworkReply* reply);
+
+  QList<TileId> waiting_;                   ///< not yet asked for, the most wanted first
+  QHash<QNetworkReply*, Running> running_;  ///< replies on their way
+  QHash<QString, int> runningPerHost_;      ///< how many of them each host is answering
 };
 
 }  // namespace vianora::gui

@@ -3,7 +3,9 @@
 #include <QCache>
 #include <QHash>
 #include <QImage>
+#include <QList>
 #include <QObject>
+#include <QString>
 #include <memory>
 #include <vector>
 
@@ -36,13 +38,16 @@ class TileLayer : public QObject {
   void changed();
 
  private:
+  /// About the tiles of three full-screen views.
+  static constexpr int kKeptPictures = 600;
+
+  void arrived(TileId tile, const QImage& image);
+  void failed(TileId tile, const QString& reason);
+
   std::unique_ptr<TileSource> source_;
-  // pictures, failures, shown tiles: the implementer's
+  QCache<TileId, QImage> pictures_{kKeptPictures};  ///< one cost unit a tile
+  QHash<TileId, QString> failures_;  ///< the reasons of the shown tiles that failed
+  QList<TileId> shown_;              ///< the tiles of the view, nearest the centre first
 };
 
 }  // namespace vianora::gui
-
-/// Tiles as hash keys.
-inline size_t qHash(const vianora::TileId& tile, size_t seed = 0) {
-  return qHashMulti(seed, tile.zoom, tile.x, tile.y);
-}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHashFunctions>
 #include <QImage>
 #include <QList>
 #include <QObject>
@@ -37,3 +38,10 @@ class TileSource : public QObject {
 }  // namespace vianora::gui
 
 Q_DECLARE_METATYPE(vianora::TileId)
+
+namespace vianora {
+/// Tiles as hash keys (beside TileId's namespace, where QHash finds it).
+inline size_t qHash(const TileId& tile, size_t seed = 0) {
+  return qHashMulti(seed, tile.zoom, tile.x, tile.y);
+}
+}  // namespace vianora

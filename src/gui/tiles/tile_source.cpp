@@ -1,0 +1,3 @@
+#include "gui/tiles/tile_source.h"
+
+// The interface has no code of its own: this file gives its signals a home for moc.
