@@ -49,8 +49,8 @@ std::unique_ptr<MBTilesSource> MBTilesSource::open(const QString& path, QString&
   std::unique_ptr<MBTilesSource> source(new MBTilesSource(parent));
   std::optional<QString> problem;
   {
-    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                      source->connection_);
+    QSqlDatabase database =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), source->connection_);
     database.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     database.setDatabaseName(path);
     // SQLite would take a folder or a missing name for an empty database of its own.
@@ -132,8 +132,9 @@ void MBTilesSource::answerWanted() {
 
 void MBTilesSource::answer(TileId tile) {
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  query.prepare(QStringLiteral("SELECT tile_data FROM tiles WHERE zoom_level = ? AND "
-                               "tile_column = ? AND tile_row = ?"));
+  query.prepare(
+      QStringLiteral("SELECT tile_data FROM tiles WHERE zoom_level = ? AND "
+                     "tile_column = ? AND tile_row = ?"));
   const bool inRange = tile.zoom >= 0 && tile.zoom <= kMostZoomInFile;
   // The file numbers rows from the south (TMS), tiles are asked for from the north.
   const int row = inRange ? (1 << tile.zoom) - 1 - tile.y : -1;

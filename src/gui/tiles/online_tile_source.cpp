@@ -72,8 +72,8 @@ QString tileUserAgent() {
 }
 
 std::optional<QString> tileTemplateProblem(const QString& urlTemplate) {
-  if (!urlTemplate.startsWith(QStringLiteral("http://")) &&
-      !urlTemplate.startsWith(QStringLiteral("https://"))) {
+  if (!urlTemplate.startsWith(QStringLiteral("http://"), Qt::CaseInsensitive) &&
+      !urlTemplate.startsWith(QStringLiteral("https://"), Qt::CaseInsensitive)) {
     return QStringLiteral("The address must start with http:// or https://.");
   }
   static const QRegularExpression field(QStringLiteral("\\{([^{}]*)\\}"));
@@ -151,12 +151,13 @@ void OnlineTileSource::start(TileId tile, const QString& host) {
   QNetworkRequest request(urlOf(tile));
   request.setHeader(QNetworkRequest::UserAgentHeader, tileUserAgent());
   // The cache answers fresh tiles itself and revalidates stale ones, as the server's headers say.
-  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
-                       QNetworkRequest::PreferNetwork);
+  request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
   QNetworkReply* reply = tileNetwork().get(request);
   running_.insert(reply, Running{tile, host});
   ++runningPerHost_[host];
   connect(reply, &QNetworkReply::finished, this, [this, reply] { finish(reply); });
+  // The network goes with the application, taking its replies along, maybe before this source.
+  connect(reply, &QObject::destroyed, this, [this, reply] { running_.remove(reply); });
 }
 
 void OnlineTileSource::cancel(QNetworkReply* reply) {

@@ -22,8 +22,7 @@ QString tileUserAgent();
 /// The tile server address template of OpenStreetMap, and the text it requires.
 inline const QString kOpenStreetMapTemplate =
     QStringLiteral("https://tile.openstreetmap.org/{z}/{x}/{y}.png");
-inline const QString kOpenStreetMapAttribution =
-    QStringLiteral("(c) OpenStreetMap contributors");
+inline const QString kOpenStreetMapAttribution = QStringLiteral("(c) OpenStreetMap contributors");
 
 /// What is wrong with a tile server template, in a sentence for the user; none when it can be
 /// used: an http or https address with a host, holding {z}, {x} and {y} (and {s} at most once,

@@ -46,8 +46,8 @@ class TileLayer : public QObject {
 
   std::unique_ptr<TileSource> source_;
   QCache<TileId, QImage> pictures_{kKeptPictures};  ///< one cost unit a tile
-  QHash<TileId, QString> failures_;  ///< the reasons of the shown tiles that failed
-  QList<TileId> shown_;              ///< the tiles of the view, nearest the centre first
+  QHash<TileId, QString> failures_;                 ///< the reasons of the shown tiles that failed
+  QList<TileId> shown_;  ///< the tiles of the view, nearest the centre first
 };
 
 }  // namespace vianora::gui
