@@ -12,6 +12,7 @@
 #include "core/charts/profile_chart.h"
 #include "core/charts/progress_chart.h"
 #include "core/charts/value_ticks.h"
+#include "core/charts/web_mercator.h"
 #include "core/util/time_units.h"
 
 namespace vianora {
@@ -114,14 +115,15 @@ void addVerticalScale(ChartPicture& overlay, const VerticalScale& scale,
            std::string(scale.unit), scale.onWhite, text);
 }
 
+/// A scale bar at the bottom left; `captionEnd` follows the length in its caption.
 void addScaleBar(ChartPicture& overlay, double twipsPerKm, std::string_view decimalSeparator,
-                 const TextMetrics& text) {
+                 const TextMetrics& text, std::string_view captionEnd = {}) {
   const double km = scaleBarKm(twipsPerKm, overlay.width / 4);
   if (km == 0) return;
   const auto length = static_cast<float>(km * twipsPerKm);
   const float left = kEdgeRoom;
   const float y = overlay.height - kEdgeRoom;
-  std::string caption = scaleBarCaption(km, decimalSeparator);
+  std::string caption = scaleBarCaption(km, decimalSeparator).append(captionEnd);
   const float captionWidth = textWidth(caption, text);
   const float captionTop = y - kBarTickHeight - text.lineHeight;
   // A white ground keeps the bar and its caption readable where the track passes under them.
@@ -164,9 +166,10 @@ Rgb rampColour(const LegendRange& range, MapColouring colouring, double fraction
   return ColoreAltitudine(range.low + fraction * (range.high - range.low), range.low, range.high);
 }
 
-// A bordered white box at the bottom right: the strip of colours, the ends' values under it.
+// A bordered white box at the bottom right, kEdgeRoom above `bottom`: the strip of colours,
+// the ends' values under it.
 void addLegend(ChartPicture& overlay, const TripStatistics& stats, MapColouring colouring,
-               const Separators& separators, const TextMetrics& text) {
+               const Separators& separators, const TextMetrics& text, float bottom) {
   LegendRange range = legendRange(stats, colouring, separators);
   const float highWidth = textWidth(range.highText, text);
   const float stripWidth = std::max(static_cast<float>(kLegendLines * kTwipsPerPixel),
@@ -174,7 +177,7 @@ void addLegend(ChartPicture& overlay, const TripStatistics& stats, MapColouring 
   const float boxWidth = stripWidth + 2 * kPad;
   const float boxHeight = kLegendStripHeight + text.lineHeight + 3 * kPad;
   const float boxLeft = std::max(0.0f, overlay.width - kEdgeRoom - boxWidth);
-  const float boxTop = std::max(0.0f, overlay.height - kEdgeRoom - boxHeight);
+  const float boxTop = std::max(0.0f, bottom - kEdgeRoom - boxHeight);
   overlay.boxes.push_back(ChartBox{boxLeft, boxTop, boxWidth, boxHeight});
   const float stripLeft = boxLeft + kPad;
   const float stripTop = boxTop + kPad;
@@ -245,7 +248,30 @@ ChartPicture mapScaleAndLegend(double twipsPerDegree, const TripStatistics& stat
   addScaleBar(overlay, twipsPerDegree / kmPerDegree, separators.decimal, text);
   // The seeds (a top below the bottom) mean no pair counted: the ramp has no ends to show.
   if (stats.AltitudineMax >= stats.AltitudineMin) {
-    addLegend(overlay, stats, colouring, separators, text);
+    addLegend(overlay, stats, colouring, separators, text, overlay.height);
+  }
+  return overlay;
+}
+
+ChartPicture mercatorScaleAndLegend(const MercatorView& view, PixelSize surface,
+                                    double twipsPerPixel, const TripStatistics& stats,
+                                    MapColouring colouring, std::string_view attribution,
+                                    const Separators& separators, const TextMetrics& text) {
+  ChartPicture overlay = emptyOverlay({static_cast<float>(surface.width * twipsPerPixel),
+                                       static_cast<float>(surface.height * twipsPerPixel)});
+  const double latitude = latLonOf(view.centre).latitude;
+  const double kmPerTwip = groundMetresPerPixel(latitude, view.zoom) / 1000 / twipsPerPixel;
+  addScaleBar(overlay, 1 / kmPerTwip, separators.decimal, text, " on the ground");
+  float legendBottom = overlay.height;
+  if (!attribution.empty()) {
+    // In the corner, as tile maps carry it; the legend stands above it.
+    const float width = textWidth(attribution, text);
+    legendBottom = overlay.height - text.lineHeight;
+    addLabel(overlay, std::max(kPad, overlay.width - kPad - width), legendBottom,
+             std::string(attribution), true, text);
+  }
+  if (stats.AltitudineMax >= stats.AltitudineMin) {
+    addLegend(overlay, stats, colouring, separators, text, legendBottom);
   }
   return overlay;
 }

@@ -91,6 +91,7 @@ MercatorView mercatorPanned(const MercatorView& view, double dx, double dy);
 struct PlacedTile {
   TileId tile;
   double left = 0, top = 0;
+  friend bool operator==(const PlacedTile&, const PlacedTile&) = default;
 };
 std::vector<PlacedTile> tilesForView(const MercatorView& view, PixelSize surface);
 
@@ -99,8 +100,8 @@ std::vector<PlacedTile> tilesForView(const MercatorView& view, PixelSize surface
 /// twips (pixels times twipsPerPixel), coloured as the map's colouring says; segments wholly
 /// outside the surface are kept but hidden. `places` are the points' world places.
 ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso& trip,
-                           const TripStatistics& stats, const MercatorView& view,
-                           PixelSize surface, double twipsPerPixel, MapColouring colouring);
+                           const TripStatistics& stats, const MercatorView& view, PixelSize surface,
+                           double twipsPerPixel, MapColouring colouring);
 
 /// The world places of a trip's points.
 std::vector<WorldPlace> worldPlacesOf(const Percorso& trip);
