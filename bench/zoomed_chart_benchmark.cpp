@@ -1,11 +1,13 @@
 // Speed of a zoomed redraw over a 1,000,000-point trip: the core's part of one wheel notch or
 // drag, from the drawings the trip window already holds (the map at zoom 4 around its middle,
-// the Profile and Distance charts at zoom 10 around the middle of their plot).
+// the Profile and Distance charts at zoom 10 around the middle of their plot), and the route
+// over map tiles two levels closer than the view that fits the whole trip.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_surfaces.h"
@@ -13,6 +15,7 @@
 #include "core/charts/profile_chart.h"
 #include "core/charts/progress_chart.h"
 #include "core/charts/route_map.h"
+#include "core/charts/web_mercator.h"
 #include "core/charts/zoomed_charts.h"
 #include "core/store/percorso.h"
 #include "generated_tracks.h"
@@ -34,6 +37,7 @@ struct Drawings {
       vianora::AggiornaGraficoPercorrenza(trip, stats, profile.axes, surface);
   vianora::ChartPicture map =
       vianora::AggiornaGraficoCartina(trip, stats, surface, vianora::MapColouring::Altitude);
+  std::vector<vianora::WorldPlace> places = vianora::worldPlacesOf(trip);
 };
 
 const Drawings& drawings() {
@@ -106,5 +110,39 @@ void BM_ZoomedProgress(benchmark::State& state) {
   report(state, shown);
 }
 BENCHMARK(BM_ZoomedProgress)->Unit(benchmark::kMillisecond);
+
+// The view that fits the box of the position extremes, zoomed two levels in on its centre.
+vianora::MercatorView tripViewZoomedIn(const Drawings& d, vianora::PixelSize surface) {
+  const std::vector<vianora::Punto>& points = d.trip.Punti;
+  const vianora::WorldPlace northWest = vianora::worldPlace(points[d.stats.IdxLatMax].Latitudine,
+                                                            points[d.stats.IdxLonMin].Longitudine);
+  const vianora::WorldPlace southEast = vianora::worldPlace(points[d.stats.IdxLatMin].Latitudine,
+                                                            points[d.stats.IdxLonMax].Longitudine);
+  vianora::MercatorView view = vianora::fittingView(
+      northWest, southEast, surface, vianora::kMapMargin / vianora::kTwipsPerPixel,
+      vianora::kLowestTileZoom, vianora::kHighestTileZoom);
+  view.zoom += 2;
+  return view;
+}
+
+void BM_MercatorRoute(benchmark::State& state) {
+  const Drawings& d = drawings();
+  const vianora::PixelSize surface{d.surface.width / vianora::kTwipsPerPixel,
+                                   d.surface.height / vianora::kTwipsPerPixel};
+  const vianora::MercatorView view = tripViewZoomedIn(d, surface);
+  std::size_t shown = 0;
+  for (auto _ : state) {
+    vianora::ChartPicture picture =
+        vianora::mercatorRoute(d.places, d.trip, d.stats, view, surface, vianora::kTwipsPerPixel,
+                               vianora::MapColouring::Altitude);
+    const auto& segments = picture.lineSets[vianora::kSegmentsSet];
+    shown = static_cast<std::size_t>(std::count_if(segments.begin(), segments.end(),
+                                                   [](const auto& line) { return line.visible; }));
+    benchmark::DoNotOptimize(picture.lineSets.data());
+  }
+  state.counters["zoom"] = view.zoom;
+  report(state, shown);
+}
+BENCHMARK(BM_MercatorRoute)->Unit(benchmark::kMillisecond);
 
 }  // namespace
