@@ -1,5 +1,6 @@
 #include "core/charts/chart_overlays.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -26,10 +27,10 @@ void addChartCursor(ChartPicture& overlay, const ChartedTripView& charted, std::
   const auto fx = static_cast<float>(x);
   addCursorLine(overlay, fx, axes.lineY.y1, axes.lineX.y1);
   if (y) addCursorRing(overlay, fx, static_cast<float>(*y));
-  addReadoutBox(overlay, fx, axes.lineY.y1,
-                pointReadout(*charted.trip, *charted.stats, *charted.points, point,
-                             charted.separators),
-                surface, charted.text);
+  addReadoutBox(
+      overlay, fx, axes.lineY.y1,
+      pointReadout(*charted.trip, *charted.stats, *charted.points, point, charted.separators),
+      surface, charted.text);
 }
 
 bool hasPoint(const ChartedTripView& charted, std::optional<std::size_t> point) {
@@ -57,7 +58,8 @@ ChartPicture profileOverlay(const ChartedTripView& charted, SurfaceSize surface,
   const double x = view.shownX(plot->x0 + charted.points->distanceRun(*cursor) * plot->xScale);
   if (!inside(x, profilePlotSpan(charted))) return overlay;
   std::optional<double> y;
-  if (altitudeShown && p.Altitudine != 0) y = plot->base - (p.Altitudine - plot->amin) * plot->altScale;
+  if (altitudeShown && p.Altitudine != 0)
+    y = plot->base - (p.Altitudine - plot->amin) * plot->altScale;
   addChartCursor(overlay, charted, *cursor, x, y, charted.layoutAxes, surface);
   return overlay;
 }
@@ -77,17 +79,16 @@ ChartPicture progressOverlay(const ChartedTripView& charted, SurfaceSize surface
   return overlay;
 }
 
-ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface,
-                        const ChartView& view, MapColouring colouring,
-                        std::optional<std::size_t> cursor) {
+ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface, const ChartView& view,
+                        MapColouring colouring, std::optional<std::size_t> cursor) {
   const MapPointLookup* places = charted.mapPoints;
   if (places == nullptr || places->size() == 0 || !(charted.mapTwipsPerDegree > 0)) return {};
-  ChartPicture overlay = mapScaleAndLegend(charted.mapTwipsPerDegree * view.scaleX,
-                                           *charted.stats, surface, colouring,
-                                           charted.separators, charted.text);
+  ChartPicture overlay = mapScaleAndLegend(charted.mapTwipsPerDegree * view.scaleX, *charted.stats,
+                                           surface, colouring, charted.separators, charted.text);
   auto shown = [&](std::size_t point) {
     const PicturePlace at = places->place(point);
-    return PicturePlace{static_cast<float>(view.shownX(at.x)), static_cast<float>(view.shownY(at.y))};
+    return PicturePlace{static_cast<float>(view.shownX(at.x)),
+                        static_cast<float>(view.shownY(at.y))};
   };
   const PicturePlace start = shown(0);
   const PicturePlace end = shown(places->size() - 1);
@@ -98,10 +99,10 @@ ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface,
     // from the point.
     if (at.x < 0 || at.y < 0 || at.x > surface.width || at.y > surface.height) return overlay;
     addCursorRing(overlay, at.x, at.y);
-    addReadoutBox(overlay, at.x, at.y,
-                  pointReadout(*charted.trip, *charted.stats, *charted.points, *cursor,
-                               charted.separators),
-                  surface, charted.text);
+    addReadoutBox(
+        overlay, at.x, at.y,
+        pointReadout(*charted.trip, *charted.stats, *charted.points, *cursor, charted.separators),
+        surface, charted.text);
   }
   return overlay;
 }
@@ -125,6 +126,55 @@ std::optional<std::size_t> mapPointAt(const ChartedTripView& charted, const Char
   if (charted.mapPoints == nullptr) return {};
   return charted.mapPoints->nearest(view.pictureX(shownX), view.pictureY(shownY),
                                     radius / view.scaleX);
+}
+
+MapPointLookup worldLookupOf(const std::vector<WorldPlace>& places) {
+  ChartPicture map;
+  map.lineSets.resize(kSegmentsSet + 1);
+  std::vector<ChartLine>& segments = map.lineSets[kSegmentsSet];
+  if (places.size() >= 2) segments.reserve(places.size() - 1);
+  const auto units = [](double v) { return static_cast<float>(v * kWorldLookupUnits); };
+  for (std::size_t i = 1; i < places.size(); ++i) {
+    segments.push_back(ChartLine{units(places[i - 1].x), units(places[i - 1].y), units(places[i].x),
+                                 units(places[i].y)});
+  }
+  return MapPointLookup(map);
+}
+
+ChartPicture tiledMapOverlay(const ChartedTripView& charted, const TiledMap& map,
+                             SurfaceSize surface, MapColouring colouring,
+                             std::optional<std::size_t> cursor) {
+  ChartPicture overlay =
+      mercatorScaleAndLegend(map.view, map.surface, map.twipsPerPixel, *charted.stats, colouring,
+                             map.attribution, charted.separators, charted.text);
+  const std::vector<WorldPlace>& places = *map.places;
+  if (places.empty()) return overlay;
+  auto shown = [&](std::size_t point) {
+    const SurfacePixel at = pixelOf(map.view, places[point], map.surface);
+    return PicturePlace{static_cast<float>(at.x * map.twipsPerPixel),
+                        static_cast<float>(at.y * map.twipsPerPixel)};
+  };
+  const PicturePlace start = shown(0);
+  const PicturePlace end = shown(places.size() - 1);
+  addTripMarkers(overlay, start.x, start.y, end.x, end.y);
+  if (!cursor || *cursor >= places.size() || !hasPoint(charted, cursor)) return overlay;
+  const PicturePlace at = shown(*cursor);
+  if (at.x < 0 || at.y < 0 || at.x > surface.width || at.y > surface.height) return overlay;
+  addCursorRing(overlay, at.x, at.y);
+  addReadoutBox(
+      overlay, at.x, at.y,
+      pointReadout(*charted.trip, *charted.stats, *charted.points, *cursor, charted.separators),
+      surface, charted.text);
+  return overlay;
+}
+
+std::optional<std::size_t> tiledMapPointAt(const TiledMap& map, const MapPointLookup& world,
+                                           double shownX, double shownY, double radius) {
+  const WorldPlace at =
+      placeAt(map.view, {shownX / map.twipsPerPixel, shownY / map.twipsPerPixel}, map.surface);
+  const double worldPixels = kTileSize * std::pow(2.0, map.view.zoom);
+  const double unitsPerTwip = kWorldLookupUnits / worldPixels / map.twipsPerPixel;
+  return world.nearest(at.x * kWorldLookupUnits, at.y * kWorldLookupUnits, radius * unitsPerTwip);
 }
 
 void mergeOverlay(ChartPicture& picture, const ChartPicture& overlay) {

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_picture.h"
@@ -11,6 +13,7 @@
 #include "core/charts/map_point_lookup.h"
 #include "core/charts/point_lookup.h"
 #include "core/charts/route_map.h"
+#include "core/charts/web_mercator.h"
 #include "core/store/percorso.h"
 #include "core/util/number_format.h"
 
@@ -46,9 +49,8 @@ ChartPicture profileOverlay(const ChartedTripView& charted, SurfaceSize surface,
                             std::optional<std::size_t> cursor);
 ChartPicture progressOverlay(const ChartedTripView& charted, SurfaceSize surface,
                              const ChartView& view, std::optional<std::size_t> cursor);
-ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface,
-                        const ChartView& view, MapColouring colouring,
-                        std::optional<std::size_t> cursor);
+ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface, const ChartView& view,
+                        MapColouring colouring, std::optional<std::size_t> cursor);
 
 /// The point under the mouse at a shown place (twips): on the Profile the nearest by
 /// distance, on the Distance chart by elapsed time, each only inside its plot; on the map the
@@ -59,6 +61,33 @@ std::optional<std::size_t> progressPointAt(const ChartedTripView& charted, const
                                            double shownX);
 std::optional<std::size_t> mapPointAt(const ChartedTripView& charted, const ChartView& view,
                                       double shownX, double shownY, double radius);
+
+/// The map over tiles: the points' world places, the view, the surface in pixels and the
+/// source's attribution.
+struct TiledMap {
+  const std::vector<WorldPlace>* places = nullptr;
+  MercatorView view;
+  PixelSize surface;
+  double twipsPerPixel = kTwipsPerPixel;
+  std::string attribution;
+};
+
+/// How many units of a MapPointLookup built by worldLookupOf make the world's side: fine
+/// enough for a pixel at zoom 16, within a float's exact integers.
+inline constexpr double kWorldLookupUnits = 16777216.0;
+
+/// The lookup of a tiled map's points: their world places in kWorldLookupUnits.
+MapPointLookup worldLookupOf(const std::vector<WorldPlace>& places);
+
+/// The overlay of the map over tiles: ground scale bar, legend, attribution, start and end
+/// markers, and the cursor's ring and readout where the view shows the point.
+ChartPicture tiledMapOverlay(const ChartedTripView& charted, const TiledMap& map,
+                             SurfaceSize surface, MapColouring colouring,
+                             std::optional<std::size_t> cursor);
+
+/// The point of a tiled map nearest a shown place (twips) within radius (twips).
+std::optional<std::size_t> tiledMapPointAt(const TiledMap& map, const MapPointLookup& world,
+                                           double shownX, double shownY, double radius);
 
 /// Appends an overlay to a picture for one drawing (an SVG file): its boxes after the
 /// picture's, its lines as one more set (none when it has none), its labels last. Boxes paint

@@ -52,7 +52,7 @@ enum class BoxShape : std::uint8_t { Rectangle, Ellipse };
 struct ChartBox {
   float left = 0, top = 0, width = 0, height = 0;  ///< twips from the surface's top left
   Rgb fill = rgb(255, 255, 255);
-  bool filled = true;    ///< false: the outline alone
+  bool filled = true;  ///< false: the outline alone
   Rgb border = rgb(0, 0, 0);
   std::uint8_t borderWidth = 1;  ///< pixels; 0 draws no outline
   BoxShape shape = BoxShape::Rectangle;
@@ -60,14 +60,21 @@ struct ChartBox {
   friend bool operator==(const ChartBox&, const ChartBox&) = default;
 };
 
-/// What one drawing surface shows: the boxes first, then sets of lines drawn in order (axes,
-/// grid, data...), then the labels. A drawing replaces the whole picture. The design's charts
-/// have no boxes; the overlays drawn over them (scales, legend, cursor) do.
+/// A picture under a chart's lines (a map tile), as the bytes of a PNG file, in twips.
+struct ChartImage {
+  float left = 0, top = 0, width = 0, height = 0;
+  std::string png;
+};
+
+/// What one drawing surface shows: the images (map tiles) first, then the boxes, then sets of lines
+/// drawn in order (axes, grid, data...), then the labels. A drawing replaces the whole picture. The
+/// design's charts have no boxes; the overlays drawn over them (scales, legend, cursor) do.
 struct ChartPicture {
   float width = 0, height = 0;  ///< the surface's size in twips
   std::vector<std::vector<ChartLine>> lineSets;
   std::vector<ChartLabel> labels;
   std::vector<ChartBox> boxes;
+  std::vector<ChartImage> images;
 };
 
 /// Twips per inch: chart coordinates are in twips whatever the screen.

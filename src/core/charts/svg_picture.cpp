@@ -1,6 +1,7 @@
 #include "core/charts/svg_picture.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace vianora {
 
@@ -104,6 +105,33 @@ void appendBox(std::string& out, const ChartBox& box) {
   out += "\"/>\n";
 }
 
+// PNG bytes as a data address: base64 in lines of any length.
+void appendImage(std::string& out, const ChartImage& image) {
+  static constexpr char kDigits[] =
+      "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  out += "<image x=\"";
+  appendNumber(out, image.left);
+  out += "\" y=\"";
+  appendNumber(out, image.top);
+  out += "\" width=\"";
+  appendNumber(out, image.width);
+  out += "\" height=\"";
+  appendNumber(out, image.height);
+  out += "\" preserveAspectRatio=\"none\" href=\"data:image/png;base64,";
+  const std::string& bytes = image.png;
+  for (std::size_t i = 0; i < bytes.size(); i += 3) {
+    const std::size_t left = bytes.size() - i;
+    std::uint32_t group = static_cast<std::uint8_t>(bytes[i]) << 16;
+    if (left > 1) group |= static_cast<std::uint8_t>(bytes[i + 1]) << 8;
+    if (left > 2) group |= static_cast<std::uint8_t>(bytes[i + 2]);
+    out += kDigits[group >> 18 & 63];
+    out += kDigits[group >> 12 & 63];
+    out += left > 1 ? kDigits[group >> 6 & 63] : '=';
+    out += left > 2 ? kDigits[group & 63] : '=';
+  }
+  out += "\"/>\n";
+}
+
 void appendLabel(std::string& out, const ChartLabel& label) {
   out += "<text x=\"";
   appendNumber(out, label.left);
@@ -130,6 +158,7 @@ std::string svgOfPicture(const ChartPicture& picture) {
   out += "\" font-family=\"sans-serif\" font-size=\"";
   appendNumber(out, kLabelFontTwips);
   out += "\">\n<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+  for (const ChartImage& image : picture.images) appendImage(out, image);
   for (const ChartBox& box : picture.boxes) appendBox(out, box);
   for (const auto& set : picture.lineSets) {
     for (const ChartLine& line : set) {

@@ -168,16 +168,14 @@ std::vector<WorldPlace> worldPlacesOf(const Percorso& trip) {
   return places;
 }
 
-ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso& trip,
-                           const TripStatistics& stats, const MercatorView& view, PixelSize surface,
-                           double twipsPerPixel, MapColouring colouring) {
-  ChartPicture picture;
-  picture.width = static_cast<float>(surface.width * twipsPerPixel);
-  picture.height = static_cast<float>(surface.height * twipsPerPixel);
-  picture.lineSets.resize(kSegmentsSet + 1);
-  if (places.size() < 2 || places.size() != trip.Punti.size()) return picture;
-  std::vector<ChartLine>& segments = picture.lineSets[kSegmentsSet];
-  segments.resize(places.size() - 1);
+namespace {
+
+// Walks the route's segments over a view: `take(i, line)` gets the uncoloured segment ending
+// at point i, hidden when it lies wholly off the surface.
+template <typename Take>
+void walkRoute(const std::vector<WorldPlace>& places, const MercatorView& view, PixelSize surface,
+               double twipsPerPixel, float width, float height, Take take) {
+  if (places.size() < 2) return;
   const SurfaceTwips at{view, surface, twipsPerPixel};
   double x = at.x(places[0]);
   double y = at.y(places[0]);
@@ -186,18 +184,57 @@ ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso
     // the antimeridian is drawn across it rather than across the whole world.
     const double endX = x + shortWay(places[i].x - places[i - 1].x) * at.twipsPerWorld;
     const double endY = at.y(places[i]);
-    ChartLine& line = segments[segmentEndingAt(i)];
-    line = ChartLine{static_cast<float>(x),
-                     static_cast<float>(y),
-                     static_cast<float>(endX),
-                     static_cast<float>(endY),
-                     0,
-                     kMapLineWidth};
-    line.visible = !whollyOutside(line, picture.width, picture.height);
+    ChartLine line{static_cast<float>(x),
+                   static_cast<float>(y),
+                   static_cast<float>(endX),
+                   static_cast<float>(endY),
+                   0,
+                   kMapLineWidth};
+    line.visible = !whollyOutside(line, width, height);
+    take(i, line);
     x = at.x(places[i]);
     y = endY;
   }
+}
+
+ChartPicture emptyRoute(PixelSize surface, double twipsPerPixel) {
+  ChartPicture picture;
+  picture.width = static_cast<float>(surface.width * twipsPerPixel);
+  picture.height = static_cast<float>(surface.height * twipsPerPixel);
+  picture.lineSets.resize(kSegmentsSet + 1);
+  return picture;
+}
+
+}  // namespace
+
+ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso& trip,
+                           const TripStatistics& stats, const MercatorView& view, PixelSize surface,
+                           double twipsPerPixel, MapColouring colouring) {
+  ChartPicture picture = emptyRoute(surface, twipsPerPixel);
+  if (places.size() != trip.Punti.size() || places.size() < 2) return picture;
+  std::vector<ChartLine>& segments = picture.lineSets[kSegmentsSet];
+  segments.resize(places.size() - 1);
+  walkRoute(places, view, surface, twipsPerPixel, picture.width, picture.height,
+            [&](std::size_t i, const ChartLine& line) { segments[segmentEndingAt(i)] = line; });
   ColoraGraficoCartina(picture, trip, stats, colouring);
+  return picture;
+}
+
+ChartPicture mercatorRouteColouredAs(const std::vector<WorldPlace>& places,
+                                     const ChartPicture& colouredMap, const MercatorView& view,
+                                     PixelSize surface, double twipsPerPixel) {
+  ChartPicture picture = emptyRoute(surface, twipsPerPixel);
+  const bool matches = colouredMap.lineSets.size() > kSegmentsSet &&
+                       colouredMap.lineSets[kSegmentsSet].size() + 1 == places.size();
+  if (!matches) return picture;
+  const std::vector<ChartLine>& coloured = colouredMap.lineSets[kSegmentsSet];
+  std::vector<ChartLine>& segments = picture.lineSets[kSegmentsSet];
+  walkRoute(places, view, surface, twipsPerPixel, picture.width, picture.height,
+            [&](std::size_t i, ChartLine line) {
+              if (!line.visible) return;
+              line.colour = coloured[segmentEndingAt(i)].colour;
+              segments.push_back(line);
+            });
   return picture;
 }
 

@@ -103,6 +103,14 @@ ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso
                            const TripStatistics& stats, const MercatorView& view, PixelSize surface,
                            double twipsPerPixel, MapColouring colouring);
 
+/// The segments of the route a view shows, for painting: its colours copied segment for
+/// segment from a map of the trip already coloured (the design's map), which spares working
+/// them out again at every move of the view; only the segments not wholly off the surface,
+/// in point order. Empty when that map has not one segment per pair of points.
+ChartPicture mercatorRouteColouredAs(const std::vector<WorldPlace>& places,
+                                     const ChartPicture& colouredMap, const MercatorView& view,
+                                     PixelSize surface, double twipsPerPixel);
+
 /// The world places of a trip's points.
 std::vector<WorldPlace> worldPlacesOf(const Percorso& trip);
 

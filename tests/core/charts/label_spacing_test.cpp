@@ -18,7 +18,7 @@ TEST(LabelSpacing, HidesLabelsThatRunIntoTheLastShownOrPastTheSurface) {
       {{1601}, {1}, {0}},
   };
   for (const auto& [lefts, before, after] : cases) {
-    ChartPicture picture{2000, 1000, {}, {}, {}}, expected;
+    ChartPicture picture{2000, 1000, {}, {}, {}, {}}, expected;
     for (std::size_t i = 0; i < lefts.size(); ++i) {
       picture.labels.push_back(ChartLabel{lefts[i], 500, "0.25", before[i]});
       expected.labels.push_back(ChartLabel{lefts[i], 500, "0.25", after[i]});

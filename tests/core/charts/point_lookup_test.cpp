@@ -64,7 +64,9 @@ TEST(MapPointLookup, FindsTheNearestPointWithinTheRadiusAndTheEarlierOnTies) {
 TEST(MapPointLookup, AgreesWithASearchOfEveryPoint) {
   std::vector<PicturePlace> places;
   unsigned seed = 12345;
-  const auto next = [&seed] { return static_cast<float>((seed = seed * 1103515245u + 12345u) >> 16 & 0x3FFF); };
+  const auto next = [&seed] {
+    return static_cast<float>((seed = seed * 1103515245u + 12345u) >> 16 & 0x3FFF);
+  };
   while (places.size() < 600) {
     const PicturePlace at{next(), next() / 2};
     places.insert(places.end(), {at, at});
@@ -75,7 +77,8 @@ TEST(MapPointLookup, AgreesWithASearchOfEveryPoint) {
     Found best;
     double bestSquared = radius * radius;
     for (std::size_t i = 0; i < places.size(); ++i) {
-      const double d = (places[i].x - x) * (places[i].x - x) + (places[i].y - y) * (places[i].y - y);
+      const double d =
+          (places[i].x - x) * (places[i].x - x) + (places[i].y - y) * (places[i].y - y);
       if (d < bestSquared || (d == bestSquared && !best)) best = i, bestSquared = d;
     }
     EXPECT_EQ(lookup.nearest(x, y, radius), best) << x << "," << y << " " << radius;

@@ -19,5 +19,22 @@ TEST(SvgPicture, WritesVisibleLinesAndLabelsInTwipsWithEscapedCaptions) {
             "</svg>\n");
 }
 
+// Images (base64 of their bytes: "a" is YQ==, "ab" YWI=, "abc" YWJj) first, then boxes.
+TEST(SvgPicture, WritesImagesThenBoxesUnderTheLines) {
+  ChartPicture picture;
+  for (const char* bytes : {"a", "ab", "abc"}) picture.images.push_back({0, 15, 30, 45, bytes});
+  picture.boxes = {ChartBox{1, 2, 4, 6, rgb(255, 0, 0), true, rgb(0, 0, 0), 2, BoxShape::Ellipse},
+                   ChartBox{1, 2, 3, 4, 0, false, rgb(0, 0, 255), 0, BoxShape::Rectangle}};
+  const std::string svg = svgOfPicture(picture);
+  const std::string image =
+      "<image x=\"0\" y=\"15\" width=\"30\" height=\"45\" preserveAspectRatio=\"none\" "
+      "href=\"data:image/png;base64,";
+  EXPECT_EQ(svg.substr(svg.find("<image")),
+            image + "YQ==\"/>\n" + image + "YWI=\"/>\n" + image + "YWJj\"/>\n" +
+                "<ellipse cx=\"3\" cy=\"5\" rx=\"2\" ry=\"3\" fill=\"#ff0000\" stroke=\"#000000\" "
+                "stroke-width=\"30\"/>\n"
+                "<rect x=\"1\" y=\"2\" width=\"3\" height=\"4\" fill=\"none\"/>\n</svg>\n");
+}
+
 }  // namespace
 }  // namespace vianora

@@ -89,6 +89,13 @@ TEST(WebMercator, RouteGoesTheShortWayRoundAndTheOverlayMeasuresTheGround) {
                                     {5520, 2880, 6000, 2880, green, 2, LineStyle::Solid, false},
                                     {-1680, 2880, 1920, 2880, blue, 2}}));
   EXPECT_TRUE(mercatorRoute({}, trip, stats, view, {256, 256}, 15, {}).lineSets[0].empty());
+  // For painting: the colours of a coloured map, the hidden segment left out.
+  ChartPicture coloured = route;
+  for (ChartLine& line : coloured.lineSets[kSegmentsSet]) line.colour = rgb(1, 2, 3);
+  const auto painted =
+      mercatorRouteColouredAs(worldPlacesOf(trip), coloured, view, {256, 256}, 15).lineSets[0];
+  EXPECT_EQ(painted.size(), 3u);
+  EXPECT_EQ(painted.at(2), (ChartLine{-1680, 2880, 1920, 2880, rgb(1, 2, 3), 2}));
   // 152.874 m a pixel at the equator at zoom 10, 10.1916 m a twip: 98.12 twips a km; a
   // quarter of 12000 twips holds 30.6 km, so 20 km, 1962.4 twips. At 60 degrees: 10 km.
   const ChartPicture equator =
