@@ -6,6 +6,9 @@
 //   ZoomedMap/1M       a wheel notch on the map zoomed 4 times: the view's picture, grouped
 //                      and painted
 //   ZoomedProfile/1M   the same on the profile zoomed 10 times, its grid drawn anew
+//   TiledMap/1M        the map over a full view of tiles at hand: the route in the tiles'
+//                      projection two levels in from the whole trip, then tiles and route
+//                      painted
 // Targets: geometry under 300 ms, painting under 50 ms, "Refresh" under 1 s, a zoomed redraw
 // under 50 ms. Counter
 // chart_bytes_per_segment: the geometry kept per data segment (at most 24).
@@ -17,6 +20,7 @@
 #include "core/charts/profile_chart.h"
 #include "core/charts/progress_chart.h"
 #include "core/charts/route_map.h"
+#include "core/charts/web_mercator.h"
 #include "core/charts/zoomed_charts.h"
 #include "core/import/leggi_gpx.h"
 #include "generated_tracks.h"
@@ -125,10 +129,39 @@ void ZoomedProfile(benchmark::State& state) {
       layout = profileAxesForSurface(size);
       profile = drawCharts(trip, stats, size).profile;
     }
-    const ChartView view = chartZoomedAround({}, zoom * 2.5, size.width / 2, layout.lineY.x1,
-                                             layout.lineX.x2);
+    const ChartView view =
+        chartZoomedAround({}, zoom * 2.5, size.width / 2, layout.lineY.x1, layout.lineX.x2);
     return profileInView(profile, layout, stats, view, ".");
   });
+}
+
+void TiledMap(benchmark::State& state) {
+  using namespace vianora;
+  const Percorso& trip = bigStore()[0];
+  const TripStatistics stats = computeTripStatistics(trip);
+  const std::vector<WorldPlace> places = worldPlacesOf(trip);
+  gui::ChartSurface surface;
+  surface.resize(1920, 1080);
+  const PixelSize pixels{1920, 1080};
+  const auto& p = trip.Punti;
+  MercatorView view = fittingView(
+      worldPlace(p[stats.IdxLatMax].Latitudine, p[stats.IdxLonMin].Longitudine),
+      worldPlace(p[stats.IdxLatMin].Latitudine, p[stats.IdxLonMax].Longitudine), pixels, 13, 0, 19);
+  view.zoom += 2;
+  QImage tile(kTileSize, kTileSize, QImage::Format_RGB32);
+  tile.fill(Qt::lightGray);
+  // The colours come from the design's map, drawn once per "Refresh", as in the window.
+  const ChartPicture coloured =
+      AggiornaGraficoCartina(trip, stats, {28800, 16200}, MapColouring::Altitude);
+  for (auto _ : state) {
+    surface.setPicture(mercatorRouteColouredAs(places, coloured, view, pixels, kTwipsPerPixel));
+    std::vector<gui::BackgroundTile> tiles;
+    for (const PlacedTile& placed : tilesForView(view, pixels))
+      tiles.push_back({QRectF(placed.left, placed.top, kTileSize, kTileSize), tile});
+    surface.setBackground(std::move(tiles));
+    const QImage image = surface.toImage();
+    benchmark::DoNotOptimize(image.constBits());
+  }
 }
 
 void Refresh(benchmark::State& state) {
@@ -146,4 +179,5 @@ BENCHMARK(ChartGeometry)->Name("ChartGeometry/1M")->Unit(benchmark::kMillisecond
 BENCHMARK(PaintSurface)->Name("PaintSurface/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ZoomedMap)->Name("ZoomedMap/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ZoomedProfile)->Name("ZoomedProfile/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(TiledMap)->Name("TiledMap/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(Refresh)->Name("Refresh/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);

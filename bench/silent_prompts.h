@@ -15,6 +15,10 @@ class SilentPrompts : public gui::UserPrompts {
                                              const QString&) override {
     return std::nullopt;
   }
+  std::optional<QString> askText(QWidget*, const QString&, const QString&,
+                                 const QString&) override {
+    return std::nullopt;
+  }
   void critical(QWidget*, const QString&, const QString&) override {}
   void information(QWidget*, const QString&, const QString&) override {}
 };

@@ -19,7 +19,8 @@ struct FakePrompts : UserPrompts {
     QString folder;
     int filterPosition;  // 0 for the Save dialog
   };
-  Answers answers, saveAnswers;  ///< one per Open dialog, one per Save dialog
+  Answers answers, saveAnswers;              ///< one per Open dialog, one per Save dialog
+  std::deque<std::optional<QString>> texts;  ///< one per question (none left: cancel)
   std::vector<DialogCall> dialogs;
   std::vector<Message> messages;
 
@@ -30,6 +31,13 @@ struct FakePrompts : UserPrompts {
   std::optional<FileChoice> chooseFileToSave(QWidget*, const QStringList& filters,
                                              const QString& folder) override {
     return next(saveAnswers, {filters, folder, 0});
+  }
+  std::optional<QString> askText(QWidget*, const QString&, const QString&,
+                                 const QString&) override {
+    if (texts.empty()) return std::nullopt;
+    const auto answer = texts.front();
+    texts.pop_front();
+    return answer;
   }
   void critical(QWidget*, const QString& title, const QString& text) override {
     messages.push_back({QStringLiteral("critical"), title, text});

@@ -6,7 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QWheelEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QImageReader>
@@ -14,18 +13,21 @@
 #include <QLineEdit>
 #include <QTabBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "core/analysis/statistics_texts.h"
 #include "core/charts/chart_overlays.h"
 #include "core/charts/profile_chart.h"
-#include "core/import/input_file.h"
-#include "core/import/leggi_gpx.h"
 #include "core/charts/route_map.h"
 #include "core/charts/svg_picture.h"
+#include "core/import/input_file.h"
+#include "core/import/leggi_gpx.h"
 #include "fake_google_earth.h"
 #include "fake_prompts.h"
+#include "fake_tile_server.h"
 #include "gui/earth/fly_through.h"
+#include "gui/tiles/tile_layer.h"
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/locale_format.h"
@@ -251,26 +253,32 @@ TEST_F(TripChartsTest, SurfacesFollowTheWindowAndRedrawOnceAResizeSettles) {
 // The cursor: hovering a chart marks the nearest point on every chart with its readout.
 class ChartCursorTest : public TripChartsTest {
  protected:
-  ChartCursorTest() { window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(int(Chart::Profile)); }
+  ChartCursorTest() {
+    window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(int(Chart::Profile));
+  }
   bool reads(Chart chart, const char* text) {
     const auto& labels = surface(chart).overlay().labels;
-    return std::any_of(labels.begin(), labels.end(), [&](const ChartLabel& l) { return l.caption == text; });
+    return std::any_of(labels.begin(), labels.end(),
+                       [&](const ChartLabel& l) { return l.caption == text; });
   }
   // The pixel of a place in twips on a surface.
   QPoint pixel(Chart chart, double twipsX, double twipsY) {
     const QWidget& s = surface(chart);
-    return QPoint(qRound(twipsX * s.logicalDpiX() / 1440.0), qRound(twipsY * s.logicalDpiY() / 1440.0));
+    return QPoint(qRound(twipsX * s.logicalDpiX() / 1440.0),
+                  qRound(twipsY * s.logicalDpiY() / 1440.0));
   }
   QPoint profileAt(double fraction) {  // along the plot, from the vertical axis to the total
     const auto& axes = surface(Chart::Profile).picture().lineSets[ProfileDrawing::kAxesSet];
     const float left = axes[ProfileDrawing::kLineY].x1;
     // The altitude curve ends at the total distance, the plot's right end.
-    const float right = surface(Chart::Profile).picture().lineSets[ProfileDrawing::kAltitudeSet].back().x2;
+    const float right =
+        surface(Chart::Profile).picture().lineSets[ProfileDrawing::kAltitudeSet].back().x2;
     return pixel(Chart::Profile, left + fraction * (right - left), axes[1].y1 + 300);
   }
   // A mouse move as the window system delivers it, with the buttons held.
   void move(Chart chart, QPoint at, Qt::MouseButtons held = Qt::NoButton) {
-    QMouseEvent event(QEvent::MouseMove, at, surface(chart).mapToGlobal(at), Qt::NoButton, held, {});
+    QMouseEvent event(QEvent::MouseMove, at, surface(chart).mapToGlobal(at), Qt::NoButton, held,
+                      {});
     QApplication::sendEvent(&surface(chart), &event);
   }
   void wheel(Chart chart, QPoint at, int notches) {
@@ -291,8 +299,10 @@ TEST_F(ChartCursorTest, HoverAndKeysMoveOneCursorOverEveryChart) {
     return !b.filled && std::abs(b.left + b.width / 2 - last.x2) < 1 &&
            std::abs(b.top + b.height / 2 - last.y2) < 1;
   }));
-  const std::pair<Qt::Key, const char*> keys[] = {
-      {Qt::Key_Left, "Point 3"}, {Qt::Key_Home, "Point 1"}, {Qt::Key_Right, "Point 2"}, {Qt::Key_End, "Point 4"}};
+  const std::pair<Qt::Key, const char*> keys[] = {{Qt::Key_Left, "Point 3"},
+                                                  {Qt::Key_Home, "Point 1"},
+                                                  {Qt::Key_Right, "Point 2"},
+                                                  {Qt::Key_End, "Point 4"}};
   for (const auto& [key, text] : keys) {
     QTest::keyClick(&surface(Chart::Profile), key);
     EXPECT_TRUE(reads(Chart::Map, text)) << text;
@@ -312,7 +322,8 @@ TEST_F(ChartCursorTest, WheelAndDragZoomADoubleClickShowsTheWholeTripAgain) {
   QTest::mouseRelease(&surface(Chart::Profile), Qt::LeftButton, {}, profileAt(0.6));
   EXPECT_NEAR(window.findChild<TripCharts*>()->views().view(Chart::Profile).scaleX, 2.5, 0.01);
   EXPECT_NE(surface(Chart::Profile).picture().labels, whole.labels);  // a finer grid
-  QTest::mouseDClick(&surface(Chart::Profile), Qt::LeftButton, {}, surface(Chart::Profile).rect().center());
+  QTest::mouseDClick(&surface(Chart::Profile), Qt::LeftButton, {},
+                     surface(Chart::Profile).rect().center());
   EXPECT_EQ(surface(Chart::Profile).picture().labels, whole.labels);
 
   const QPoint middle = surface(Chart::Map).rect().center();
@@ -333,12 +344,88 @@ TEST_F(ChartCursorTest, ReadsOutTheHoveredPointOfASample) {
   click("cmdRefreshPerc");
   refresh(3);  // "Day 02"
   move(Chart::Profile, profileAt(0.999));
-  for (const char* text : {"Point 3", "Distance 10,633 km", "Altitude 2.923,0 m", "Speed 2,163 km/h",
-                           "Time 21:46:00", "Elapsed 04:55:00"})
+  for (const char* text : {"Point 3", "Distance 10,633 km", "Altitude 2.923,0 m",
+                           "Speed 2,163 km/h", "Time 21:46:00", "Elapsed 04:55:00"})
     EXPECT_TRUE(reads(Chart::Profile, text)) << text;
   move(Chart::Profile, profileAt(0.0));
   for (const char* text : {"Point 1", "Distance 0,000 km", "Speed N.C.", "Elapsed 00:00:00"})
     EXPECT_TRUE(reads(Chart::Profile, text)) << text;
+}
+
+// The map's background: tiles from a server on 127.0.0.1 or an MBTiles file, or none.
+class MapTilesTest : public ChartCursorTest {
+ protected:
+  MapTilesTest() { window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(int(Chart::Map)); }
+  void choose(int index) {
+    auto* choice = window.findChild<QComboBox*>("cmbBackground");
+    choice->setCurrentIndex(index);
+    emit choice->activated(index);
+  }
+  QString line() { return window.findChild<QLabel*>("lblTiles")->text(); }
+  const std::vector<BackgroundTile>& tiles() { return surface(Chart::Map).background(); }
+  bool allArrived() {
+    return std::all_of(tiles().begin(), tiles().end(), [](auto& t) { return !t.image.isNull(); });
+  }
+  TileServer server{0};
+};
+
+TEST_F(MapTilesTest, ServerTilesFillTheViewAndFailuresShowGreyWithALineUnderTheMap) {
+  QTest::qWait(200);
+  EXPECT_TRUE(server.paths.isEmpty() && tiles().empty());  // "None": no request at all
+  prompts.texts = {QStringLiteral("ftp://x/{z}/{x}/{y}"), server.address,
+                   QStringLiteral("Test tiles")};
+  choose(2);  // a bad address is refused, and the choice stays
+  ASSERT_EQ(prompts.messages.size(), 1u);
+  EXPECT_EQ(window.findChild<QComboBox*>("cmbBackground")->currentIndex(), 0);
+  choose(2);
+  const auto zoomTo = [&](int zoom) {
+    const int levels = zoom - window.findChild<TripCharts*>()->views().tiledView().zoom;
+    wheel(Chart::Map, surface(Chart::Map).rect().center(), levels);
+  };
+  QTest::qWait(300);  // the map, a line shorter now, is drawn again for its size
+  zoomTo(12);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !tiles().empty() && allArrived(); }, kWaitMs));
+  const auto atTwelve = std::count_if(server.paths.begin(), server.paths.end(),
+                                      [](const QByteArray& p) { return p.startsWith("/12/"); });
+  EXPECT_EQ(atTwelve, qsizetype(tiles().size()));  // the view's tiles, each once
+  EXPECT_TRUE(reads(Chart::Map, "Test tiles"));
+  EXPECT_EQ(line(), "");
+  // At the level the server answers 404: grey squares and one line.
+  zoomTo(kLostZoom);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return line().endsWith("could not be loaded: HTTP 404"); }, kWaitMs));
+  EXPECT_TRUE(
+      std::all_of(tiles().begin(), tiles().end(), [](auto& t) { return t.image.isNull(); }));
+  // The choice is remembered; "None" shows the map on white again.
+  frmStatPercorso second(store, prompts);
+  EXPECT_EQ(second.findChild<QComboBox*>("cmbBackground")->currentIndex(), 2);
+  choose(0);
+  QTest::qWait(300);  // the map, its line gone, is drawn again for its size
+  EXPECT_TRUE(tiles().empty());
+  EXPECT_EQ(shownMap(), coreMap(MapColouring::Altitude));
+}
+
+TEST_F(MapTilesTest, AnMBTilesFileIsShownWithItsAttributionOrRefusedUnderTheMap) {
+  QTemporaryDir dir;
+  const auto tilesFile = [&](const char* name, const char* bounds) {
+    return makeDatabase(
+        dir.filePath(name),
+        {"CREATE TABLE metadata (name, value)",
+         QString("INSERT INTO metadata VALUES ('attribution', 'Our tiles'), ('bounds', '%1')")
+             .arg(bounds),
+         "CREATE TABLE tiles (zoom_level, tile_column, tile_row, tile_data)"});
+  };
+  const QString here = tilesFile("here.mbtiles", "6,44,8,46"),
+                far = tilesFile("far.mbtiles", "-80,-10,-70,0");
+  for (const QString& path : {here, far, QString("/no/such.mbtiles")})
+    prompts.answers.push_back(UserPrompts::FileChoice{path, 1});
+  choose(3);
+  EXPECT_TRUE(reads(Chart::Map, "Our tiles"));
+  EXPECT_EQ(line(), "");
+  choose(3);
+  EXPECT_EQ(line(), "far.mbtiles does not cover this trip's area.");
+  choose(3);
+  EXPECT_TRUE(line().startsWith("/no/such.mbtiles is not an MBTiles file")) << line().toStdString();
 }
 
 }  // namespace

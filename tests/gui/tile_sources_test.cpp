@@ -11,53 +11,10 @@
 #include "gui/tiles/mbtiles_source.h"
 #include "gui/tiles/online_tile_source.h"
 #include "gui/tiles/tile_layer.h"
+#include "fake_tile_server.h"
 
 namespace vianora::gui {
 namespace {
-
-// The test server answers 404 at kLostZoom, text at kJunkZoom, else a red picture that
-// may be kept an hour at kKeptZoom only.
-constexpr int kWaitMs = 5000, kLostZoom = 14, kJunkZoom = 15, kKeptZoom = 5;
-
-QByteArray png(Qt::GlobalColor colour) {
-  QImage image(8, 8, QImage::Format_RGB32);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  return image.fill(colour), image.save(&buffer, "PNG"), bytes;
-}
-
-// A tile server on 127.0.0.1 speaking HTTP/1.1 itself, answering each request after `delayMs`.
-struct TileServer {
-  explicit TileServer(int delayMs) {
-    QObject::connect(&server, &QTcpServer::newConnection, [=, this] {
-      QTcpSocket* socket = server.nextPendingConnection();
-      QObject::connect(socket, &QTcpSocket::readyRead, socket, [=, this] {
-        if (!socket->peek(4096).contains("\r\n\r\n")) return;  // one request at a time
-        paths.append(socket->readAll().split(' ').value(1)), waiting.insert(socket);
-        most = std::max(most, waiting.size());
-        QTimer::singleShot(delayMs, socket, [=, this, zoom = paths.last().split('/')[1].toInt()] {
-          const QByteArray body = zoom == kJunkZoom ? "no tile" : png(Qt::red);
-          socket->write(QByteArray(zoom == kLostZoom ? "HTTP/1.1 404 No" : "HTTP/1.1 200 OK") +
-                        "\r\nCache-Control: " + (zoom == kKeptZoom ? "max-age=3600" : "no-store") +
-                        "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" +
-                        body);
-          waiting.remove(socket);
-        });
-      });
-      QObject::connect(socket, &QTcpSocket::disconnected, socket,
-                       [=, this] { dropped += waiting.remove(socket), socket->deleteLater(); });
-    });
-    EXPECT_TRUE(server.listen(QHostAddress::LocalHost));
-    address = QString("http://127.0.0.1:%1/{z}/{x}/{y}.png").arg(server.serverPort());
-    static QTemporaryDir cacheHome;  // the disk cache's, named before the network's first use
-    qputenv("XDG_CACHE_HOME", cacheHome.path().toUtf8());
-  }
-  QString address;
-  QByteArrayList paths;             // requested, in the order they came
-  QSet<QTcpSocket*> waiting;        // connections with a request not yet answered
-  qsizetype most = 0, dropped = 0;  // most requests at once; connections closed waiting
-  QTcpServer server;                // last: its connections go before the rest
-};
 
 // What `source` answers for `wanted`, in that order: each tile's top left colour or its failure.
 QString answersOf(TileSource& source, const QList<TileId>& wanted) {
@@ -132,18 +89,6 @@ TEST(TileTemplateProblem, TellsWhatIsWrongWithAnAddress) {
       {"https:///{z}/{x}/{y}.png", "The address is not a valid web address with a server name."}};
   for (const auto& [address, problem] : cases)
     EXPECT_EQ(tileTemplateProblem(address).value_or(""), problem) << address;
-}
-
-// Makes an SQLite file by running `statements`.
-QString makeDatabase(const QString& path, const QStringList& statements) {
-  {
-    QSqlDatabase file = QSqlDatabase::addDatabase("QSQLITE", "maker");
-    file.setDatabaseName(path);
-    QSqlQuery query((file.open(), file));
-    for (const QString& s : statements) EXPECT_TRUE(query.exec(s)) << s.toStdString();
-  }
-  QSqlDatabase::removeDatabase("maker");
-  return path;
 }
 
 TEST(MBTilesSource, AnswersTilesFromTheFileCountingRowsFromTheSouthAndRefusesOtherFiles) {

@@ -1,6 +1,8 @@
 #include "gui/import/user_prompts.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace vianora::gui {
@@ -32,6 +34,15 @@ std::optional<UserPrompts::FileChoice> DialogPrompts::chooseFileToSave(QWidget* 
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return FileChoice{dialog.selectedFiles().front(),
                     static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+std::optional<QString> DialogPrompts::askText(QWidget* parent, const QString& title,
+                                              const QString& label, const QString& initial) {
+  bool accepted = false;
+  const QString text =
+      QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &accepted);
+  if (!accepted) return std::nullopt;
+  return text;
 }
 
 void DialogPrompts::critical(QWidget* parent, const QString& title, const QString& text) {

@@ -27,6 +27,9 @@ class UserPrompts {
   /// Shows the Save dialog; no value when the user cancels.
   virtual std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QStringList& filters,
                                                      const QString& folder) = 0;
+  /// Asks for a line of text, `initial` filled in; no value when the user cancels.
+  virtual std::optional<QString> askText(QWidget* parent, const QString& title,
+                                         const QString& label, const QString& initial) = 0;
   /// A message with the critical icon and a single OK button.
   virtual void critical(QWidget* parent, const QString& title, const QString& text) = 0;
   /// A message with the information icon and a single OK button.
@@ -40,6 +43,8 @@ class DialogPrompts : public UserPrompts {
                                              const QString& folder, int filterPosition) override;
   std::optional<FileChoice> chooseFileToSave(QWidget* parent, const QStringList& filters,
                                              const QString& folder) override;
+  std::optional<QString> askText(QWidget* parent, const QString& title, const QString& label,
+                                 const QString& initial) override;
   void critical(QWidget* parent, const QString& title, const QString& text) override;
   void information(QWidget* parent, const QString& title, const QString& text) override;
 };

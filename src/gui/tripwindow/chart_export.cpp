@@ -1,5 +1,6 @@
 #include "gui/tripwindow/chart_export.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
@@ -14,10 +15,29 @@ namespace {
 
 constexpr int kSvgFilter = 2;
 
+// A tile in the drawing: its picture as PNG, or a light grey square where it is missing.
+void addTile(ChartPicture& picture, const BackgroundTile& tile, const ChartSurface& surface) {
+  const float left = surface.twipsX(1) * static_cast<float>(tile.place.left());
+  const float top = surface.twipsY(1) * static_cast<float>(tile.place.top());
+  const float width = surface.twipsX(1) * static_cast<float>(tile.place.width());
+  const float height = surface.twipsY(1) * static_cast<float>(tile.place.height());
+  if (tile.image.isNull()) {
+    picture.boxes.insert(picture.boxes.begin(),
+                         ChartBox{left, top, width, height, rgb(225, 225, 225), true, 0, 0});
+    return;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  tile.image.save(&buffer, "PNG");
+  picture.images.push_back(ChartImage{left, top, width, height, png.toStdString()});
+}
+
 QString saveSvg(const ChartSurface& surface, const QString& path) {
   QSaveFile file(path);
-  // What is shown: the chart with its scales, legend and cursor.
+  // What is shown: the map's tiles, the chart with its scales, legend and cursor.
   ChartPicture shown = surface.picture();
+  for (const BackgroundTile& tile : surface.background()) addTile(shown, tile, surface);
   mergeOverlay(shown, surface.overlay());
   const std::string svg = svgOfPicture(shown);
   if (!file.open(QIODevice::WriteOnly) ||

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QImage>
-#include <QPixmap>
 #include <QPen>
+#include <QPixmap>
 #include <QVector>
 #include <QWidget>
 #include <optional>
@@ -12,6 +12,13 @@
 #include "core/charts/chart_surfaces.h"
 
 namespace vianora::gui {
+
+/// A picture under a chart, in pixels from the surface's top left: a map tile, or a light grey
+/// square while its picture is missing.
+struct BackgroundTile {
+  QRectF place;
+  QImage image;
+};
 
 /// One drawing surface of the trip window (map, profile or progress chart). It paints the
 /// chart picture the core computes, scaled from twips by the screen's resolution and clipped
@@ -29,6 +36,10 @@ class ChartSurface : public QWidget {
   const ChartPicture& picture() const { return picture_; }
   void pictureChanged();
 
+  /// Shows pictures under the chart (map tiles); none by default.
+  void setBackground(std::vector<BackgroundTile> tiles);
+  const std::vector<BackgroundTile>& background() const { return background_; }
+
   /// Shows what is drawn over the picture (scales, legend, cursor); painted after it, and
   /// cheap to replace: the picture's lines are not grouped again.
   void setOverlay(ChartPicture overlay);
@@ -45,8 +56,8 @@ class ChartSurface : public QWidget {
 
  signals:
   // What the user does on the surface, at places in twips from its top left.
-  void hovered(QPointF at);                  ///< the mouse moved with no button held
-  void dragged(QPointF from, QPointF to);    ///< the left button is held from `from` to `to`
+  void hovered(QPointF at);                ///< the mouse moved with no button held
+  void dragged(QPointF from, QPointF to);  ///< the left button is held from `from` to `to`
   void dragFinished(QPointF from, QPointF to);
   void wheelTurned(QPointF at, double notches);  ///< positive away from the user
   void doubleClicked();
@@ -78,8 +89,9 @@ class ChartSurface : public QWidget {
   ChartPicture picture_;
   mutable QPixmap painted_;  // the picture painted once, so that moving the cursor is cheap
   ChartPicture overlay_;
+  std::vector<BackgroundTile> background_;
   std::optional<QPointF> pressedAt_;  // twips, while the left button is held
-  std::vector<PenGroup> groups_;  // in the order of the picture's sets
+  std::vector<PenGroup> groups_;      // in the order of the picture's sets
 };
 
 }  // namespace vianora::gui

@@ -8,6 +8,7 @@
 #include "core/charts/progress_chart.h"
 #include "core/charts/route_map.h"
 #include "core/charts/zoomed_charts.h"
+#include "gui/tiles/tile_layer.h"
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/locale_format.h"
 
@@ -26,8 +27,8 @@ constexpr Rgb kBandColour = rgb(0, 90, 200);
 TextMetrics textMetricsOf(const ChartSurface& surface) {
   const QFontMetrics metrics(surface.font());
   // Readouts mix letters and digits: the widest digit is a fair measure of both.
-  const int width = std::max(metrics.horizontalAdvance(QLatin1Char('0')),
-                             metrics.averageCharWidth());
+  const int width =
+      std::max(metrics.horizontalAdvance(QLatin1Char('0')), metrics.averageCharWidth());
   return {surface.twipsX(width + 1), surface.twipsY(metrics.height())};
 }
 
@@ -48,7 +49,7 @@ void ChartViews::connectSurface(Chart chart) {
           [this, chart](QPointF from, QPointF to) { finishDrag(chart, from, to); });
   connect(surface, &ChartSurface::wheelTurned, this,
           [this, chart](QPointF p, double notches) { zoom(chart, p, notches); });
-  connect(surface, &ChartSurface::doubleClicked, this, [this, chart] { setView(chart, {}); });
+  connect(surface, &ChartSurface::doubleClicked, this, [this, chart] { showWhole(chart); });
   connect(surface, &ChartSurface::keyPressed, this, [this, chart](int k) { key(chart, k); });
 }
 
@@ -58,9 +59,9 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
   layoutAxes_ = layoutAxes;
   const ChartOptions options = options_();
   const std::string decimal = QLocale().decimalPoint().toStdString();
-  profile_ = AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes,
-                             at(Chart::Profile).sizeInTwips(), options.altitudeShown,
-                             options.speedShown, decimal);
+  profile_ =
+      AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes, at(Chart::Profile).sizeInTwips(),
+                      options.altitudeShown, options.speedShown, decimal);
   progress_ = AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_.axes,
                                          at(Chart::Progress).sizeInTwips());
   const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
@@ -75,8 +76,54 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
   }
   views_ = {};
   band_.reset();
+  if (tiles_ != nullptr) {
+    if (newTrip || places_.empty()) {
+      places_ = worldPlacesOf(*shown.trip);
+      worldPoints_ = worldLookupOf(places_);
+    }
+    fitTiledMap();
+  }
   for (int k = 0; k < kChartCount; ++k) showPicture(static_cast<Chart>(k));
   showOverlays();
+}
+
+void ChartViews::setTiles(TileLayer* layer) {
+  if (tiles_ != nullptr) disconnect(tiles_, nullptr, this, nullptr);
+  tiles_ = layer;
+  places_.clear();
+  worldPoints_ = {};
+  at(Chart::Map).setBackground({});
+  if (tiles_ != nullptr) connect(tiles_, &TileLayer::changed, this, &ChartViews::showTiles);
+  if (shown_.trip == nullptr) return;
+  if (tiles_ != nullptr) {
+    places_ = worldPlacesOf(*shown_.trip);
+    worldPoints_ = worldLookupOf(places_);
+    fitTiledMap();
+  }
+  views_[static_cast<int>(Chart::Map)] = {};
+  showPicture(Chart::Map);
+  showOverlays();
+}
+
+// The whole trip at the highest zoom the source offers that holds it, as the design's map
+// leaves its margins.
+void ChartViews::fitTiledMap() {
+  const ChartSurface& map = at(Chart::Map);
+  tiled_.places = &places_;
+  tiled_.surface = {static_cast<double>(map.width()), static_cast<double>(map.height())};
+  tiled_.twipsPerPixel = map.twipsX(1);
+  tiled_.attribution = tiles_->source().attribution().toStdString();
+  const TripStatistics& s = *shown_.statistics;
+  const auto& points = shown_.trip->Punti;
+  WorldPlace northWest, southEast;
+  if (s.hasCountingPair && !points.empty()) {
+    northWest = worldPlace(points[s.IdxLatMax].Latitudine, points[s.IdxLonMin].Longitudine);
+    southEast = worldPlace(points[s.IdxLatMin].Latitudine, points[s.IdxLonMax].Longitudine);
+  } else if (!places_.empty()) {
+    northWest = southEast = places_.front();
+  }
+  tiled_.view = fittingView(northWest, southEast, tiled_.surface, kMapMargin / tiled_.twipsPerPixel,
+                            tiles_->source().minZoom(), tiles_->source().maxZoom());
 }
 
 void ChartViews::showProfileCurves() {
@@ -114,6 +161,10 @@ PlotSpan ChartViews::spanOf(Chart chart) const {
 
 void ChartViews::showPicture(Chart chart) {
   if (shown_.trip == nullptr) return;
+  if (chart == Chart::Map && tiles_ != nullptr) {
+    showTiledMap();
+    return;
+  }
   const ChartView& view = views_[static_cast<int>(chart)];
   const std::string decimal = QLocale().decimalPoint().toStdString();
   switch (chart) {
@@ -127,6 +178,33 @@ void ChartViews::showPicture(Chart chart) {
       at(chart).setPicture(progressInView(progress_, profile_.axes, *shown_.statistics, view));
       break;
   }
+}
+
+void ChartViews::showTiledMap() {
+  // The design's map holds the colours of the segments, worked out once per colouring.
+  at(Chart::Map)
+      .setPicture(mercatorRouteColouredAs(places_, map_, tiled_.view, tiled_.surface,
+                                          tiled_.twipsPerPixel));
+  tiles_->show(tilesForView(tiled_.view, tiled_.surface));
+  showTiles();
+}
+
+// The tiles at hand under the map, grey squares where they are missing.
+void ChartViews::showTiles() {
+  if (tiles_ == nullptr || shown_.trip == nullptr) return;
+  std::vector<BackgroundTile> background;
+  for (const PlacedTile& placed : tilesForView(tiled_.view, tiled_.surface)) {
+    background.push_back(
+        {QRectF(placed.left, placed.top, kTileSize, kTileSize), tiles_->image(placed.tile)});
+  }
+  at(Chart::Map).setBackground(std::move(background));
+}
+
+void ChartViews::setTiledView(const MercatorView& view) {
+  if (view == tiled_.view) return;
+  tiled_.view = view;
+  showTiledMap();
+  showOverlays();
 }
 
 void ChartViews::showOverlays() {
@@ -150,8 +228,12 @@ void ChartViews::showOverlays() {
   }
   at(Chart::Profile).setOverlay(std::move(profile));
   at(Chart::Progress).setOverlay(std::move(progress));
-  at(Chart::Map).setOverlay(mapOverlay(c, at(Chart::Map).sizeInTwips(), views_[int(Chart::Map)],
-                                       options.colouring, cursor_));
+  const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
+  at(Chart::Map)
+      .setOverlay(
+          tiles_ != nullptr
+              ? tiledMapOverlay(c, tiled_, mapSize, options.colouring, cursor_)
+              : mapOverlay(c, mapSize, views_[int(Chart::Map)], options.colouring, cursor_));
 }
 
 void ChartViews::moveCursor(std::optional<std::size_t> point) {
@@ -173,7 +255,10 @@ void ChartViews::hover(Chart chart, QPointF p) {
   const ChartView& view = views_[static_cast<int>(chart)];
   switch (chart) {
     case Chart::Map:
-      moveCursor(mapPointAt(c, view, p.x(), p.y(), at(chart).twipsX(kMapPickRadius)));
+      moveCursor(tiles_ != nullptr
+                     ? tiledMapPointAt(tiled_, worldPoints_, p.x(), p.y(),
+                                       at(chart).twipsX(kMapPickRadius))
+                     : mapPointAt(c, view, p.x(), p.y(), at(chart).twipsX(kMapPickRadius)));
       break;
     case Chart::Profile:
       moveCursor(profilePointAt(c, view, p.x()));
@@ -190,7 +275,13 @@ void ChartViews::drag(Chart chart, QPointF from, QPointF to) {
   if (chart == Chart::Map) {
     const QPointF last = panFrom_.value_or(from);
     panFrom_ = to;
-    setView(chart, mapPanned(views_[static_cast<int>(Chart::Map)], to.x() - last.x(), to.y() - last.y()));
+    const double dx = to.x() - last.x(), dy = to.y() - last.y();
+    if (tiles_ != nullptr) {
+      setTiledView(
+          mercatorPanned(tiled_.view, dx / tiled_.twipsPerPixel, dy / tiled_.twipsPerPixel));
+      return;
+    }
+    setView(chart, mapPanned(views_[static_cast<int>(Chart::Map)], dx, dy));
     return;
   }
   band_ = Band{chart, from.x(), to.x()};
@@ -209,14 +300,25 @@ void ChartViews::finishDrag(Chart chart, QPointF from, QPointF to) {
   }
   const ChartView& view = views_[static_cast<int>(chart)];
   const PlotSpan span = spanOf(chart);
-  setView(chart, chartRangeView(view.pictureX(from.x()), view.pictureX(to.x()), span.left,
-                                span.right));
+  setView(chart,
+          chartRangeView(view.pictureX(from.x()), view.pictureX(to.x()), span.left, span.right));
 }
 
 void ChartViews::zoom(Chart chart, QPointF p, double notches) {
   if (shown_.trip == nullptr) return;
   const double factor = std::pow(kWheelZoomFactor, notches);
   const ChartView& view = views_[static_cast<int>(chart)];
+  if (chart == Chart::Map && tiles_ != nullptr) {
+    // Tiles come in whole zoom levels: notches add up until they make one.
+    wheelRest_ += notches;
+    const int levels = static_cast<int>(std::trunc(wheelRest_));
+    if (levels == 0) return;
+    wheelRest_ -= levels;
+    const SurfacePixel anchor{p.x() / tiled_.twipsPerPixel, p.y() / tiled_.twipsPerPixel};
+    setTiledView(mercatorZoomedAround(tiled_.view, levels, anchor, tiled_.surface,
+                                      tiles_->source().minZoom(), tiles_->source().maxZoom()));
+    return;
+  }
   if (chart == Chart::Map) {
     setView(chart, mapZoomedAround(view, factor, p.x(), p.y()));
     return;
@@ -241,7 +343,7 @@ void ChartViews::key(Chart chart, int key) {
       break;
     case Qt::Key_Home:
       if (chart == Chart::Map)
-        setView(chart, {});
+        showWhole(chart);
       else
         moveCursor(0);
       break;
@@ -251,6 +353,18 @@ void ChartViews::key(Chart chart, int key) {
     default:
       break;
   }
+}
+
+void ChartViews::showWhole(Chart chart) {
+  if (chart == Chart::Map && tiles_ != nullptr && shown_.trip != nullptr) {
+    const MercatorView before = tiled_.view;
+    fitTiledMap();
+    const MercatorView whole = tiled_.view;
+    tiled_.view = before;
+    setTiledView(whole);
+    return;
+  }
+  setView(chart, {});
 }
 
 void ChartViews::setView(Chart chart, const ChartView& view) {

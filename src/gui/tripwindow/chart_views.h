@@ -26,6 +26,8 @@ struct ChartOptions {
 /// each surface shows (zoomed and panned with the mouse), and the cursor, one point of the trip
 /// marked on every chart with its readout. The core draws and looks everything up; this only
 /// keeps the state and answers the surfaces' mouse and keys.
+class TileLayer;
+
 class ChartViews : public QObject {
   Q_OBJECT
 
@@ -41,6 +43,12 @@ class ChartViews : public QObject {
   /// Recolours the map as the options say.
   void recolourMap();
 
+  /// Lays the map over the tiles of a layer (the map then takes their projection), or back on
+  /// white as designed (null). The layer stays the caller's.
+  void setTiles(TileLayer* layer);
+  /// The view of the map over tiles (meaningless while there are none).
+  const MercatorView& tiledView() const { return tiled_.view; }
+
   std::optional<std::size_t> cursor() const { return cursor_; }
   const ChartView& view(Chart chart) const { return views_[static_cast<int>(chart)]; }
 
@@ -54,6 +62,11 @@ class ChartViews : public QObject {
   void setView(Chart chart, const ChartView& view);
   void moveCursor(std::optional<std::size_t> point);
   void showPicture(Chart chart);
+  void showTiledMap();
+  void showTiles();
+  void fitTiledMap();
+  void setTiledView(const MercatorView& view);
+  void showWhole(Chart chart);
   void showOverlays();
   ChartedTripView charted() const;
   void ensurePoints();
@@ -73,7 +86,12 @@ class ChartViews : public QObject {
   MapPointLookup mapPoints_;
   std::array<ChartView, kChartCount> views_;
   std::optional<std::size_t> cursor_;
-  std::optional<QPointF> panFrom_;                 // the map's last drag position
+  TileLayer* tiles_ = nullptr;      // the map's background; none while drawn on white
+  std::vector<WorldPlace> places_;  // the trip's points in the tiles' projection
+  MapPointLookup worldPoints_;
+  TiledMap tiled_;
+  double wheelRest_ = 0;            // wheel notches not yet turned into a zoom level
+  std::optional<QPointF> panFrom_;  // the map's last drag position
   struct Band {
     Chart chart;
     double from, to;  // shown twips

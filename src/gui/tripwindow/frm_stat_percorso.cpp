@@ -66,7 +66,7 @@ frmStatPercorso::frmStatPercorso(const Percorsi& store, UserPrompts& prompts, QW
   setFont(designFont);
   buildTripRow();
   statisticsArea_ = std::make_unique<StatisticsArea>(*this);
-  charts_ = new TripCharts(*this, [this]() -> ChartedTrip {
+  charts_ = new TripCharts(*this, prompts_, [this]() -> ChartedTrip {
     if (!lastRefresh_.shown) return {};
     return {&store_[*lastRefresh_.shown], &lastRefresh_.statistics};
   });

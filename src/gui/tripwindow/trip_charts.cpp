@@ -1,7 +1,9 @@
 #include "gui/tripwindow/trip_charts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
 #include <QTabBar>
@@ -10,9 +12,11 @@
 #include <algorithm>
 
 #include "core/charts/profile_chart.h"
+#include "gui/tiles/tile_layer.h"
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/design_scale.h"
+#include "gui/tripwindow/map_background.h"
 
 namespace vianora::gui {
 namespace {
@@ -50,7 +54,7 @@ QCheckBox* checkBox(const char* name, const QString& caption, QWidget* window) {
 
 }  // namespace
 
-TripCharts::TripCharts(QWidget& window, std::function<ChartedTrip()> shown)
+TripCharts::TripCharts(QWidget& window, UserPrompts& prompts, std::function<ChartedTrip()> shown)
     : QObject(&window), window_(window), shown_(std::move(shown)) {
   buildColourOptions();
   buildTabs();
@@ -62,6 +66,18 @@ TripCharts::TripCharts(QWidget& window, std::function<ChartedTrip()> shown)
                             colouringOf(*optVelocita_)};
       },
       this);
+  background_ = new MapBackground(window_, prompts);
+  views_->setTiles(background_->layer());
+  connect(background_, &MapBackground::layerChanged, this, [this](TileLayer* layer) {
+    views_->setTiles(layer);
+    checkTileArea();
+  });
+  connect(background_, &MapBackground::statusChanged, this, [this] {
+    const QSize before = at(Chart::Map).size();
+    layOut();
+    tbsPercorso_Click();
+    if (at(Chart::Map).size() != before && shown_().trip != nullptr) redrawTimer_->start();
+  });
   // A resize redraws the charts for the new size once the user has stopped dragging.
   redrawTimer_ = new QTimer(this);
   redrawTimer_->setSingleShot(true);
@@ -129,11 +145,27 @@ void TripCharts::layOut() {
     chart->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
 
   const int boxTop = top + (tabsHeight - chkVelocita_->height()) / 2;
-  chkElevazione_->move(left + chartWidth - chkElevazione_->width() - scale.x(kCheckBoxGap),
-                       boxTop);
+  chkElevazione_->move(left + chartWidth - chkElevazione_->width() - scale.x(kCheckBoxGap), boxTop);
   chkVelocita_->move(chkElevazione_->x() - chkVelocita_->width() - scale.x(kCheckBoxGap), boxTop);
   chkVelocita_->raise();
   chkElevazione_->raise();
+  // The map's background choice stands there too, on the Map tab.
+  QComboBox& choice = background_->choice();
+  QLabel& caption = background_->caption();
+  choice.move(left + chartWidth - choice.width() - scale.x(kCheckBoxGap),
+              top + (tabsHeight - choice.height()) / 2);
+  caption.move(choice.x() - caption.width() - scale.x(kCheckBoxGap) * 4,
+               top + (tabsHeight - caption.height()) / 2);
+  choice.raise();
+  caption.raise();
+  // The line under the map takes its height from the map.
+  QLabel& status = background_->status();
+  if (background_->wantsLine()) {
+    const int lineHeight = status.sizeHint().height();
+    ChartSurface& map = at(Chart::Map);
+    map.setGeometry(left, surfaceTop, chartWidth, std::max(0, surfaceHeight - lineHeight));
+    status.setGeometry(left, map.geometry().bottom() + 1, chartWidth, lineHeight);
+  }
 }
 
 void TripCharts::windowResized() {
@@ -151,6 +183,17 @@ void TripCharts::drawFor(bool newTrip) {
   const ProfileAxes layout =
       profileAxesForSurface(profile.sizeInTwips(), controlsOf(profile, *chkVelocita_));
   views_->draw(shown, layout, newTrip);
+  if (newTrip) checkTileArea();
+}
+
+// An MBTiles file says so when it lacks the trip's area.
+void TripCharts::checkTileArea() {
+  const ChartedTrip shown = shown_();
+  if (shown.trip == nullptr || !shown.statistics->hasCountingPair) return;
+  const TripStatistics& s = *shown.statistics;
+  const auto& points = shown.trip->Punti;
+  background_->checkArea(points[s.IdxLonMin].Longitudine, points[s.IdxLatMin].Latitudine,
+                         points[s.IdxLonMax].Longitudine, points[s.IdxLatMax].Latitudine);
 }
 
 Chart TripCharts::visibleChart() const { return static_cast<Chart>(tbsPercorso_->currentIndex()); }
@@ -161,6 +204,9 @@ void TripCharts::tbsPercorso_Click() {
   frmColorazione_->setVisible(selected == Chart::Map);
   chkVelocita_->setVisible(selected == Chart::Profile);
   chkElevazione_->setVisible(selected == Chart::Profile);
+  background_->choice().setVisible(selected == Chart::Map);
+  background_->caption().setVisible(selected == Chart::Map);
+  background_->status().setVisible(selected == Chart::Map && background_->wantsLine());
 }
 
 void TripCharts::chkElevazione_Click() { views_->showProfileCurves(); }

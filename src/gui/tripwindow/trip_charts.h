@@ -19,6 +19,8 @@ namespace vianora::gui {
 
 class ChartSurface;
 class ChartViews;
+class MapBackground;
+class UserPrompts;
 
 /// The charts of the trip window, in the order of their tabs.
 enum class Chart { Map, Profile, Progress };
@@ -40,7 +42,7 @@ class TripCharts : public QObject {
 
  public:
   /// `shown` gives the trip to draw, asked anew at every drawing.
-  TripCharts(QWidget& window, std::function<ChartedTrip()> shown);
+  TripCharts(QWidget& window, UserPrompts& prompts, std::function<ChartedTrip()> shown);
 
   /// Fits the tab strip and the surfaces to the window.
   void layOut();
@@ -69,11 +71,13 @@ class TripCharts : public QObject {
   void buildCheckBoxes();
   ChartSurface& at(Chart chart) { return *surfaces_[static_cast<int>(chart)]; }
   void drawFor(bool newTrip);
+  void checkTileArea();
 
   QWidget& window_;
   std::function<ChartedTrip()> shown_;
   QTimer* redrawTimer_ = nullptr;
   ChartViews* views_ = nullptr;
+  MapBackground* background_ = nullptr;
 
   QGroupBox* frmColorazione_ = nullptr;
   QRadioButton* optAltezza_ = nullptr;
