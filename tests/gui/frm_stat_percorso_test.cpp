@@ -390,6 +390,7 @@ TEST_F(MapTilesTest, ServerTilesFillTheViewAndFailuresShowGreyWithALineUnderTheM
   EXPECT_EQ(atTwelve, qsizetype(tiles().size()));  // the view's tiles, each once
   EXPECT_TRUE(reads(Chart::Map, "Test tiles"));
   EXPECT_EQ(line(), "");
+  EXPECT_EQ(surface(Chart::Map).toImage().pixelColor(2, 2), QColor(Qt::red));  // "Save as" too
   // At the level the server answers 404: grey squares and one line.
   zoomTo(kLostZoom);
   ASSERT_TRUE(
