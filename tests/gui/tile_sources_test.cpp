@@ -8,10 +8,10 @@
 #include <QTest>
 #include <QTimer>
 
+#include "fake_tile_server.h"
 #include "gui/tiles/mbtiles_source.h"
 #include "gui/tiles/online_tile_source.h"
 #include "gui/tiles/tile_layer.h"
-#include "fake_tile_server.h"
 
 namespace vianora::gui {
 namespace {
@@ -53,6 +53,12 @@ TEST(OnlineTileSource, FetchesTheMostWantedFirstTwoAtATimeOnceAndDropsTilesNoLon
   EXPECT_EQ(answersOf(other, {{kKeptZoom, 9, 9}}), "#ff0000");
   EXPECT_EQ(answersOf(offline, {{3, 0, 0}}), "offline");
   EXPECT_EQ(server.paths.size(), 8);
+  // Two sources share the host's two places.
+  server.most = 0;
+  source.request({{6, 0, 0}, {6, 1, 0}, {6, 2, 0}});
+  other.request({{6, 3, 0}, {6, 4, 0}, {6, 5, 0}});
+  EXPECT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 14; }, kWaitMs));
+  EXPECT_EQ(server.most, 2);
 }
 
 TEST(TileLayer, AsksOnlyForTilesNotAtHandAndSaysWhyTheOthersFailed) {

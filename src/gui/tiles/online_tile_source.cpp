@@ -101,15 +101,40 @@ std::optional<QString> tileTemplateProblem(const QString& urlTemplate) {
   return std::nullopt;
 }
 
+namespace {
+
+// Requests running to each host from every source of the program (every window, every
+// choice): a server never sees more than two at a time from it.
+QHash<QString, int>& runningPerHost() {
+  static QHash<QString, int> running;
+  return running;
+}
+
+// The sources alive, which a request that ends lets start their next.
+QList<OnlineTileSource*>& liveSources() {
+  static QList<OnlineTileSource*> sources;
+  return sources;
+}
+
+}  // namespace
+
 OnlineTileSource::OnlineTileSource(QString urlTemplate, QString attribution, int maxZoom,
                                    QObject* parent)
     : TileSource(parent),
       template_(std::move(urlTemplate)),
       attribution_(std::move(attribution)),
-      maxZoom_(maxZoom) {}
+      maxZoom_(maxZoom) {
+  liveSources().append(this);
+}
 
 OnlineTileSource::~OnlineTileSource() {
+  liveSources().removeOne(this);
   for (QNetworkReply* reply : running_.keys()) cancel(reply);
+  startWaitingEverywhere();
+}
+
+void OnlineTileSource::startWaitingEverywhere() {
+  for (OnlineTileSource* source : liveSources()) source->startWaiting();
 }
 
 QUrl OnlineTileSource::urlOf(TileId tile) const { return QUrl(filled(template_, tile)); }
@@ -131,14 +156,14 @@ void OnlineTileSource::request(const QList<TileId>& wanted) {
   for (const TileId& tile : wanted) {
     if (!underway.contains(tile) && !waiting_.contains(tile)) waiting_.append(tile);
   }
-  startWaiting();
+  startWaitingEverywhere();  // places freed by cancelled requests may serve other sources
 }
 
 void OnlineTileSource::startWaiting() {
   // The most wanted tile whose host has room goes first; a busy host does not hold up another.
   for (auto it = waiting_.begin(); it != waiting_.end();) {
     const QString host = urlOf(*it).host();
-    if (runningPerHost_.value(host) < kMostRunningPerHost) {
+    if (runningPerHost().value(host) < kMostRunningPerHost) {
       start(*it, host);
       it = waiting_.erase(it);
     } else {
@@ -154,15 +179,17 @@ void OnlineTileSource::start(TileId tile, const QString& host) {
   request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::PreferNetwork);
   QNetworkReply* reply = tileNetwork().get(request);
   running_.insert(reply, Running{tile, host});
-  ++runningPerHost_[host];
+  ++runningPerHost()[host];
   connect(reply, &QNetworkReply::finished, this, [this, reply] { finish(reply); });
   // The network goes with the application, taking its replies along, maybe before this source.
-  connect(reply, &QObject::destroyed, this, [this, reply] { running_.remove(reply); });
+  connect(reply, &QObject::destroyed, this, [this, reply] {
+    if (running_.contains(reply)) --runningPerHost()[running_.take(reply).host];
+  });
 }
 
 void OnlineTileSource::cancel(QNetworkReply* reply) {
   const Running running = running_.take(reply);
-  --runningPerHost_[running.host];
+  --runningPerHost()[running.host];
   // Aborting emits finished at once: the tile is no longer wanted, so no answer is given.
   disconnect(reply, nullptr, this, nullptr);
   reply->abort();
@@ -171,12 +198,12 @@ void OnlineTileSource::cancel(QNetworkReply* reply) {
 
 void OnlineTileSource::finish(QNetworkReply* reply) {
   const Running running = running_.take(reply);
-  --runningPerHost_[running.host];
+  --runningPerHost()[running.host];
   reply->deleteLater();
   std::optional<QString> failure = failureOf(*reply);
   QImage image;
   if (!failure && !image.loadFromData(reply->readAll())) failure = QStringLiteral("not a picture");
-  startWaiting();
+  startWaitingEverywhere();
   if (failure) {
     emit tileFailed(running.tile, *failure);
   } else {

@@ -61,13 +61,13 @@ class OnlineTileSource : public TileSource {
   };
 
   void startWaiting();
+  static void startWaitingEverywhere();
   void start(TileId tile, const QString& host);
   void finish(QNetworkReply* reply);
   void cancel(QNetworkReply* reply);
 
   QList<TileId> waiting_;                   ///< not yet asked for, the most wanted first
   QHash<QNetworkReply*, Running> running_;  ///< replies on their way
-  QHash<QString, int> runningPerHost_;      ///< how many of them each host is answering
 };
 
 }  // namespace vianora::gui
