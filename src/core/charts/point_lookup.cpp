@@ -4,7 +4,6 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
-#include <ranges>
 #include <tuple>
 #include <utility>
 
@@ -20,10 +19,18 @@ constexpr std::size_t kMostPoints = std::numeric_limits<std::uint32_t>::max();
 bool hasAltitude(const Punto& p) { return p.Altitudine != 0; }
 
 // The first position at or past `value` of `count` values sorted by key(position).
+// (A plain halving: clang's ranges over an iota view do not build with this standard library.)
 template <class Key>
 std::size_t firstAtLeast(std::size_t count, double value, Key key) {
-  const auto positions = std::views::iota(std::size_t{0}, count);
-  return *std::ranges::partition_point(positions, [&](std::size_t k) { return key(k) < value; });
+  std::size_t low = 0, high = count;
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (key(middle) < value)
+      low = middle + 1;
+    else
+      high = middle;
+  }
+  return low;
 }
 
 // The point at the sorted position nearest `value`: of the two positions around it, the
