@@ -5,10 +5,11 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS is the time of each target (default 60, or $FUZZ_SECONDS); TARGETs default to all
-# of fuzz_leggi_gpx fuzz_leggi_plt fuzz_gpx_date. The seed inputs in fuzz/corpus/ are only
-# read; what the fuzzer finds on the way is kept in build/fuzz/corpus/<target>/ for the next
-# run. Crashes, timeouts, leaks and out-of-memory inputs go to $FUZZ_FINDINGS (default
-# /tmp/fuzz-findings/), outside the repository, each with a minimized copy (*.min).
+# of fuzz_leggi_gpx fuzz_leggi_plt fuzz_leggi_tcx fuzz_gpx_date. The seed inputs in
+# fuzz/corpus/ are only read; what the fuzzer finds on the way is kept in
+# build/fuzz/corpus/<target>/ for the next run. Crashes, timeouts, leaks and out-of-memory
+# inputs go to $FUZZ_FINDINGS (default /tmp/fuzz-findings/), outside the repository, each
+# with a minimized copy (*.min).
 # Exit status: 0 when every target ran clean, 1 when one found something, 2 for usage.
 set -euo pipefail
 
@@ -21,7 +22,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-${FUZZ_SECONDS:-60}}
 [[ $# -gt 0 ]] && shift
 targets=("$@")
-[[ ${#targets[@]} -eq 0 ]] && targets=(fuzz_leggi_gpx fuzz_leggi_plt fuzz_gpx_date)
+[[ ${#targets[@]} -eq 0 ]] && targets=(fuzz_leggi_gpx fuzz_leggi_plt fuzz_leggi_tcx fuzz_gpx_date)
 findings=${FUZZ_FINDINGS:-/tmp/fuzz-findings}
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -eq 0 ]]; then
   echo "usage: scripts/fuzz.sh [SECONDS] [TARGET...]" >&2
@@ -38,6 +39,7 @@ for target in "${targets[@]}"; do
   case "$target" in
     fuzz_leggi_gpx) seeds=fuzz/corpus/gpx dict=(-dict=fuzz/gpx.dict) ;;
     fuzz_leggi_plt) seeds=fuzz/corpus/plt dict=(-dict=fuzz/plt.dict) ;;
+    fuzz_leggi_tcx) seeds=fuzz/corpus/tcx dict=(-dict=fuzz/tcx.dict) ;;
     fuzz_gpx_date) seeds=fuzz/corpus/gpx_date dict=() ;;
     *) echo "fuzz.sh: unknown target $target" >&2; exit 2 ;;
   esac
