@@ -83,7 +83,8 @@ void TcxReader::run() {
 void TcxReader::open(const TcxTag& tag) {
   const std::string_view name = tag.name;
   if (name == "Activity") {
-    startTrip(std::string(tcxAttribute(tag.attributes, "Sport").value_or("Activity")));
+    const std::string_view sport = tcxAttribute(tag.attributes, "Sport").value_or("");
+    startTrip(std::string(sport.empty() ? "Activity" : sport));
   } else if (name == "Course") {
     startTrip("Course");
   } else if (name == "Trackpoint") {

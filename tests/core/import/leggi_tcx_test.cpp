@@ -48,8 +48,8 @@ TEST(LeggiTcx, ReadsCoursesAndActivitiesAsTrips) {
            "<CoursePoint><Position><LatitudeDegrees>3</LatitudeDegrees><LongitudeDegrees>4"
            "</LongitudeDegrees></Position></CoursePoint>",
        "Running x: 1.5,2.5,1"},
-      // Comments are skipped; no Sport, no Id, no Name; a file cut inside a trackpoint.
-      {"<!-- <Course><Name>c</Name> --><Activity>" + point("1", "2") + "<Course>" +
+      // Comments are skipped; an empty Sport, no Id, no Name; a file cut inside a trackpoint.
+      {"<!-- <Course><Name>c</Name> --><Activity Sport=\"\">" + point("1", "2") + "<Course>" +
            point("3", "4").substr(0, 100),
        "Activity: 1,2,1 | Course: 3,4,1"},
       // Values that do not read are reported with their line and left out.
