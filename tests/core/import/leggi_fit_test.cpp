@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "core/import/fit_crc.h"
@@ -40,18 +39,11 @@ const std::string kRecordDefinition(
 const std::string kRecord =
     std::string(1, '\0') + le(86430, 4) + le(0x20000000, 4) + le(0xE0000000, 4) + le(3000, 2);
 
-std::string readFit(const std::string& bytes) {
-  Percorsi store;
-  std::string failures;
-  LeggiFit(store, bytes, test_support::failureText(failures));
-  return test_support::storeText(store) + failures;
-}
-
 TEST(LeggiFit, ReadsRecordsAndReportsFaults) {
   const std::string timeName = "generic 1990-01-01 00:00:30: 45,-45,100,32874.000347";
   // Local type 1: lat and lon only, big-endian; compressed header 0xA2: type 1, offset 2.
-  const std::string bigEndian("\x41\0\x01\0\x14\x02\0\x04\x85\x01\x04\x85", 12);
-  const std::string bigRecord = std::string("\x01\x10\0\0\0\xF0\0\0\0", 9);
+  const std::string bigEndian("\x41\0\x01\0\x14\x02\0\x04\x85\x01\x04\x85\xA2\x10\0\0\0\xF0\0\0\0",
+                              21);
   const std::string session = std::string("\x42\0\0\x12\0\x02\x02\x04\x86\x05\x01\x00", 12) +
                               '\x02' + le(86400, 4) + '\x02';
   const std::string developer =
@@ -62,11 +54,8 @@ TEST(LeggiFit, ReadsRecordsAndReportsFaults) {
   } cases[] = {
       {fitFile(kRecordDefinition + kRecord), timeName},
       {fitFile(kRecordDefinition + kRecord, 14), timeName},
-      {fitFile(kRecordDefinition + kRecord) + fitFile(kRecordDefinition + kRecord),
-       timeName + " | " + timeName},
       // 30 -> offset 2 rolls over to 34 s; big-endian 2^28 semicircles are 22.5 degrees.
-      {fitFile(kRecordDefinition + kRecord + bigEndian + "\xA2" + bigRecord.substr(1)),
-       timeName + "; 22.5,-22.5,1,32874.000394"},
+      {fitFile(kRecordDefinition + kRecord + bigEndian), timeName + "; 22.5,-22.5,1,32874.000394"},
       {fitFile(kRecordDefinition + kRecord + session),
        "cycling 1990-01-01 00:00:00: 45,-45,100,32874.000347"},
       // A developer field of 7 bytes is skipped by its size; no time, no altitude.
@@ -78,50 +67,44 @@ TEST(LeggiFit, ReadsRecordsAndReportsFaults) {
        "generic 1990-01-01 00:00:30: 45,-45,1,32874.000347"},
       {fitFile(kRecordDefinition + kRecord).substr(0, 40),
        ": 0,0,0 !75@0 FIT: unexpected end of file at byte 30"},
-      {fitFile(kRecordDefinition + kRecord + kRecord).substr(0, 50),
-       timeName + " !75@0 FIT: unexpected end of file at byte 45"},
       {fitFile(kRecordDefinition + kRecord).substr(0, 45) + std::string(2, 0),
        timeName + " !75@0 FIT: bad CRC at byte 45"},
       {std::string("\x0c\x10\x64\0\xff\xff\xff\xff.FIT", 12) + kRecordDefinition + kRecord,
        timeName + " !75@0 FIT: unexpected end of file at byte 45"},
-      {fitFile(kRecordDefinition + kRecord) + "junk",
-       timeName + " !75@0 FIT: bad file header at byte 47"},
       {fitFile("\x01"), ": 0,0,0 !75@0 FIT: data message without definition at byte 12"},
   };
   EXPECT_EQ(fitCrc("123456789"), 0xBB3D);  // the CRC's published check value
-  for (const auto& c : cases) EXPECT_EQ(readFit(c.bytes), c.read) << c.read;
+  for (const auto& c : cases) {
+    Percorsi store;
+    std::string failures;
+    LeggiFit(store, c.bytes, test_support::failureText(failures));
+    EXPECT_EQ(test_support::storeText(store) + failures, c.read);
+  }
 }
 
-std::string fileBytes(const std::string& name) {
-  const auto path = test_support::sampleFile("fit/" + name);
-  if (!path) return {};
-  std::ifstream in(*path, std::ios::binary);
+std::string fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every sample is read; the damaged ones keep what comes before their fault. A triathlon's
-// chained files hold five sessions.
+// Every sample is read (trips made, failures); the damaged ones keep what comes before their
+// fault. A triathlon's chained files hold five sessions.
 TEST(LeggiFit, ReadsTheSamples) {
-  const std::map<std::string, std::pair<std::size_t, std::string>> special = {
-      {"fitparse-activity-unexpected-eof.fit",
-       {1, " !75@0 FIT: unexpected end of file at byte 751"}},
-      {"fitparse-activity-settings-corruptheader.fit",
-       {1, " !75@0 FIT: bad file header at byte 771"}},
-      {"fitparse-sample_mulitple_header.fit", {5, ""}},
-  };
-  const auto any = test_support::sampleFile("fit/fitparse-garmin-edge-500-activity.fit");
-  ASSERT_TRUE(any);
+  const std::map<std::string, std::string> special = {
+      {"fitparse-activity-unexpected-eof.fit", "1 !75@0 FIT: unexpected end of file at byte 751"},
+      {"fitparse-activity-settings-corruptheader.fit", "1 !75@0 FIT: bad file header at byte 771"},
+      {"fitparse-sample_mulitple_header.fit", "5"}};
+  const auto some = test_support::sampleFile("fit/fitparse-garmin-fenix-5-run.fit");
+  ASSERT_TRUE(some);
   std::size_t files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(any->parent_path())) {
-    const std::string name = entry.path().filename().string();
+  for (const auto& entry : std::filesystem::directory_iterator(some->parent_path())) {
     if (entry.path().extension() != ".fit") continue;
     ++files;
     Percorsi store;
-    std::string failures;
-    LeggiFit(store, fileBytes(name), test_support::failureText(failures));
-    const auto found = special.find(name);
-    EXPECT_EQ(store.size(), found == special.end() ? 1 : found->second.first) << name;
-    EXPECT_EQ(failures, found == special.end() ? "" : found->second.second) << name;
+    std::string read;
+    LeggiFit(store, fileBytes(entry.path()), test_support::failureText(read));
+    const auto found = special.find(entry.path().filename().string());
+    EXPECT_EQ(std::to_string(store.size()) + read, found == special.end() ? "1" : found->second);
   }
   EXPECT_EQ(files, 18u);
 }
@@ -130,29 +113,25 @@ TEST(LeggiFit, ReadsTheSamples) {
 // semicircles, altitude in metres. Where a record has no position the reference repeats the
 // last one, and the reader skips the record: 9 such rows.
 TEST(LeggiFit, MatchesTheReferenceDecoding) {
-  Percorsi store;
-  LeggiFit(store, fileBytes("fitparse-garmin-edge-500-activity.fit"), {});
   const auto csv = test_support::sampleFile("fit/fitparse-garmin-edge-500-activity-records.csv");
   ASSERT_TRUE(csv);
+  Percorsi store;
+  LeggiFit(store, fileBytes(csv->parent_path() / "fitparse-garmin-edge-500-activity.fit"), {});
+  const auto& points = store[0].Punti;
   std::ifstream in(*csv);
   std::string line;
-  std::getline(in, line);
   std::size_t count = 0, skipped = 0;
-  long long lastLat = 0, lastLon = 0;
-  const auto& points = store[0].Punti;
-  while (std::getline(in, line)) {
-    int day, hour, minute, second, year;
-    long long lat, lon;
-    double altitude;
-    ASSERT_EQ(std::sscanf(line.c_str(),
-                          "%*s Sep %d %d:%d:%d PDT %d,%*[^,],%*[^,],%*[^,],%*[^,],%lld,%lld,%lf",
-                          &day, &hour, &minute, &second, &year, &lat, &lon, &altitude),
-              8)
-        << line;
+  long long lat = 0, lon = 0, lastLat = 0, lastLon = 0;
+  int day, hour, minute, second, year;
+  double altitude;
+  constexpr const char* kRow =
+      "%*s Sep %d %d:%d:%d PDT %d,%*[^,],%*[^,],%*[^,],%*[^,],%lld,%lld,%lf";
+  for (std::getline(in, line); std::getline(in, line); lastLat = lat, lastLon = lon) {
+    ASSERT_EQ(
+        sscanf(line.c_str(), kRow, &day, &hour, &minute, &second, &year, &lat, &lon, &altitude), 8);
     const double time = *dayNumberOf({year, 9, day}, hour, minute, second) + 7.0 / 24;
-    const bool repeated = lat == lastLat && lon == lastLon;
-    lastLat = lat, lastLon = lon;
-    if (repeated && (count == points.size() || std::abs(points[count].DataOra - time) > 1e-9)) {
+    if (lat == lastLat && lon == lastLon &&
+        (count == points.size() || std::abs(points[count].DataOra - time) > 1e-9)) {
       ++skipped;
       continue;
     }
@@ -162,7 +141,6 @@ TEST(LeggiFit, MatchesTheReferenceDecoding) {
     EXPECT_NEAR(p.Latitudine, lat * 180.0 / 2147483648.0, 1e-12) << line;
     EXPECT_NEAR(p.Longitudine, lon * 180.0 / 2147483648.0, 1e-12) << line;
     EXPECT_NEAR(p.Altitudine, altitude, 1e-9) << line;
-    if (HasFailure()) return;
   }
   EXPECT_EQ(count, points.size());
   EXPECT_EQ(skipped, 9u);
