@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <random>
+#include <string_view>
+
+#include "core/import/fit_crc.h"
 
 namespace vianora::bench {
 
@@ -103,6 +106,38 @@ std::string makePltFile(std::size_t points) {
         static_cast<int>(total / 60 % 60), static_cast<int>(total % 60));
     out.append(buffer, static_cast<std::size_t>(n));
   }
+  return out;
+}
+
+namespace {
+
+void appendLittleEndian(std::string& out, std::uint32_t value, int size) {
+  for (int i = 0; i < size; ++i) out += static_cast<char>(value >> (8 * i) & 0xFF);
+}
+
+}  // namespace
+
+std::string makeFitFile(std::size_t points) {
+  std::string data("\x40\0\0\x14\0\x04\xfd\x04\x86\0\x04\x85\x01\x04\x85\x02\x02\x84", 18);
+  data.reserve(points * 15 + 64);
+  TrackWalk walk;
+  constexpr std::uint32_t kStart = 1'084'600'800;  // 2024-05-14 06:00 UTC
+  constexpr double kSemicircles = 2147483648.0 / 180;
+  for (std::size_t i = 0; i < points; ++i) {
+    const TrackWalk::Step p = walk.next();
+    data += '\0';
+    appendLittleEndian(data, kStart + static_cast<std::uint32_t>(p.second), 4);
+    appendLittleEndian(data, static_cast<std::uint32_t>(std::lround(p.lat * kSemicircles)), 4);
+    appendLittleEndian(data, static_cast<std::uint32_t>(std::lround(p.lon * kSemicircles)), 4);
+    appendLittleEndian(data, static_cast<std::uint32_t>(std::lround((p.ele + 500) * 5)), 2);
+  }
+  data += std::string("\x41\0\0\x12\0\x02\x02\x04\x86\x05\x01\x00\x01", 13);
+  appendLittleEndian(data, kStart, 4);
+  data += '\x02';
+  std::string out("\x0c\x10\x64\0", 4);
+  appendLittleEndian(out, static_cast<std::uint32_t>(data.size()), 4);
+  out += ".FIT" + data;
+  appendLittleEndian(out, fitCrc(out), 2);
   return out;
 }
 

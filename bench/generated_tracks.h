@@ -14,6 +14,10 @@ std::string makeGpxFile(std::size_t points);
 /// The same track as an OziExplorer file: six header lines, then one point a line.
 std::string makePltFile(std::size_t points);
 
+/// The same track as a FIT activity: one definition, then a record (time, position, altitude)
+/// a second, and a cycling session at the end.
+std::string makeFitFile(std::size_t points);
+
 /// Self-closed points only (<trkpt lat=".." lon=".."/>) in one segment.
 std::string makeSelfClosedPoints(std::size_t points);
 

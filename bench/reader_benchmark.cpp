@@ -3,6 +3,8 @@
 //   GpxText/1M        the bytes of a 1,000,000-point GPX 1.1 file turned into GPX text
 //   LeggiGpx/1M       those bytes read into a store (their text made, then read)
 //   LeggiPlt/1M       the bytes of a 1,000,000-line PLT file read into a store
+//   LeggiFit/1M       the bytes of a 1,000,000-record FIT file read into a store, with the
+//                     trip's statistics
 //   FarClosingTag/1M  a closing tag looked for through the whole GPX text of that file, where
 //                     it is not: the search for a tag far ahead, as for a missing </trkseg>
 //   SelfClosedPoints  <trkpt lat=".." lon=".."/> points in one trkseg, at three sizes, with
@@ -18,8 +20,10 @@
 #include <string>
 #include <string_view>
 
+#include "core/analysis/trip_statistics.h"
 #include "core/import/closing_tag_finder.h"
 #include "core/import/gpx_text.h"
+#include "core/import/leggi_fit.h"
 #include "core/import/leggi_gpx.h"
 #include "core/import/leggi_plt.h"
 #include "core/store/percorsi.h"
@@ -27,6 +31,7 @@
 
 namespace {
 
+using vianora::bench::makeFitFile;
 using vianora::bench::makeGpxFile;
 using vianora::bench::makePltFile;
 using vianora::bench::makeSelfClosedPoints;
@@ -40,6 +45,11 @@ const std::string& bigGpxFile() {
 
 const std::string& bigPltFile() {
   static const std::string file = makePltFile(kBigTrackPoints);
+  return file;
+}
+
+const std::string& bigFitFile() {
+  static const std::string file = makeFitFile(kBigTrackPoints);
   return file;
 }
 
@@ -100,6 +110,18 @@ void LeggiPlt(benchmark::State& state) {
   setCounters(state, file.size(), kBigTrackPoints);
 }
 
+void LeggiFit(benchmark::State& state) {
+  const std::string& file = bigFitFile();
+  for (auto _ : state) {
+    vianora::Percorsi store;
+    std::size_t failures = 0;
+    vianora::LeggiFit(store, file, [&](const vianora::ImportFailure&) { ++failures; });
+    if (!checkPoints(state, store, kBigTrackPoints, failures)) break;
+    benchmark::DoNotOptimize(vianora::computeTripStatistics(store.lastTrip()));
+  }
+  setCounters(state, file.size(), kBigTrackPoints);
+}
+
 void FarClosingTag(benchmark::State& state) {
   const std::string& text = bigGpxText();
   for (auto _ : state) {
@@ -127,6 +149,7 @@ void SelfClosedPoints(benchmark::State& state) {
 BENCHMARK(GpxText)->Name("GpxText/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(LeggiGpx)->Name("LeggiGpx/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(LeggiPlt)->Name("LeggiPlt/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(LeggiFit)->Name("LeggiFit/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(FarClosingTag)->Name("FarClosingTag/1M")->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(SelfClosedPoints)
     ->Arg(50'000)

@@ -5,8 +5,8 @@
 #   scripts/fuzz.sh [SECONDS] [TARGET...]
 #
 # SECONDS is the time of each target (default 60, or $FUZZ_SECONDS); TARGETs default to all
-# of fuzz_leggi_gpx fuzz_leggi_plt fuzz_leggi_tcx fuzz_leggi_igc fuzz_gpx_date. The seed inputs in
-# fuzz/corpus/ are only read; what the fuzzer finds on the way is kept in
+# of fuzz_leggi_gpx fuzz_leggi_plt fuzz_leggi_fit fuzz_leggi_tcx fuzz_leggi_igc fuzz_gpx_date. The
+# seed inputs in fuzz/corpus/ are only read; what the fuzzer finds on the way is kept in
 # build/fuzz/corpus/<target>/ for the next run. Crashes, timeouts, leaks and out-of-memory
 # inputs go to $FUZZ_FINDINGS (default /tmp/fuzz-findings/), outside the repository, each
 # with a minimized copy (*.min).
@@ -23,7 +23,7 @@ seconds=${1:-${FUZZ_SECONDS:-60}}
 [[ $# -gt 0 ]] && shift
 targets=("$@")
 [[ ${#targets[@]} -eq 0 ]] &&
-  targets=(fuzz_leggi_gpx fuzz_leggi_plt fuzz_leggi_tcx fuzz_leggi_igc fuzz_gpx_date)
+  targets=(fuzz_leggi_gpx fuzz_leggi_plt fuzz_leggi_fit fuzz_leggi_tcx fuzz_leggi_igc fuzz_gpx_date)
 findings=${FUZZ_FINDINGS:-/tmp/fuzz-findings}
 if ! [[ "$seconds" =~ ^[0-9]+$ ]] || [[ "$seconds" -eq 0 ]]; then
   echo "usage: scripts/fuzz.sh [SECONDS] [TARGET...]" >&2
@@ -42,6 +42,7 @@ for target in "${targets[@]}"; do
     fuzz_leggi_plt) seeds=fuzz/corpus/plt dict=(-dict=fuzz/plt.dict) ;;
     fuzz_leggi_tcx) seeds=fuzz/corpus/tcx dict=(-dict=fuzz/tcx.dict) ;;
     fuzz_leggi_igc) seeds=fuzz/corpus/igc dict=(-dict=fuzz/igc.dict) ;;
+    fuzz_leggi_fit) seeds=fuzz/corpus/fit dict=() ;;
     fuzz_gpx_date) seeds=fuzz/corpus/gpx_date dict=() ;;
     *) echo "fuzz.sh: unknown target $target" >&2; exit 2 ;;
   esac

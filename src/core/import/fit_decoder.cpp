@@ -152,6 +152,7 @@ void DataDecoder::hand(const FitDefinition& definition, const unsigned char* p,
     record.hasPosition = record.latitude != kInvalid && record.longitude != kInvalid;
     record.altitude = enhancedAltitude ? enhancedAltitude : altitude;
     record.time = time.value_or(kNoFitTime);
+    record.recordsAtMost = (data_.size() - pos_) / (1 + definition.size);
     sink_.record(record);
   } else if (definition.global == kSessionMessage) {
     sink_.session(session);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -19,6 +20,7 @@ struct FitRecord {
   bool hasPosition = false;
   std::optional<double> altitude;  ///< metres
   std::uint32_t time = kNoFitTime;
+  std::size_t recordsAtMost = 0;  ///< records the file's bytes can still hold, this one included
 };
 
 /// What a `session` message says about the trip it closes.

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <new>
 #include <string>
-#include <vector>
 
 #include "core/import/fit_decoder.h"
 #include "core/util/day_number.h"
@@ -57,49 +56,54 @@ std::string tripName(std::uint8_t sport, std::uint32_t time) {
   return name + text;
 }
 
-// Gathers a file's points until a session (or the file's end) says which trip they make.
+// Streams points into the store: a trip opens at the first point after a session (or a file's
+// start) and takes its name when its session comes.
 class TripBuilder : public FitMessageSink {
  public:
   explicit TripBuilder(Percorsi& store) : store_(store) {}
 
   void record(const FitRecord& record) override {
     if (!record.hasPosition) return;
-    if (pending_.empty()) firstTime_ = record.time;
-    pending_.push_back(Punto{
+    if (!open_) {
+      store_.startTrip().Nome = tripName(0, record.time);
+      store_.resetPoints();
+      // Room for every record the bytes can still hold: one allocation, not a doubling
+      // vector's dozens. Once a trip leaves most of it unused, later trips grow as they go,
+      // so that many short trips cannot reserve the rest of the file each.
+      if (reserve_) store_.lastTrip().Punti.reserve(record.recordsAtMost);
+      open_ = true;
+      firstTime_ = record.time;
+    }
+    store_.addPoint() = Punto{
         .Latitudine = record.latitude / kSemicirclesPerDegree,
         .Longitudine = record.longitude / kSemicirclesPerDegree,
         .Altitudine = record.altitude.value_or(1.0),
-        .DataOra = record.time == kNoFitTime ? 0.0 : kFitTimeEpoch + record.time / kSecondsPerDay});
+        .DataOra = record.time == kNoFitTime ? 0.0 : kFitTimeEpoch + record.time / kSecondsPerDay};
   }
 
   void session(const FitSession& session) override {
-    if (pending_.empty()) return;
+    if (!open_) return;
     const std::uint32_t start = session.startTime != kNoFitTime ? session.startTime : firstTime_;
-    store_.startTrip().Nome = tripName(session.sport, start);
-    store_.resetPoints();
-    tripOfThisFile_ = true;
-    storePending();
+    store_.lastTrip().Nome = tripName(session.sport, start);
+    close();
   }
 
-  void fileEnd() override {
-    if (!pending_.empty() && !tripOfThisFile_) {
-      store_.startTrip().Nome = tripName(0, firstTime_);
-      store_.resetPoints();
-    }
-    storePending();
-    tripOfThisFile_ = false;
-  }
+  void fileEnd() override { close(); }
 
  private:
-  void storePending() {
-    for (const Punto& point : pending_) store_.addPoint() = point;
-    pending_.clear();
+  void close() {
+    auto& points = store_.lastTrip().Punti;
+    if (open_ && reserve_ && points.capacity() / 2 > points.size()) {
+      points.shrink_to_fit();
+      reserve_ = false;
+    }
+    open_ = false;
   }
 
   Percorsi& store_;
-  std::vector<Punto> pending_;
   std::uint32_t firstTime_ = kNoFitTime;
-  bool tripOfThisFile_ = false;
+  bool open_ = false;
+  bool reserve_ = true;
 };
 
 void report(const FailureSink& failures, FailureCode code, std::string detail) {
