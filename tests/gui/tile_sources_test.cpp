@@ -59,6 +59,9 @@ TEST(OnlineTileSource, FetchesTheMostWantedFirstTwoAtATimeOnceAndDropsTilesNoLon
   other.request({{6, 3, 0}, {6, 4, 0}, {6, 5, 0}});
   EXPECT_TRUE(QTest::qWaitFor([&] { return server.paths.size() == 14; }, kWaitMs));
   EXPECT_EQ(server.most, 2);
+  // Nothing left on its way when the test ends: the network's thread then lets all go.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return server.waiting.isEmpty(); }, kWaitMs));
+  QTest::qWait(100);
 }
 
 TEST(TileLayer, AsksOnlyForTilesNotAtHandAndSaysWhyTheOthersFailed) {
