@@ -19,6 +19,10 @@ bool inside(double x, PlotSpan span) {
   return x >= span.left - kRounding && x <= span.right + kRounding;
 }
 
+std::vector<std::string> readoutOf(const ChartedTripView& charted, std::size_t point) {
+  return pointReadout(*charted.trip, *charted.stats, *charted.points, point, charted.separators);
+}
+
 // The cursor on a chart: its line over the plot's height, a ring at the point on the curve
 // when it is drawn there, and the point's readout beside the line's top.
 void addChartCursor(ChartPicture& overlay, const ChartedTripView& charted, std::size_t point,
@@ -27,14 +31,27 @@ void addChartCursor(ChartPicture& overlay, const ChartedTripView& charted, std::
   const auto fx = static_cast<float>(x);
   addCursorLine(overlay, fx, axes.lineY.y1, axes.lineX.y1);
   if (y) addCursorRing(overlay, fx, static_cast<float>(*y));
-  addReadoutBox(
-      overlay, fx, axes.lineY.y1,
-      pointReadout(*charted.trip, *charted.stats, *charted.points, point, charted.separators),
-      surface, charted.text);
+  addReadoutBox(overlay, fx, axes.lineY.y1, readoutOf(charted, point), surface, charted.text);
 }
 
 bool hasPoint(const ChartedTripView& charted, std::optional<std::size_t> point) {
   return point && charted.points != nullptr && *point < charted.points->size();
+}
+
+// A map's start and end markers, and the cursor's ring and readout where the view shows its
+// point; `shown(i)` is where point i of `count` stands on the surface. A point the view has
+// left shows no cursor: its readout would stand at the edge, far from the point.
+template <typename Shown>
+void addMapMarks(ChartPicture& overlay, const ChartedTripView& charted, std::size_t count,
+                 Shown shown, SurfaceSize surface, std::optional<std::size_t> cursor) {
+  const PicturePlace start = shown(0);
+  const PicturePlace end = shown(count - 1);
+  addTripMarkers(overlay, start.x, start.y, end.x, end.y);
+  if (!cursor || *cursor >= count || !hasPoint(charted, cursor)) return;
+  const PicturePlace at = shown(*cursor);
+  if (at.x < 0 || at.y < 0 || at.x > surface.width || at.y > surface.height) return;
+  addCursorRing(overlay, at.x, at.y);
+  addReadoutBox(overlay, at.x, at.y, readoutOf(charted, *cursor), surface, charted.text);
 }
 
 }  // namespace
@@ -90,20 +107,7 @@ ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface, con
     return PicturePlace{static_cast<float>(view.shownX(at.x)),
                         static_cast<float>(view.shownY(at.y))};
   };
-  const PicturePlace start = shown(0);
-  const PicturePlace end = shown(places->size() - 1);
-  addTripMarkers(overlay, start.x, start.y, end.x, end.y);
-  if (cursor && *cursor < places->size() && hasPoint(charted, cursor)) {
-    const PicturePlace at = shown(*cursor);
-    // A point the view has left shows no cursor: its readout would stand at the edge, far
-    // from the point.
-    if (at.x < 0 || at.y < 0 || at.x > surface.width || at.y > surface.height) return overlay;
-    addCursorRing(overlay, at.x, at.y);
-    addReadoutBox(
-        overlay, at.x, at.y,
-        pointReadout(*charted.trip, *charted.stats, *charted.points, *cursor, charted.separators),
-        surface, charted.text);
-  }
+  addMapMarks(overlay, charted, places->size(), shown, surface, cursor);
   return overlay;
 }
 
@@ -154,17 +158,7 @@ ChartPicture tiledMapOverlay(const ChartedTripView& charted, const TiledMap& map
     return PicturePlace{static_cast<float>(at.x * map.twipsPerPixel),
                         static_cast<float>(at.y * map.twipsPerPixel)};
   };
-  const PicturePlace start = shown(0);
-  const PicturePlace end = shown(places.size() - 1);
-  addTripMarkers(overlay, start.x, start.y, end.x, end.y);
-  if (!cursor || *cursor >= places.size() || !hasPoint(charted, cursor)) return overlay;
-  const PicturePlace at = shown(*cursor);
-  if (at.x < 0 || at.y < 0 || at.x > surface.width || at.y > surface.height) return overlay;
-  addCursorRing(overlay, at.x, at.y);
-  addReadoutBox(
-      overlay, at.x, at.y,
-      pointReadout(*charted.trip, *charted.stats, *charted.points, *cursor, charted.separators),
-      surface, charted.text);
+  addMapMarks(overlay, charted, places.size(), shown, surface, cursor);
   return overlay;
 }
 

@@ -82,7 +82,7 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
       places_ = worldPlacesOf(*shown.trip);
       worldPoints_ = worldLookupOf(places_);
     }
-    fitTiledMap();
+    tiled_.view = wholeTiledView();
   }
   for (int k = 0; k < kChartCount; ++k) showPicture(static_cast<Chart>(k));
   showOverlays();
@@ -99,7 +99,7 @@ void ChartViews::setTiles(TileLayer* layer) {
   if (tiles_ != nullptr) {
     places_ = worldPlacesOf(*shown_.trip);
     worldPoints_ = worldLookupOf(places_);
-    fitTiledMap();
+    tiled_.view = wholeTiledView();
   }
   views_[static_cast<int>(Chart::Map)] = {};
   showPicture(Chart::Map);
@@ -107,8 +107,8 @@ void ChartViews::setTiles(TileLayer* layer) {
 }
 
 // The whole trip at the highest zoom the source offers that holds it, as the design's map
-// leaves its margins.
-void ChartViews::fitTiledMap() {
+// leaves its margins; the tiled map takes the surface's size and the source's attribution.
+MercatorView ChartViews::wholeTiledView() {
   const ChartSurface& map = at(Chart::Map);
   tiled_.places = &places_;
   tiled_.surface = {static_cast<double>(map.width()), static_cast<double>(map.height())};
@@ -123,8 +123,8 @@ void ChartViews::fitTiledMap() {
   } else if (!places_.empty()) {
     northWest = southEast = places_.front();
   }
-  tiled_.view = fittingView(northWest, southEast, tiled_.surface, kMapMargin / tiled_.twipsPerPixel,
-                            tiles_->source().minZoom(), tiles_->source().maxZoom());
+  return fittingView(northWest, southEast, tiled_.surface, kMapMargin / tiled_.twipsPerPixel,
+                     tiles_->source().minZoom(), tiles_->source().maxZoom());
 }
 
 void ChartViews::showProfileCurves() {
@@ -358,11 +358,7 @@ void ChartViews::key(Chart chart, int key) {
 
 void ChartViews::showWhole(Chart chart) {
   if (chart == Chart::Map && tiles_ != nullptr && shown_.trip != nullptr) {
-    const MercatorView before = tiled_.view;
-    fitTiledMap();
-    const MercatorView whole = tiled_.view;
-    tiled_.view = before;
-    setTiledView(whole);
+    setTiledView(wholeTiledView());
     return;
   }
   setView(chart, {});

@@ -64,7 +64,7 @@ class ChartViews : public QObject {
   void showPicture(Chart chart);
   void showTiledMap();
   void showTiles();
-  void fitTiledMap();
+  MercatorView wholeTiledView();
   void setTiledView(const MercatorView& view);
   void showWhole(Chart chart);
   void showOverlays();

@@ -63,27 +63,14 @@ void MapBackground::restore() {
   int index = kNone;
   for (int k = 0; k < 4; ++k)
     if (saved == QLatin1String(kChoiceKeys[k])) index = k;
-  bool used = true;
-  if (index == kOpenStreetMap)
-    setLayer(std::make_unique<TileLayer>(
-        std::make_unique<OnlineTileSource>(kOpenStreetMapTemplate, kOpenStreetMapAttribution)));
-  if (index == kCustomServer) used = useCustomServer(false);
-  if (index == kMBTilesFile) used = useMBTiles(false);
-  current_ = used ? index : kNone;
+  current_ = use(index, false) ? index : kNone;
   const QSignalBlocker quiet(choice_);
   choice_->setCurrentIndex(current_);
 }
 
 void MapBackground::choose(int index) {
-  bool used = true;
   setStatus({});
-  if (index == kNone) setLayer(nullptr);
-  if (index == kOpenStreetMap)
-    setLayer(std::make_unique<TileLayer>(
-        std::make_unique<OnlineTileSource>(kOpenStreetMapTemplate, kOpenStreetMapAttribution)));
-  if (index == kCustomServer) used = useCustomServer(true);
-  if (index == kMBTilesFile) used = useMBTiles(true);
-  if (!used) {
+  if (!use(index, true)) {
     const QSignalBlocker quiet(choice_);
     choice_->setCurrentIndex(current_);
     return;
@@ -91,6 +78,24 @@ void MapBackground::choose(int index) {
   current_ = index;
   QSettings(settingsFile(), QSettings::IniFormat)
       .setValue(kChoiceKey, QString::fromLatin1(kChoiceKeys[index]));
+}
+
+// Lays the tiles of a choice under the map, asking what it needs when `ask` says; false when
+// the choice cannot be used (or the user cancelled).
+bool MapBackground::use(int index, bool ask) {
+  switch (index) {
+    case kOpenStreetMap:
+      setLayer(std::make_unique<TileLayer>(
+          std::make_unique<OnlineTileSource>(kOpenStreetMapTemplate, kOpenStreetMapAttribution)));
+      return true;
+    case kCustomServer:
+      return useCustomServer(ask);
+    case kMBTilesFile:
+      return useMBTiles(ask);
+    default:
+      setLayer(nullptr);
+      return true;
+  }
 }
 
 // Asks for the server's address template and the text its tiles must be shown with.

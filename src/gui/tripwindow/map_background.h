@@ -42,6 +42,7 @@ class MapBackground : public QObject {
 
  private:
   void choose(int index);
+  bool use(int index, bool ask);
   bool useCustomServer(bool ask);
   bool useMBTiles(bool ask);
   void setLayer(std::unique_ptr<TileLayer> layer);
