@@ -16,6 +16,8 @@ std::string_view failureDescription(FailureCode code) {
       return "Path/File access error";
     case FailureCode::PointWithoutPosition:
       return "Point without a position";
+    case FailureCode::GpsBabel:
+      return "GPSBabel could not convert the file";
   }
   return "Application-defined or object-defined error";
 }

@@ -13,6 +13,7 @@ enum class FailureCode : int {
   FileNotFound = 53,            ///< the file cannot be opened
   PathFileAccess = 75,          ///< another input/output failure
   PointWithoutPosition = 1001,  ///< a track or route point without its lat or lon attribute
+  GpsBabel = 1002,              ///< GPSBabel is missing or did not convert a file
 };
 
 /// The description that goes with a failure number ("Overflow", "Type mismatch", ...): the
