@@ -28,7 +28,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       std::string value;
       if (arg == "--type") {
         if (i + 1 == args.size()) {
-          error = "--type needs a value: gpx or plt";
+          error = "--type needs a value: gpx, plt, fit, tcx or igc";
           return std::nullopt;
         }
         value = args[++i];
@@ -37,7 +37,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       }
       options.type = readerOfTypeName(value);
       if (!options.type) {
-        error = "unknown file type '" + value + "': use gpx or plt";
+        error = "unknown file type '" + value + "': use gpx, plt, fit, tcx or igc";
         return std::nullopt;
       }
     } else {
@@ -53,12 +53,13 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 }
 
 std::string usageText() {
-  return "Usage: vianora-stats [--type gpx|plt] [--json] [--svg FOLDER | --svg-scales FOLDER]\n"
-         "                    FILE...\n"
-         "Reads GPS track files (GPX, OziExplorer .plt) in order and prints every trip\n"
-         "with its statistics.\n"
+  return "Usage: vianora-stats [--type gpx|plt|fit|tcx|igc] [--json]\n"
+         "                    [--svg FOLDER | --svg-scales FOLDER] FILE...\n"
+         "Reads GPS track files (GPX, OziExplorer .plt, FIT, TCX, IGC) in order and\n"
+         "prints every trip with its statistics.\n"
          "\n"
-         "  --type gpx|plt  read every file with this reader (default: by the content,\n"
+         "  --type gpx|plt|fit|tcx|igc\n"
+         "                  read every file with this reader (default: by the content,\n"
          "                  else by the extension)\n"
          "  --json          write JSON instead of text\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"

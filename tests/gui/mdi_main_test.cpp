@@ -23,6 +23,10 @@ namespace {
 const QString kData = QStringLiteral(VIANORA_SAMPLES_REPO "/../tests/cli/data/");
 const QString kWiki = QStringLiteral(VIANORA_SAMPLES_REPO "/gpx/georust-wikipedia_example.gpx");
 const std::string kOne = "<gpx><trk><name>Seen</name><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>";
+const std::string kTcx =
+    "<?xml?><TrainingCenterDatabase><Course><Name>c</Name><Trackpoint><Position>"
+    "<LatitudeDegrees>45</LatitudeDegrees><LongitudeDegrees>7</LongitudeDegrees>"
+    "</Position></Trackpoint></Course></TrainingCenterDatabase>";
 
 // A temporary file of `bytes`, or else of a GPX track of `points` points with bad times.
 QString temp(const char* name, std::string bytes, int points = 0) {
@@ -54,18 +58,26 @@ TEST_F(MainWindowTest, OpenReadsByFilterOrContentAndShowsEachFailureOnce) {
   const QString v = "critical vianora: ", e = "critical Errore vianora: (Linea ",
                 bad = "Error number: 13\nType mismatch\nSource: vianora\nError line: 1",
                 more = "1 more reading errors in six.gpx were not shown. The last one:\n\n";
-  const struct {         // filter: 1 GPX, 2 PLT, 3 all files
+  const struct {         // filter: 1 all track files, 2 GPX, 3 PLT, 4 all files, 7 IGC
     QString path, trip;  // trip: the last trip's name after the read
     int filter;
     QStringList boxes;
   } cases[] = {
-      {kData + "notes.txt", "", 3, {v + "notes.txt: not a GPX or OziExplorer PLT file."}},
-      {temp("empty.gpx", ""), "", 1, {v + "empty.gpx: no track or route was found."}},
-      {kData + "bad-day.plt", "bad-day.plt", 2, {e + "8) 6\nOverflow: bad-day.plt"}},
-      {temp("six.gpx", "", 6), "Bad", 1, QStringList(5, v + bad) << v + more + bad},
+      {kData + "notes.txt",
+       "",
+       4,
+       {v + "notes.txt: not a GPX, OziExplorer PLT, FIT, TCX or IGC file."}},
+      {temp("empty.gpx", ""), "", 2, {v + "empty.gpx: no track or route was found."}},
+      {kData + "bad-day.plt", "bad-day.plt", 3, {e + "8) 6\nOverflow: bad-day.plt"}},
+      {temp("six.gpx", "", 6), "Bad", 2, QStringList(5, v + bad) << v + more + bad},
       {kWiki, "Example GPX Document", 1, {}},
-      {kData + "track.PLT", "track.PLT", 2, {}},
-      {temp("b.plt", kOne), "Seen", 2, {}},  // the content tells where the filter cannot
+      {kData + "track.PLT", "track.PLT", 3, {}},
+      {temp("b.plt", kOne), "Seen", 3, {}},  // the content tells where the filter cannot
+      {temp("c.xml", kTcx), "c", 1, {}},
+      {temp("d.txt", "AXXX\nHFDTE010203\nB1200004500000N00700000EA0000000100\n"),
+       "2003-02-01",
+       7,
+       {}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i) {
     prompts.answers.push_back(UserPrompts::FileChoice{cases[i].path, cases[i].filter});
@@ -76,7 +88,7 @@ TEST_F(MainWindowTest, OpenReadsByFilterOrContentAndShowsEachFailureOnce) {
     EXPECT_EQ(prompts.dialogs[i].filterPosition, i ? cases[i - 1].filter : 1) << i;
     EXPECT_EQ(prompts.dialogs[i].folder, i ? QFileInfo(cases[i - 1].path).absolutePath() : "");
   }
-  EXPECT_EQ(prompts.dialogs[0].filters,
+  EXPECT_EQ(prompts.dialogs[0].filters.mid(1, 3),
             QStringList({"File gpx (*.gpx)", "Ozi Explorer (*.plt)", "Tutti i file (*.*)"}));
   EXPECT_TRUE(action("mnuFileApri")->isEnabled() && tripWindows().isEmpty());
 }

@@ -4,8 +4,11 @@
 
 #include "core/import/format_recognition.h"
 #include "core/import/input_file.h"
+#include "core/import/leggi_fit.h"
 #include "core/import/leggi_gpx.h"
+#include "core/import/leggi_igc.h"
 #include "core/import/leggi_plt.h"
+#include "core/import/leggi_tcx.h"
 #include "core/util/ascii.h"
 #include "core/util/file_title.h"
 
@@ -14,6 +17,36 @@ namespace vianora {
 namespace {
 
 constexpr std::array<std::string_view, 4> kReaderKeys{"0", "GPX", "PLT", "*"};
+
+// The formats read natively, by the name that is both their type name and their extension.
+struct NamedFormat {
+  std::string_view name;
+  ReaderKind reader;
+};
+constexpr std::array<NamedFormat, 5> kFormats{{{"GPX", ReaderKind::Gpx},
+                                               {"PLT", ReaderKind::Plt},
+                                               {"FIT", ReaderKind::Fit},
+                                               {"TCX", ReaderKind::Tcx},
+                                               {"IGC", ReaderKind::Igc}}};
+
+// The dialog's filters beyond the three of kOpenDialogFilter, in order after them.
+constexpr std::array<NamedFormat, 3> kFiltersAfterTheDesigns{
+    {{"FIT", ReaderKind::Fit}, {"TCX", ReaderKind::Tcx}, {"IGC", ReaderKind::Igc}}};
+constexpr int kDesignFilters = 3;
+
+ReaderKind readerNamed(std::string_view name) {
+  const std::string upper = upperCasedAscii(name);
+  for (const NamedFormat& format : kFormats) {
+    if (format.name == upper) return format.reader;
+  }
+  return ReaderKind::None;
+}
+
+std::string lowerCased(std::string_view name) {
+  std::string lower(name);
+  for (char& c : lower) c = static_cast<char>(c - 'A' + 'a');
+  return lower;
+}
 
 // Thrown out of a progress call to leave the reader at once; importFile catches it. The
 // readers call progress only between changes to the store, so the store stays whole.
@@ -36,13 +69,26 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     const double share = static_cast<double>(done) / static_cast<double>(total);
     progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), kHalves * size);
   };
-  if (reader == ReaderKind::Gpx) {
-    if (failure) return failures(*failure);
-    return LeggiGpx(store, bytes, failures, readerProgress);
+  if (reader == ReaderKind::Plt) {
+    // A PLT file's trip is added and named even when the file cannot be read.
+    LeggiPlt(store, bytes, fileTitle(path), failures, readerProgress);
+    if (failure) failures(*failure);
+    return;
   }
-  // A PLT file's trip is added and named even when the file cannot be read.
-  LeggiPlt(store, bytes, fileTitle(path), failures, readerProgress);
-  if (failure) failures(*failure);
+  if (failure) return failures(*failure);
+  switch (reader) {
+    case ReaderKind::Gpx:
+      return LeggiGpx(store, bytes, failures, readerProgress);
+    case ReaderKind::Fit:
+      return LeggiFit(store, bytes, failures, readerProgress);
+    case ReaderKind::Tcx:
+      return LeggiTcx(store, bytes, failures, readerProgress);
+    case ReaderKind::Igc:
+      return LeggiIgc(store, bytes, failures, readerProgress);
+    case ReaderKind::None:
+    case ReaderKind::Plt:
+      return;
+  }
 }
 
 // A failure that says why the file brought nothing: the file could not be read, or not whole.
@@ -60,6 +106,36 @@ ImportOutcome withoutReader(const std::string& path, const FailureSink& failures
 
 }  // namespace
 
+std::vector<std::string> openDialogFilters() {
+  std::string patterns;
+  for (const NamedFormat& format : kFormats) {
+    patterns += (patterns.empty() ? "*." : " *.") + lowerCased(format.name);
+  }
+  std::vector<std::string> filters{"All track files (" + patterns + ")"};
+  // The design's string pairs descriptions and patterns: every other part is a description.
+  std::string_view rest = kOpenDialogFilter;
+  for (bool description = true; !rest.empty(); description = !description) {
+    const auto bar = rest.find('|');
+    if (description) filters.emplace_back(rest.substr(0, bar));
+    rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
+  }
+  for (const NamedFormat& format : kFiltersAfterTheDesigns) {
+    filters.push_back(std::string(format.name) + " (*." + lowerCased(format.name) + ")");
+  }
+  return filters;
+}
+
+ReaderKind readerOfOpenFilter(int position) {
+  if (position >= 2 && position <= 1 + kDesignFilters) {
+    return readerOfKey(readerKeyOfFilter(position - 1));
+  }
+  const int after = position - 2 - kDesignFilters;
+  if (after >= 0 && after < static_cast<int>(kFiltersAfterTheDesigns.size())) {
+    return kFiltersAfterTheDesigns[static_cast<std::size_t>(after)].reader;
+  }
+  return ReaderKind::None;
+}
+
 std::string_view readerKeyOfFilter(int position) {
   if (position < 0 || position >= static_cast<int>(kReaderKeys.size())) return kReaderKeys[0];
   return kReaderKeys[static_cast<std::size_t>(position)];
@@ -75,17 +151,13 @@ ReaderKind readerOfExtension(std::string_view path) {
   const std::string name = fileTitle(path);
   const auto dot = name.rfind('.');
   if (dot == std::string::npos) return ReaderKind::None;
-  const std::string extension = upperCasedAscii(std::string_view(name).substr(dot));
-  if (extension == ".GPX") return ReaderKind::Gpx;
-  if (extension == ".PLT") return ReaderKind::Plt;
-  return ReaderKind::None;
+  return readerNamed(std::string_view(name).substr(dot + 1));
 }
 
 std::optional<ReaderKind> readerOfTypeName(std::string_view type) {
-  const std::string upper = upperCasedAscii(type);
-  if (upper == "GPX") return ReaderKind::Gpx;
-  if (upper == "PLT") return ReaderKind::Plt;
-  return std::nullopt;
+  const ReaderKind reader = readerNamed(type);
+  if (reader == ReaderKind::None) return std::nullopt;
+  return reader;
 }
 
 ReaderKind readerForFile(ReaderKind picked, const std::string& path) {
@@ -100,7 +172,7 @@ std::string_view outcomeDescription(ImportOutcome outcome) {
     case ImportOutcome::NothingFound:
       return "no track or route was found.";
     case ImportOutcome::NotRecognised:
-      return "not a GPX or OziExplorer PLT file.";
+      return "not a GPX, OziExplorer PLT, FIT, TCX or IGC file.";
     case ImportOutcome::Found:
     case ImportOutcome::Unreadable:
     case ImportOutcome::Stopped:

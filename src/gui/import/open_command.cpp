@@ -94,12 +94,8 @@ class FailureBoxes {
 }  // namespace
 
 QStringList OpenCommand::dialogFilters() {
-  // The filter string pairs descriptions and patterns; each description names its pattern.
-  const QStringList parts =
-      QString::fromUtf8(kOpenDialogFilter.data(), static_cast<qsizetype>(kOpenDialogFilter.size()))
-          .split(QLatin1Char('|'));
   QStringList filters;
-  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) filters << parts[i];
+  for (const std::string& filter : openDialogFilters()) filters << fromUtf8(filter);
   return filters;
 }
 
@@ -108,7 +104,7 @@ bool OpenCommand::run(QWidget* parent, QProgressBar* progress) {
   if (!choice) return false;
   folder_ = QFileInfo(choice->path).absolutePath();
   filterPosition_ = choice->filterPosition;
-  const ReaderKind picked = readerOfKey(readerKeyOfFilter(choice->filterPosition));
+  const ReaderKind picked = readerOfOpenFilter(choice->filterPosition);
   readFile(parent, choice->path, picked, progress);
   return true;
 }
