@@ -10,6 +10,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTimer>
 
 #include "fake_prompts.h"
@@ -97,11 +98,11 @@ TEST_F(MainWindowTest, MenusFilesGivenAtStartAndDropsOpenTheirWindows) {
   window.show();
   QStringList captions{window.windowTitle()};
   for (QAction* a : window.menuBar()->actions()) captions << a->text();
-  for (auto* a : {action("mnuTest"), action("mnuFileApri"), action("mnuFileEsci"),
-                  action("mnuAnalisiPercorso")})
+  for (auto* a : {action("mnuTest"), action("mnuFileApri"), action("mnuFileGpsBabel"),
+                  action("mnuFileEsci"), action("mnuAnalisiPercorso")})
     captions << a->text() + ' ' + a->shortcut().toString() + (a->isEnabled() ? "" : "off");
   EXPECT_EQ(captions, QStringList({"Vianora", "File", "Analyzer", "?", "Test off", "Open Ctrl+O",
-                                   "Exit ", "Analyze trip "}));
+                                   "Import with GPSBabel... ", "Exit ", "Analyze trip "}));
   for (const char* name :  // Open is cancelled: nothing is read, nothing said
        {"mnuFileApri", "mnuAnalisiPercorso", "mnuAnalisiPercorso", "mnuAbout", "mnuAbout"})
     action(name)->trigger();
@@ -127,6 +128,52 @@ TEST_F(MainWindowTest, MenusFilesGivenAtStartAndDropsOpenTheirWindows) {
   window.openFiles({temp("big.gpx", "", 200000), temp("next.gpx", kOne)});
   EXPECT_TRUE(store.trips().back().Nome != "Seen" && store.trips().back().Punti.size() < 200000u);
   EXPECT_TRUE(prompts.messages.size() == 3 && !window.isVisible() && tripWindows().size() == 5);
+}
+
+// A stand-in for GPSBabel: it lists two formats, converts any file to a one-point GPX track
+// named after the format, fails on a file named bad.* and takes its time over slow.*.
+const std::string kGpsBabel = R"(#!/bin/sh
+if [ "$1" = "-^3" ]; then
+  printf 'file\t--r---\tloc\tloc\tGeocaching .loc\tloc\nfile\trwrwrw\tany\t\tAnything\tany\n'
+  exit 0
+fi
+case "$6" in */bad.*) echo "no such format in ${6##*/}" >&2; exit 1 ;; */slow.*) exec sleep 20 ;; esac
+echo "<gpx><trk><name>$4</name><trkpt lat=\"45\" lon=\"7\"/></trk></gpx>"
+)";
+
+TEST_F(MainWindowTest, ImportsThroughGpsBabelCancelsOrSaysHowToInstallIt) {
+  const QString stand_in = temp("gpsbabel", kGpsBabel);
+  QFile::setPermissions(stand_in, QFile::ReadOwner | QFile::ExeOwner);
+  auto* cancel = window.findChild<QPushButton*>("btnCancelRead");
+  window.gpsBabelCommand().setSettings({"/no/such/gpsbabel", {}});
+  action("mnuFileGpsBabel")->trigger();
+  EXPECT_EQ(boxes(), QStringList({"critical vianora: GPSBabel is not installed. Install it with: "
+                                  "sudo apt install gpsbabel"}));
+  window.gpsBabelCommand().setSettings({stand_in.toStdString(), {}});
+  const struct {
+    QString path;
+    int filter;
+    QStringList boxes;
+    std::size_t trips;
+  } cases[] = {
+      {temp("a.txt", ""), 2, {}, 1},
+      {temp("bad.loc", ""), 1, {"critical Errore vianora: (Linea 0) 1002\nGPSBabel could not "
+                                "convert the file: no such format in bad.loc: bad.loc"}, 1},
+      {temp("slow.loc", ""), 1, {}, 1},  // cancelled: nothing said, nothing read
+      {temp("b.txt", ""), 0, {}, 2},     // no filter reported: the format chosen last
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    prompts.answers.push_back(UserPrompts::FileChoice{cases[i].path, cases[i].filter});
+    if (i == 2) QTimer::singleShot(300, cancel, [&] { cancel->click(); });
+    action("mnuFileGpsBabel")->trigger();
+    EXPECT_EQ(boxes(), cases[i].boxes) << i;
+    EXPECT_EQ(store.size(), cases[i].trips) << i;
+    EXPECT_FALSE(cancel->isVisible()) << i;
+  }
+  EXPECT_EQ(prompts.dialogs[0].filters, QStringList({"Geocaching .loc (*.loc)", "Anything (*)"}));
+  EXPECT_EQ(prompts.dialogs[1].filterPosition, 2);  // where the dialog ended before
+  EXPECT_EQ(store[0].Nome + ", " + store[1].Nome, "any, loc");
+  EXPECT_TRUE(action("mnuFileGpsBabel")->isEnabled() && action("mnuFileApri")->isEnabled());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -32,7 +33,11 @@ constexpr QSize kStartSize(1100, 860);
 }  // namespace
 
 MDIMain::MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent)
-    : QMainWindow(parent), store_(store), prompts_(prompts), openCommand_(store, prompts) {
+    : QMainWindow(parent),
+      store_(store),
+      prompts_(prompts),
+      openCommand_(store, prompts),
+      gpsBabelCommand_(store, openCommand_, prompts) {
   setObjectName(QStringLiteral("MDIMain"));
   setWindowTitle(QStringLiteral("Vianora"));
   setWindowIcon(applicationIcon());
@@ -46,6 +51,10 @@ MDIMain::MDIMain(Percorsi& store, UserPrompts& prompts, QWidget* parent)
   progress_->setTextVisible(true);
   progress_->hide();
   statusBar()->addPermanentWidget(progress_);
+  cancelRead_ = new QPushButton(QStringLiteral("Cancel"), this);
+  cancelRead_->setObjectName(QStringLiteral("btnCancelRead"));
+  cancelRead_->hide();
+  statusBar()->addPermanentWidget(cancelRead_);
   buildMenus();
   resize(kStartSize);
 }
@@ -59,6 +68,9 @@ void MDIMain::buildMenus() {
   mnuFileApri_ = file->addAction(QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                                  &MDIMain::mnuFileApri_Click);
   mnuFileApri_->setObjectName(QStringLiteral("mnuFileApri"));
+  mnuFileGpsBabel_ = file->addAction(QStringLiteral("Import with GPSBabel..."), this,
+                                     &MDIMain::mnuFileGpsBabel_Click);
+  mnuFileGpsBabel_->setObjectName(QStringLiteral("mnuFileGpsBabel"));
   file->addSeparator()->setObjectName(QStringLiteral("mnuBarra0"));
   QAction* exit = file->addAction(QStringLiteral("Exit"), this, &MDIMain::mnuFileEsci_Click);
   exit->setObjectName(QStringLiteral("mnuFileEsci"));
@@ -78,13 +90,19 @@ void MDIMain::whileReading(Read read) {
   if (reading_) return;
   reading_ = true;
   mnuFileApri_->setEnabled(false);
+  mnuFileGpsBabel_->setEnabled(false);
   read();
   mnuFileApri_->setEnabled(true);
+  mnuFileGpsBabel_->setEnabled(true);
   reading_ = false;
 }
 
 void MDIMain::mnuFileApri_Click() {
   whileReading([&] { openCommand_.run(this, progress_); });
+}
+
+void MDIMain::mnuFileGpsBabel_Click() {
+  whileReading([&] { gpsBabelCommand_.run(this, progress_, cancelRead_); });
 }
 
 void MDIMain::mnuFileEsci_Click() {

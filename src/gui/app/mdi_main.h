@@ -4,11 +4,13 @@
 #include <QPointer>
 
 #include "core/store/percorsi.h"
+#include "gui/import/gpsbabel_command.h"
 #include "gui/import/open_command.h"
 
 class QAction;
 class QMdiArea;
 class QProgressBar;
+class QPushButton;
 
 namespace vianora::gui {
 
@@ -31,8 +33,12 @@ class MDIMain : public QMainWindow {
 
   QMdiArea* workspace() const { return workspace_; }
 
+  /// File > Import with GPSBabel..., to point it at another GPSBabel.
+  GpsBabelCommand& gpsBabelCommand() { return gpsBabelCommand_; }
+
  public slots:
   void mnuFileApri_Click();                     ///< File > Open
+  void mnuFileGpsBabel_Click();                 ///< File > Import with GPSBabel...
   void mnuFileEsci_Click();                     ///< File > Exit
   frmStatPercorso* mnuAnalisiPercorso_Click();  ///< Analyzer > Analyze trip
   void mnuAbout_Click();                        ///< ?
@@ -44,16 +50,19 @@ class MDIMain : public QMainWindow {
 
  private:
   void buildMenus();
-  /// Runs a read with the Open command switched off, so that no second read starts under it.
+  /// Runs a read with the reading commands switched off, so that no second read starts under it.
   template <typename Read>
   void whileReading(Read read);
 
   Percorsi& store_;
   UserPrompts& prompts_;
   OpenCommand openCommand_;
+  GpsBabelCommand gpsBabelCommand_;
   QMdiArea* workspace_ = nullptr;
   QAction* mnuFileApri_ = nullptr;
+  QAction* mnuFileGpsBabel_ = nullptr;
   QProgressBar* progress_ = nullptr;
+  QPushButton* cancelRead_ = nullptr;
   QPointer<frmInfo> about_;
   bool reading_ = false;
 };

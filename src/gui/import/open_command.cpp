@@ -111,10 +111,24 @@ bool OpenCommand::run(QWidget* parent, QProgressBar* progress) {
 
 ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, ReaderKind picked,
                                     QProgressBar* progress) {
-  if (stopped_) return ImportOutcome::Stopped;
   const std::string file = QFile::encodeName(path).toStdString();
+  return readWith(
+      parent, path, progress,
+      [&](const FailureSink& failures, const ProgressFn& pump, const StopRequest& stop) {
+        return importFile(store_, file, readerForFile(picked, file), failures, pump, stop);
+      });
+}
+
+ImportOutcome OpenCommand::readWith(QWidget* parent, const QString& path, QProgressBar* progress,
+                                    const Reading& reading, const StopRequest& cancelled) {
+  if (stopped_) return ImportOutcome::Stopped;
   const QString fileName = QFileInfo(path).fileName();
   FailureBoxes boxes(prompts_, parent, progress, fileName);
+  bool cancel = false;  // once asked, the answer stays: no box after a cancelled read
+  const auto stopRequested = [&] {
+    if (cancelled && cancelled()) cancel = true;
+    return stopped_ || cancel;
+  };
   ImportOutcome outcome;
   {
     WaitCursor waiting;
@@ -123,12 +137,11 @@ ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, Reader
       progress->setValue(0);
       progress->show();
     }
-    outcome = importFile(
-        store_, file, readerForFile(picked, file),
+    outcome = reading(
         [&](const ImportFailure& failure) {
-          if (!stopped_) boxes.show(failure);
+          if (!stopped_ && !cancel) boxes.show(failure);
         },
-        pump.progress(), [this] { return stopped_; });
+        pump.progress(), stopRequested);
     if (progress != nullptr) progress->hide();
   }
   if (outcome == ImportOutcome::Stopped) return outcome;

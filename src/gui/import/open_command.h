@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "core/import/reader_choice.h"
 #include "core/store/percorsi.h"
@@ -36,6 +37,16 @@ class OpenCommand {
   /// failures, a file that brought no point and one that no reader takes.
   ImportOutcome readFile(QWidget* parent, const QString& path, ReaderKind picked,
                          QProgressBar* progress);
+
+  /// One way of reading a file into the store with the failure sink, progress and stop
+  /// request it is given: importFile with a reader, or a conversion by GPSBabel.
+  using Reading =
+      std::function<ImportOutcome(const FailureSink&, const ProgressFn&, const StopRequest&)>;
+
+  /// Reads `path` as `reading` does and shows what went wrong as readFile does. The read also
+  /// stops when `cancelled` says so, and then shows nothing more.
+  ImportOutcome readWith(QWidget* parent, const QString& path, QProgressBar* progress,
+                         const Reading& reading, const StopRequest& cancelled = {});
 
   /// The program is ending: the read under way stops at its next progress call and shows
   /// nothing more, and no later read starts.
