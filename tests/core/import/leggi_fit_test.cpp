@@ -72,6 +72,13 @@ TEST(LeggiFit, ReadsRecordsAndReportsFaults) {
       {std::string("\x0c\x10\x64\0\xff\xff\xff\xff.FIT", 12) + kRecordDefinition + kRecord,
        timeName + " !75@0 FIT: unexpected end of file at byte 45"},
       {fitFile("\x01"), ": 0,0,0 !75@0 FIT: data message without definition at byte 12"},
+      // The largest definition a file can make: 255 fields of 255 bytes, then one record.
+      {fitFile(std::string("\x40\0\0\x14\0\xff", 6) + [] {
+         std::string fields;
+         for (int i = 0; i < 255; ++i) fields += "\x64\xff\x0d";
+         return fields;
+       }() + std::string(1 + 255 * 255, '\0') + kRecordDefinition + kRecord),
+       timeName},
   };
   EXPECT_EQ(fitCrc("123456789"), 0xBB3D);  // the CRC's published check value
   for (const auto& c : cases) {
@@ -144,6 +151,10 @@ TEST(LeggiFit, MatchesTheReferenceDecoding) {
   }
   EXPECT_EQ(count, points.size());
   EXPECT_EQ(skipped, 9u);
+  // The other reference has no position in any row, and the reader makes no point of its file.
+  Percorsi none;
+  LeggiFit(none, fileBytes(csv->parent_path() / "fitparse-compressed-speed-distance.fit"), {});
+  EXPECT_FALSE(none.firstTripWithPoints(0));
 }
 
 }  // namespace
