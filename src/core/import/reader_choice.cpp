@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/import/format_recognition.h"
+#include "core/import/import_run.h"
 #include "core/import/input_file.h"
 #include "core/import/leggi_fit.h"
 #include "core/import/leggi_gpx.h"
@@ -48,10 +49,6 @@ std::string lowerCased(std::string_view name) {
   return lower;
 }
 
-// Thrown out of a progress call to leave the reader at once; importFile catches it. The
-// readers call progress only between changes to the store, so the store stays whole.
-struct ReadStopped {};
-
 // Reads the file, then hands its bytes to the reader; failures and progress are never empty
 // here. Reading the file is the first half of the progress, the reader's work the second.
 void read(Percorsi& store, const std::string& path, ReaderKind reader, const FailureSink& failures,
@@ -89,12 +86,6 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     case ReaderKind::Plt:
       return;
   }
-}
-
-// A failure that says why the file brought nothing: the file could not be read, or not whole.
-bool isFileFailure(FailureCode code) {
-  return code == FailureCode::FileNotFound || code == FailureCode::PathFileAccess ||
-         code == FailureCode::OutOfMemory;
 }
 
 ImportOutcome withoutReader(const std::string& path, const FailureSink& failures) {
@@ -185,26 +176,10 @@ ImportOutcome importFile(Percorsi& store, const std::string& path, ReaderKind re
                          const FailureSink& failures, const ProgressFn& progress,
                          const StopRequest& stopRequested) {
   if (reader == ReaderKind::None) return withoutReader(path, failures);
-  const std::size_t firstTrip = store.nextTripIndex();
-  bool fileFailed = false;
-  const FailureSink noted = [&](const ImportFailure& failure) {
-    fileFailed = fileFailed || isFileFailure(failure.code);
-    if (failures) failures(failure);
-  };
-  const ProgressFn checked = [&](std::uint64_t done, std::uint64_t total) {
-    if (progress) progress(done, total);
-    if (stopRequested && stopRequested()) throw ReadStopped{};
-  };
-  bool stopped = false;
-  try {
-    read(store, path, reader, noted, checked);
-  } catch (const ReadStopped&) {
-    stopped = true;
-  }
-  store.recordSourceFile(firstTrip, path);
-  if (stopped) return ImportOutcome::Stopped;
-  if (store.firstTripWithPoints(firstTrip)) return ImportOutcome::Found;
-  return fileFailed ? ImportOutcome::Unreadable : ImportOutcome::NothingFound;
+  return importThrough(store, path, failures, progress, stopRequested,
+                       [&](const FailureSink& noted, const ProgressFn& checked) {
+                         read(store, path, reader, noted, checked);
+                       });
 }
 
 }  // namespace vianora

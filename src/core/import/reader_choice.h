@@ -52,7 +52,8 @@ ReaderKind readerForFile(ReaderKind picked, const std::string& path);
 enum class ImportOutcome {
   Found,          ///< a trip the file brought has points
   NothingFound,   ///< the file was read, but no trip it brought has a point
-  Unreadable,     ///< the file could not be opened or read (53, 75, 7): that failure was reported
+  Unreadable,     ///< the file could not be opened, read or converted (53, 75, 7, 1002): that
+                  ///< failure was reported
   NotRecognised,  ///< no reader was given, and the file opens: nothing was read
   Stopped,        ///< stopped at a progress call; what was read so far stays
 };
