@@ -8,7 +8,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (onlyFiles || arg.empty() || arg[0] != '-' || arg == "-") {
-      options.files.push_back(arg);
+      options.files.push_back({arg, {}});
     } else if (arg == "--") {
       onlyFiles = true;
     } else if (arg == "--json") {
@@ -24,6 +24,13 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       }
       options.svgFolder = args[++i];
       options.svgScales = arg == "--svg-scales";
+    } else if (arg == "--gpsbabel") {
+      if (i + 2 >= args.size() || args[i + 1].empty()) {
+        error = "--gpsbabel needs a format and a file";
+        return std::nullopt;
+      }
+      options.files.push_back({args[i + 2], args[i + 1]});
+      i += 2;
     } else if (arg == "--type" || arg.rfind("--type=", 0) == 0) {
       std::string value;
       if (arg == "--type") {
@@ -54,13 +61,18 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 
 std::string usageText() {
   return "Usage: vianora-stats [--type gpx|plt|fit|tcx|igc] [--json]\n"
-         "                    [--svg FOLDER | --svg-scales FOLDER] FILE...\n"
-         "Reads GPS track files (GPX, OziExplorer .plt, FIT, TCX, IGC) in order and\n"
-         "prints every trip with its statistics.\n"
+         "                    [--svg FOLDER | --svg-scales FOLDER]\n"
+         "                    [--gpsbabel FORMAT FILE]... FILE...\n"
+         "Reads GPS track files (GPX, OziExplorer .plt, FIT, TCX, IGC, and through\n"
+         "GPSBabel many others) in order and prints every trip with its statistics.\n"
          "\n"
          "  --type gpx|plt|fit|tcx|igc\n"
          "                  read every file with this reader (default: by the content,\n"
          "                  else by the extension)\n"
+         "  --gpsbabel FORMAT FILE\n"
+         "                  convert FILE with GPSBabel's input format FORMAT (as in\n"
+         "                  gpsbabel -i FORMAT) and read it in its place among the files;\n"
+         "                  may be given several times\n"
          "  --json          write JSON instead of text\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
          "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"

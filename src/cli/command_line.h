@@ -8,15 +8,21 @@
 
 namespace vianora::cli {
 
+/// A file to read, and how.
+struct InputFile {
+  std::string path;
+  std::string gpsBabelFormat;  ///< --gpsbabel: GPSBabel's input format; empty to read it here
+};
+
 /// What the user asked vianora-stats for.
 struct Options {
-  std::optional<ReaderKind> type;  ///< --type: one reader for every file
+  std::optional<ReaderKind> type;  ///< --type: one reader for every file not read by GPSBabel
   bool json = false;               ///< --json: JSON instead of text
   bool help = false;               ///< --help
   bool version = false;            ///< --version
   std::string svgFolder;           ///< --svg or --svg-scales: where to write the charts
   bool svgScales = false;          ///< --svg-scales: the charts carry scales, legend, markers
-  std::vector<std::string> files;  ///< the files, in the order to read them
+  std::vector<InputFile> files;    ///< the files, in the order to read them
 };
 
 /// Parses the arguments; on a usage error returns no value and sets `error`.

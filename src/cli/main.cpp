@@ -11,6 +11,7 @@
 #include "cli/command_line.h"
 #include "cli/trip_report.h"
 #include "cli/utf8_text.h"
+#include "core/import/gpsbabel_import.h"
 #include "core/import/reader_choice.h"
 
 namespace {
@@ -41,17 +42,22 @@ std::string outcomeText(const std::string& path, vianora::ImportOutcome outcome)
   return path + ": " + std::string(vianora::outcomeDescription(outcome));
 }
 
-/// Reads one file into the store, by --type when given, else by its content, else by its
-/// extension; prints what went wrong and returns the exit status it calls for.
-int readFile(vianora::Percorsi& store, const std::string& path,
+/// Reads one file into the store: through GPSBabel when a format was given for it, else by
+/// --type when given, else by its content, else by its extension; prints what went wrong and
+/// returns the exit status it calls for.
+int readFile(vianora::Percorsi& store, const vianora::cli::InputFile& file,
              std::optional<vianora::ReaderKind> type) {
   using namespace vianora;
   int status = 0;
-  const ReaderKind reader = type ? *type : readerForFile(ReaderKind::None, path);
-  const ImportOutcome outcome = importFile(store, path, reader, [&](const ImportFailure& failure) {
+  const std::string& path = file.path;
+  const FailureSink printed = [&](const ImportFailure& failure) {
     printFailure(failureText(path, failure));
     status = kExitFailureReported;
-  });
+  };
+  const ImportOutcome outcome =
+      !file.gpsBabelFormat.empty()
+          ? importWithGpsBabel(store, file.gpsBabelFormat, path, printed)
+          : importFile(store, path, type ? *type : readerForFile(ReaderKind::None, path), printed);
   if (outcome == ImportOutcome::NotRecognised) {
     printFailure(outcomeText(path, outcome) + " Use --type to choose a reader.");
     return kExitUsage;
@@ -87,8 +93,8 @@ int main(int argc, char** argv) {
 
   int status = 0;
   Percorsi store;
-  for (const std::string& path : options->files) {
-    status = std::max(status, readFile(store, path, options->type));  // a usage error wins
+  for (const cli::InputFile& file : options->files) {
+    status = std::max(status, readFile(store, file, options->type));  // a usage error wins
   }
   if (options->json) {
     cli::writeJsonReport(std::cout, store);

@@ -34,6 +34,24 @@ check(forced-type 1 --json --type plt tests/cli/data/notes.txt)
 check(nothing-read 1 tests/cli/data/waypoints.gpx tests/cli/data/gpx-inside.plt tests/cli/data
       /dev/zero)
 check(usage 2 --type kml x.gpx)
+
+# Other formats through GPSBabel, in their place among the files: a stand-in on the PATH
+# converts the format "fake" by copying the file, and refuses the others as GPSBabel does.
+file(WRITE "${WORK_DIR}/bin/gpsbabel" "#!/bin/sh
+case $4 in
+  fake) cat \"$6\" ;;
+  *) echo \"Input type '$4' not recognized\" >&2; exit 1 ;;
+esac
+")
+file(CHMOD "${WORK_DIR}/bin/gpsbabel" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+set(path "$ENV{PATH}")
+set(ENV{PATH} "${WORK_DIR}/bin:${path}")
+check(gpsbabel 1 --gpsbabel fake samples/gpx/georust-wikipedia_example.gpx tests/cli/data/track.PLT
+      --gpsbabel nosuch tests/cli/data/track.PLT --gpsbabel fake tests/cli/data/waypoints.gpx)
+set(ENV{PATH} "${WORK_DIR}/no-programs-here")
+check(gpsbabel-missing 1 --gpsbabel garmin_fit tests/cli/data/track.PLT)
+set(ENV{PATH} "${path}")
+check(gpsbabel-usage 2 x.gpx --gpsbabel fake)
 # Terminal controls in a trip's name or in a path are written as \xNN, never sent raw. Trips
 # 0 and 1 have fewer than two points: only trip 2 gets charts.
 string(ASCII 27 esc)
