@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <optional>
 
 extern char** environ;
 
@@ -103,6 +104,10 @@ int spawn(const std::vector<std::string>& arguments, Pipe& output, Pipe& errors,
   posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
   posix_spawn_file_actions_adddup2(&actions, output.writeEnd.get(), STDOUT_FILENO);
   posix_spawn_file_actions_adddup2(&actions, errors.writeEnd.get(), STDERR_FILENO);
+#if defined(__GLIBC__) && (__GLIBC__ > 2 || (__GLIBC__ == 2 && __GLIBC_MINOR__ >= 34))
+  // Files this process opened without O_CLOEXEC (a library's, say) stay here.
+  posix_spawn_file_actions_addclosefrom_np(&actions, STDERR_FILENO + 1);
+#endif
   // Signals this process ignores or blocks (SIGPIPE, say) are not the program's business.
   sigset_t none;
   sigset_t all;
@@ -148,6 +153,36 @@ void readPipes(Descriptor& output, Descriptor& errors, ProgramRun& run, std::uin
   if (fds[1].revents != 0) readSome(errors, run.errors, kKeptErrorBytes);
 }
 
+// When the run must end before the program does: too much output, the time limit, or a
+// stop asked for (keepRunning is asked every kAskEvery).
+class Watch {
+ public:
+  Watch(const ProgramLimits& limits, const KeepRunning& keepRunning)
+      : limits_(limits), keepRunning_(keepRunning) {}
+
+  // How long to wait for output before looking again.
+  std::chrono::milliseconds wait() const {
+    const auto untilAsk = std::chrono::ceil<std::chrono::milliseconds>(nextAsk_ - Clock::now());
+    return std::max(untilAsk, std::chrono::milliseconds{0});
+  }
+
+  std::optional<ProgramEnd> endNow(std::uint64_t written) {
+    const auto now = Clock::now();
+    if (written > limits_.largestOutput) return ProgramEnd::OutputTooLarge;
+    if (now >= deadline_) return ProgramEnd::TimedOut;
+    if (now < nextAsk_) return std::nullopt;
+    nextAsk_ = now + kAskEvery;
+    if (keepRunning_ && !keepRunning_(written)) return ProgramEnd::Stopped;
+    return std::nullopt;
+  }
+
+ private:
+  const ProgramLimits& limits_;
+  const KeepRunning& keepRunning_;
+  Clock::time_point deadline_ = Clock::now() + limits_.timeLimit;
+  Clock::time_point nextAsk_ = Clock::now() + kAskEvery;
+};
+
 ProgramEnd endOf(int status, ProgramRun& run) {
   if (WIFEXITED(status)) {
     run.exitStatus = WEXITSTATUS(status);
@@ -171,29 +206,15 @@ ProgramRun runProgram(const std::vector<std::string>& arguments, const ProgramLi
   Child child(pid);
   output.writeEnd.close();
   errors.writeEnd.close();
-  const Clock::time_point deadline = Clock::now() + limits.timeLimit;
-  Clock::time_point nextAsk = Clock::now() + kAskEvery;
+  Watch watch(limits, keepRunning);
   std::uint64_t written = 0;
   for (;;) {
-    const auto untilAsk = std::chrono::ceil<std::chrono::milliseconds>(nextAsk - Clock::now());
-    readPipes(output.readEnd, errors.readEnd, run, written,
-              std::max(untilAsk, std::chrono::milliseconds{0}));
-    const auto now = Clock::now();
-    if (written > limits.largestOutput) {
-      run.end = ProgramEnd::OutputTooLarge;
+    readPipes(output.readEnd, errors.readEnd, run, written, watch.wait());
+    if (const auto end = watch.endNow(written)) {
+      run.end = *end;
       break;
     }
-    if (now >= deadline) {
-      run.end = ProgramEnd::TimedOut;
-      break;
-    }
-    if (now >= nextAsk) {
-      nextAsk = now + kAskEvery;
-      if (keepRunning && !keepRunning(written)) {
-        run.end = ProgramEnd::Stopped;
-        break;
-      }
-    }
+    // A program that closed its output may still run: it is waited for within the limits.
     const bool pipesClosed = !output.readEnd.isOpen() && !errors.readEnd.isOpen();
     if (pipesClosed && child.waitFor(WNOHANG)) {
       run.end = endOf(child.status(), run);
