@@ -1,5 +1,6 @@
 #include "core/import/gpsbabel_import.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/import/import_run.h"
@@ -62,6 +63,19 @@ std::optional<std::string> failureDetail(const ProgramRun& run, const ProgramLim
   return "GPSBabel was stopped";
 }
 
+// GPSBabel heads its GPX with the time of the conversion (and with the name, links and bounds
+// of what it read). The GPX reader gives a time or a name met outside a track to the point and
+// trip read last, which here belong to the file read before: the head is left out, from the
+// end of the gpx tag to the first route or track.
+void leaveOutHead(std::string& gpx) {
+  const auto gpxTag = gpx.find("<gpx");
+  const auto headStart = gpx.find('>', gpxTag == std::string::npos ? 0 : gpxTag);
+  if (gpxTag == std::string::npos || headStart == std::string::npos) return;
+  const auto headEnd = std::min({gpx.find("<rte", headStart), gpx.find("<trk", headStart),
+                                 gpx.find("</gpx", headStart), gpx.size()});
+  gpx.erase(headStart + 1, headEnd - headStart - 1);
+}
+
 }  // namespace
 
 std::vector<std::string> gpsBabelArguments(const GpsBabelSettings& settings,
@@ -81,14 +95,15 @@ ImportOutcome importWithGpsBabel(Percorsi& store, std::string_view format, const
   }
   const auto convertAndRead = [&](const FailureSink& noted, const ProgressFn& checked) {
     // A stop request throws out of checked, and so out of runProgram, which kills GPSBabel.
-    const ProgramRun run = runProgram(gpsBabelArguments(settings, format, path), settings.limits,
-                                      [&](std::uint64_t written) {
-                                        checked(written, 0);
-                                        return true;
-                                      });
+    ProgramRun run = runProgram(gpsBabelArguments(settings, format, path), settings.limits,
+                                [&](std::uint64_t written) {
+                                  checked(written, 0);
+                                  return true;
+                                });
     if (const auto detail = failureDetail(run, settings.limits)) {
       return noted({ImportFailure::Shown::ByOpenCommand, FailureCode::GpsBabel, 0, *detail});
     }
+    leaveOutHead(run.output);
     LeggiGpx(store, run.output, noted, checked);
   };
   return importThrough(store, path, failures, progress, stopRequested, convertAndRead);
