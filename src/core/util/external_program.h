@@ -40,9 +40,11 @@ inline constexpr std::size_t kKeptErrorBytes = 64 * 1024;
 using KeepRunning = std::function<bool(std::uint64_t outputBytes)>;
 
 /// Runs `arguments[0]` (looked up on the PATH unless it holds a '/') with the rest as its
-/// arguments, without a shell: nothing in them is interpreted. Its standard input is empty;
-/// its standard output and error are read as it writes them. A program killed for the time
-/// limit, a stop or too much output is waited for, so none is left behind.
+/// arguments, without a shell: nothing in them is interpreted. Its standard input is empty
+/// (/dev/null); its standard output and error are read as it writes them, and no other file
+/// of this process is passed on. It leads a process group of its own: a program killed for
+/// the time limit, a stop or too much output is killed (SIGKILL) with whatever it started,
+/// and waited for, so none is left behind; so is one left by an exception out of keepRunning.
 ProgramRun runProgram(const std::vector<std::string>& arguments, const ProgramLimits& limits,
                       const KeepRunning& keepRunning = {});
 
