@@ -14,15 +14,9 @@ std::string joined(const std::vector<DetailsFigure>& figures) {
 }
 
 TEST(DetailsTexts, FiguresWithTheirUnitsAndSeparators) {
-  TripDetails d;
-  d.descent = 1234.56;
-  d.descentKm = 0.125;
-  d.descentSeconds = 120;
-  d.movingSeconds = 3725;
-  d.movingSpeedKmh = 0.5;
-  d.stoppedSeconds = 90000;
-  d.pauses.resize(2);
-  d.pausedSeconds = 89999.5;  // rounds up to the whole second
+  // Descent, its km and seconds; moving seconds and speed, stopped seconds; two pauses of
+  // 89999.5 s in all, which rounds up.
+  TripDetails d{1234.56, 0.125, 120, 3725, 0.5, 90000, std::vector<Pause>(2), 89999.5, {}, {}, {}};
   d.steepestClimb = Gradient{{1, 3, 4.5675}, 0.125, 12.345};
   d.steepestDescent = Gradient{{4, 6, 1234.5}, 0.125, -60};
   EXPECT_EQ(joined(detailsFigures(d, {{",", "."}, {}})),
@@ -47,15 +41,11 @@ TEST(DetailsTexts, TablesSortByValueAndCopyAsTabSeparatedText) {
             "Pause\tStart\tLength\tPoint\tKm\n"
             "1\tday 0.000000\t00:03:00\t7\t0.050\n"
             "2\tday 0.500000\t01:00:00\t12\t1.250\n");
-  EXPECT_EQ(pauses.rows[1][1].value, kDay0 + 0.5);
   EXPECT_EQ(pauses.rows[1][2].value, 3600);
-  const TextTable splits = splitsTable(d, {});
-  EXPECT_EQ(tabSeparated(splits),
+  EXPECT_EQ(tabSeparated(splitsTable(d, {})),
             "Km\tLength\tTime\tSpeed\tAscent\tDescent\n"
             "1\t1.000\t00:10:00\t6.000\t384.6\t0.0\n"
             "2\t0.001\t00:00:00\tN.C.\t0.0\t0.1\n");
-  EXPECT_EQ(splits.rows[0][4].value, 384.6154);
-  EXPECT_EQ(splits.rows[1][3].value, 0);
 }
 
 }  // namespace
