@@ -79,9 +79,9 @@ struct TripDetails {
   std::vector<Split> splits;  ///< in the trip's order; none for a trip without distance
 };
 
-/// Computes the figures of a trip in a few passes over its points (the statistics' among them,
-/// for the duration), allocating only for the pauses and splits. A trip without a timed
-/// counting pair has no value for any time.
+/// Computes the figures of a trip in one pass over its points, allocating only for the pauses
+/// and splits. The duration is the statistics' (earliest to latest time of a point of a
+/// counting pair). A trip without a timed counting pair has no value for any time.
 TripDetails computeTripDetails(const Percorso& trip);
 
 }  // namespace vianora
