@@ -1,5 +1,6 @@
 #include "core/analysis/trip_details.h"
 
+#include "core/analysis/distanza.h"
 #include "core/analysis/pair_walk.h"
 #include "core/analysis/steepest_stretch.h"
 #include "core/analysis/trip_splits.h"
@@ -61,16 +62,23 @@ void offerTime(PairSums& s, double day) {
   if (s.lastDay == 0 || day > s.lastDay) s.lastDay = day;
 }
 
+// The counting distance of the pair ending at point i: 0 for a pair that does not count.
+double pairKm(const std::vector<Punto>& p, std::size_t i) {
+  return pairCounts(p[i - 1], p[i]) ? Distanza(p[i], p[i - 1]) : 0.0;
+}
+
 PairSums sumPairs(const std::vector<Punto>& p) {
   PairSums s(p);
   s.details.descentSeconds = 0.0;
-  TripCursor cursor;
-  while (cursor.index + 1 < p.size()) {
-    const double km = cursor.km;
-    cursor.advance(p);
-    const std::size_t i = cursor.index;
-    const double d = cursor.km - km;
-    s.steepest.reach(i, cursor.km, d);
+  // Each pair's distance is measured one pair ahead, so that its square root and division
+  // overlap the work on the pair before.
+  double next = p.size() > 1 ? pairKm(p, 1) : 0.0;
+  for (std::size_t i = 1; i < p.size(); ++i) {
+    const double d = next;
+    if (i + 1 < p.size()) next = pairKm(p, i + 1);
+    const double km = s.km;
+    s.km += d;
+    s.steepest.reach(i, s.km, d);
     if (!pairCounts(p[i - 1], p[i]) || !pairTimed(p[i - 1], p[i])) endRun(s);
     if (!pairCounts(p[i - 1], p[i])) continue;
     offerTime(s, p[i - 1].DataOra);
@@ -83,7 +91,6 @@ PairSums sumPairs(const std::vector<Punto>& p) {
     if (pairTimed(p[i - 1], p[i])) timePair(s, p, i, km, d);
   }
   endRun(s);
-  s.km = cursor.km;
   return s;
 }
 
