@@ -11,7 +11,8 @@ constexpr double kStretchToleranceKm = 1e-9;
 }  // namespace
 
 void SteepestFinder::Steepest::offer(double gain, const TripCursor& a, const TripCursor& b) {
-  if (gain * km <= rise * (b.km - a.km)) return;  // not steeper: the earlier stays
+  // Only a rise counts, and only a steeper one: on ties the earlier stays.
+  if (!(gain > 0) || gain * km <= rise * (b.km - a.km)) return;
   *this = {gain, b.km - a.km, a, b, true};
 }
 

@@ -5,7 +5,7 @@ namespace vianora {
 void SplitMaker::addCutPair(std::size_t i, double km, double d) {
   if (!open_) open(i - 1, 0.0);
   double from = 0.0;  // the part of the pair already given to earlier splits
-  while (km + d > current_.number * kSplitKm) {
+  while (km + d > current_.number * kSplitKm && current_.number < kMostSplits) {
     const double cut = (current_.number * kSplitKm - km) / d;
     addPart(i, from, cut);
     close(cut > 0 ? i : i - 1, kSplitKm);  // a cut at the pair's start leaves it out
