@@ -13,6 +13,12 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       onlyFiles = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--csv") {
+      options.csv = i + 1 < args.size() ? csvTableOfName(args[++i]) : CsvTable::None;
+      if (options.csv == CsvTable::None) {
+        error = "--csv needs a table: splits or pauses";
+        return std::nullopt;
+      }
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
@@ -52,6 +58,10 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       return std::nullopt;
     }
   }
+  if (options.json && options.csv != CsvTable::None) {
+    error = "--json and --csv cannot be used together";
+    return std::nullopt;
+  }
   if (options.files.empty() && !options.help && !options.version) {
     error = "no file given";
     return std::nullopt;
@@ -74,6 +84,10 @@ std::string usageText() {
          "                  gpsbabel -i FORMAT) and read it in its place among the files;\n"
          "                  may be given several times\n"
          "  --json          write JSON instead of text\n"
+         "  --csv splits|pauses\n"
+         "                  write that table of the trips' details as CSV instead of\n"
+         "                  text: a header row, then the trip's index first in each row\n"
+         "                  (--json gives every trip all its details)\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
          "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"
          "  --svg-scales FOLDER\n"
