@@ -70,7 +70,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 }
 
 std::string usageText() {
-  return "Usage: vianora-stats [--type gpx|plt|fit|tcx|igc] [--json]\n"
+  return "Usage: vianora-stats [--type gpx|plt|fit|tcx|igc] [--json | --csv splits|pauses]\n"
          "                    [--svg FOLDER | --svg-scales FOLDER]\n"
          "                    [--gpsbabel FORMAT FILE]... FILE...\n"
          "Reads GPS track files (GPX, OziExplorer .plt, FIT, TCX, IGC, and through\n"
