@@ -16,12 +16,13 @@
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/design_scale.h"
+#include "gui/tripwindow/details_tab.h"
 #include "gui/tripwindow/map_background.h"
 
 namespace vianora::gui {
 namespace {
 
-const char* const kTabCaptions[kChartCount] = {"Map", "Profile", "Distance"};
+const char* const kTabCaptions[] = {"Map", "Profile", "Distance", "Details"};
 
 // The colouring frame beside the statistics, and the margins of its options, in twips.
 constexpr DesignRect kOptionsFrame{11340, 660, 2415, 795};
@@ -114,6 +115,7 @@ void TripCharts::buildTabs() {
     surfaces_[k] = new ChartSurface(&window_);
     surfaces_[k]->setObjectName(QStringLiteral("pctPercorso%1").arg(k + 1));
   }
+  details_ = new DetailsTab(&window_, [](std::optional<TripStretch>) {});
   connect(tbsPercorso_, &QTabBar::currentChanged, this, &TripCharts::tbsPercorso_Click);
 }
 
@@ -143,6 +145,7 @@ void TripCharts::layOut() {
   const int surfaceHeight = std::max(0, window_.height() - surfaceTop - scale.y(kSurfaceEdgeGap));
   for (ChartSurface* chart : surfaces_)
     chart->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
+  details_->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
 
   const int boxTop = top + (tabsHeight - chkVelocita_->height()) / 2;
   chkElevazione_->move(left + chartWidth - chkElevazione_->width() - scale.x(kCheckBoxGap), boxTop);
@@ -196,17 +199,23 @@ void TripCharts::checkTileArea() {
                          points[s.IdxLonMax].Longitudine, points[s.IdxLatMax].Latitudine);
 }
 
-Chart TripCharts::visibleChart() const { return static_cast<Chart>(tbsPercorso_->currentIndex()); }
+std::optional<Chart> TripCharts::visibleChart() const {
+  const int tab = tbsPercorso_->currentIndex();
+  if (tab < 0 || tab >= kChartCount) return std::nullopt;
+  return static_cast<Chart>(tab);
+}
 
 void TripCharts::tbsPercorso_Click() {
-  const Chart selected = visibleChart();
+  const std::optional<Chart> selected = visibleChart();
   for (int k = 0; k < kChartCount; ++k) surfaces_[k]->setVisible(static_cast<Chart>(k) == selected);
+  details_->setVisible(!selected);
   frmColorazione_->setVisible(selected == Chart::Map);
   chkVelocita_->setVisible(selected == Chart::Profile);
   chkElevazione_->setVisible(selected == Chart::Profile);
   background_->choice().setVisible(selected == Chart::Map);
   background_->caption().setVisible(selected == Chart::Map);
   background_->status().setVisible(selected == Chart::Map && background_->wantsLine());
+  emit chartShown(selected.has_value());
 }
 
 void TripCharts::chkElevazione_Click() { views_->showProfileCurves(); }
