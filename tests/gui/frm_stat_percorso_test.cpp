@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
@@ -471,7 +472,7 @@ TEST_F(DetailsTest, RefreshFillsTheFiguresAndTablesAsTheCoreWritesThem) {
   }
 }
 
-TEST_F(DetailsTest, AHeaderClickSortsTheRowsByTheirValues) {
+TEST_F(DetailsTest, AHeaderClickSortsTheRowsByTheirValuesAndCopyTakesThemAsShown) {
   static_cast<TextTableModel*>(table("tblSplits")->model())->setTable(splits);
   QHeaderView* header = table("tblSplits")->horizontalHeader();
   const QPoint time(header->sectionViewportPosition(1) + 4, header->height() / 2);
@@ -479,6 +480,15 @@ TEST_F(DetailsTest, AHeaderClickSortsTheRowsByTheirValues) {
   EXPECT_EQ(column("tblSplits", 1), QStringList({"5:00", "9:00", "1:05:00"}));
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, time);
   EXPECT_EQ(column("tblSplits", 0), QStringList({"2", "1", "3"}));
+  const TextTable shown{splits.header, {splits.rows[1], splits.rows[0], splits.rows[2]}};
+  click("btnCopySplits");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), tabSeparated(shown));
+  QApplication::clipboard()->clear();
+  QTest::keyClick(table("tblSplits"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), tabSeparated(shown));
+  click("btnCopyPauses");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+            tabSeparated(pausesTable(details, localeDisplayFormat())));
 }
 
 }  // namespace

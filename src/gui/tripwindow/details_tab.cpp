@@ -1,10 +1,14 @@
 #include "gui/tripwindow/details_tab.h"
 
+#include <QClipboard>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <utility>
@@ -25,6 +29,26 @@ std::vector<TripStretch> stretchesOf(const std::vector<Stretched>& rows) {
   return stretches;
 }
 
+// A table that copies itself whole on Ctrl+C (the view alone would copy one cell).
+class CopyingTable : public QTableView {
+ public:
+  CopyingTable(QWidget* parent, std::function<void()> copy)
+      : QTableView(parent), copy_(std::move(copy)) {}
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (event->matches(QKeySequence::Copy)) {
+      copy_();
+      event->accept();
+      return;
+    }
+    QTableView::keyPressEvent(event);
+  }
+
+ private:
+  std::function<void()> copy_;
+};
+
 }  // namespace
 
 DetailsTab::DetailsTab(QWidget* parent, StretchChosen chosen)
@@ -38,18 +62,22 @@ DetailsTab::DetailsTab(QWidget* parent, StretchChosen chosen)
   figures_->setVerticalSpacing(2);
 
   auto* tables = new QHBoxLayout;
-  tables->addWidget(buildTable(pauses_, "tblPauses", QStringLiteral("Pauses")), 2);
-  tables->addWidget(buildTable(splits_, "tblSplits", QStringLiteral("Splits")), 3);
+  tables->addWidget(buildTable(pauses_, "tblPauses", "btnCopyPauses", QStringLiteral("Pauses")), 2);
+  tables->addWidget(buildTable(splits_, "tblSplits", "btnCopySplits", QStringLiteral("Splits")), 3);
 
   auto* column = new QVBoxLayout(this);
   column->addWidget(figures);
   column->addLayout(tables, 1);
 }
 
-QWidget* DetailsTab::buildTable(Table& table, const char* name, const QString& caption) {
+QWidget* DetailsTab::buildTable(Table& table, const char* name, const char* copyName,
+                                const QString& caption) {
   auto* box = new QWidget(this);
   table.model = new TextTableModel(this);
-  table.view = new QTableView(box);
+  const auto copy = [model = table.model] {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(tabSeparated(model->shown())));
+  };
+  table.view = new CopyingTable(box, copy);
   table.view->setObjectName(QString::fromLatin1(name));
   table.view->setModel(table.model);
   table.view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -67,6 +95,11 @@ QWidget* DetailsTab::buildTable(Table& table, const char* name, const QString& c
   auto* header = new QHBoxLayout;
   header->addWidget(new QLabel(caption, box));
   header->addStretch(1);
+  auto* copyButton = new QPushButton(QStringLiteral("Copy"), box);
+  copyButton->setObjectName(QString::fromLatin1(copyName));
+  copyButton->setToolTip(QStringLiteral("Copy the table as tab-separated text"));
+  connect(copyButton, &QPushButton::clicked, this, copy);
+  header->addWidget(copyButton);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(header);

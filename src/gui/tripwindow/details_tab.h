@@ -17,8 +17,9 @@ class TextTableModel;
 
 /// The Details tab of the trip window (tabDetails): the trip's further figures as captions
 /// and texts in a small grid (lblDetails), and its pauses (tblPauses) and splits (tblSplits)
-/// as tables sorted by a click on a column's header. Choosing a row of either table tells
-/// the charts which stretch of the trip to mark.
+/// as tables sorted by a click on a column's header, each copied whole, rows as shown, as
+/// tab-separated text by its Copy button (btnCopyPauses, btnCopySplits) or Ctrl+C. Choosing a row
+/// of either table tells the charts which stretch of the trip to mark.
 class DetailsTab : public QWidget {
   Q_OBJECT
 
@@ -39,7 +40,7 @@ class DetailsTab : public QWidget {
     std::vector<TripStretch> stretches;
   };
 
-  QWidget* buildTable(Table& table, const char* name, const QString& caption);
+  QWidget* buildTable(Table& table, const char* name, const char* copyName, const QString& caption);
   void rowChosen(Table& table, Table& other);
   void showFigures(const std::vector<DetailsFigure>& figures);
 
