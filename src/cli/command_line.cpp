@@ -13,6 +13,12 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       onlyFiles = true;
     } else if (arg == "--json") {
       options.json = true;
+    } else if (arg == "--csv") {
+      options.csv = i + 1 < args.size() ? csvTableOfName(args[++i]) : CsvTable::None;
+      if (options.csv == CsvTable::None) {
+        error = "--csv needs a table: splits or pauses";
+        return std::nullopt;
+      }
     } else if (arg == "--help" || arg == "-h") {
       options.help = true;
     } else if (arg == "--version") {
@@ -45,6 +51,10 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
       return std::nullopt;
     }
   }
+  if (options.json && options.csv != CsvTable::None) {
+    error = "--json and --csv cannot be used together";
+    return std::nullopt;
+  }
   if (options.files.empty() && !options.help && !options.version) {
     error = "no file given";
     return std::nullopt;
@@ -54,6 +64,7 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 
 std::string usageText() {
   return "Usage: vianora-stats [--type gpx|plt|fit|tcx|igc] [--json]\n"
+         "                    [--csv splits|pauses]\n"
          "                    [--svg FOLDER | --svg-scales FOLDER] FILE...\n"
          "Reads GPS track files (GPX, OziExplorer .plt, FIT, TCX, IGC) in order and\n"
          "prints every trip with its statistics.\n"
@@ -61,7 +72,10 @@ std::string usageText() {
          "  --type gpx|plt|fit|tcx|igc\n"
          "                  read every file with this reader (default: by the content,\n"
          "                  else by the extension)\n"
-         "  --json          write JSON instead of text\n"
+         "  --json          write JSON instead of text, each trip with its details\n"
+         "  --csv splits|pauses\n"
+         "                  write that table of every trip's details as CSV instead of\n"
+         "                  text: a header row, the trip's index in the first column\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
          "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"
          "  --svg-scales FOLDER\n"

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/details_report.h"
 #include "core/import/reader_choice.h"
 
 namespace vianora::cli {
@@ -12,6 +13,7 @@ namespace vianora::cli {
 struct Options {
   std::optional<ReaderKind> type;  ///< --type: one reader for every file
   bool json = false;               ///< --json: JSON instead of text
+  CsvTable csv = CsvTable::None;   ///< --csv: that table of the details instead of text
   bool help = false;               ///< --help
   bool version = false;            ///< --version
   std::string svgFolder;           ///< --svg or --svg-scales: where to write the charts

@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
   }
   if (options->json) {
     cli::writeJsonReport(std::cout, store);
+  } else if (options->csv != cli::CsvTable::None) {
+    cli::writeCsvTable(std::cout, store, options->csv);
   } else {
     cli::writeTextReport(std::cout, store);
   }

@@ -1,5 +1,6 @@
 #include "cli/trip_report.h"
 
+#include "cli/details_report.h"
 #include "cli/json_writer.h"
 #include "cli/utf8_text.h"
 #include "core/analysis/statistics_texts.h"
@@ -97,6 +98,7 @@ void writeTrip(JsonWriter& json, const Percorsi& store, std::size_t index) {
   json.value("encoding", static_cast<long long>(trip.Codifica));
   writeStats(json, s);
   writeDisplay(json, statisticsTexts(s, toolFormat()));
+  writeJsonDetails(json, computeTripDetails(trip));
   json.endObject();
 }
 

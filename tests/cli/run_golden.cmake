@@ -26,6 +26,11 @@ endfunction()
 check(wikipedia-text 0 samples/gpx/georust-wikipedia_example.gpx)
 check(wikipedia-json 0 --json samples/gpx/georust-wikipedia_example.gpx)
 check(two-files-json 0 --json samples/gpx/georust-caltopo-export.gpx tests/cli/data/track.PLT)
+# One table of the details of every trip, as CSV.
+check(pauses-csv 0 --csv pauses samples/gpx/gpxpy-around-visnjan-with-car.gpx
+      samples/gpx/togeojson-Friday-Evening-Run.gpx)
+check(splits-csv 0 --csv splits samples/gpx/gpxpy-around-visnjan-with-car.gpx
+      samples/gpx/togeojson-Friday-Evening-Run.gpx)
 check(failures 1 tests/cli/data/bad-times.gpx tests/cli/data/bad-day.plt tests/cli/data/missing.gpx)
 check(unknown-type 2 tests/cli/data/notes.txt samples/gpx/georust-wikipedia_example.gpx)
 check(forced-type 1 --json --type plt tests/cli/data/notes.txt)

@@ -31,21 +31,29 @@ struct TripStretch {
 };
 
 /// A maximal run of consecutive timed counting pairs that are not moving, lasting at least
-/// kShortestPauseSeconds: standing still, or a gap in the recording with little distance.
+/// kShortestPauseSeconds (to the millisecond): standing still, or a gap in the recording with
+/// little distance. A pair of no time (two points of the same second) stays in a run; a run
+/// ends at a moving pair, at a pair back in time, and at a pair that does not count or is not
+/// timed, since nothing tells whether the trip stood still across those.
 struct Pause {
   TripStretch where;
   double startDay = 0.0;  ///< the date-time of its first point, day number
   double seconds = 0.0;   ///< its length: the time of its pairs
 };
 
-/// The steepest stretch of at least kGradientStretchKm, uphill or downhill.
+/// The steepest stretch of at least kGradientStretchKm, uphill or downhill: from each point of a
+/// counting pair, the shortest stretch reaching it (both ends points of counting pairs, the
+/// distance that of the counting pairs between them). A stretch that neither rises nor drops
+/// is neither; on ties the earlier stays.
 struct Gradient {
   TripStretch where;
   double lengthKm = 0.0;  ///< the stretch's distance
   double percent = 0.0;   ///< rise (negative downhill) over distance, in percent
 };
 
-/// One kilometre of the trip, or the remainder after the last whole one.
+/// One kilometre of the trip's distance, or the remainder after the last whole one. A split's
+/// boundary inside a pair cuts it: the pair's time and altitude are taken as changing linearly
+/// along its distance.
 struct Split {
   int number = 0;     ///< 1 for the first kilometre, and so on; the remainder is the last
   TripStretch where;  ///< the points that cover it, the pairs it cuts included
@@ -71,8 +79,9 @@ struct TripDetails {
   std::vector<Split> splits;  ///< in the trip's order; none for a trip without distance
 };
 
-/// Computes the figures of a trip in one or two passes over its points, allocating only for
-/// the pauses and splits. A trip without a timed counting pair has no value for any time.
+/// Computes the figures of a trip in a few passes over its points (the statistics' among them,
+/// for the duration), allocating only for the pauses and splits. A trip without a timed
+/// counting pair has no value for any time.
 TripDetails computeTripDetails(const Percorso& trip);
 
 }  // namespace vianora
