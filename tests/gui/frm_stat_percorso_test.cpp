@@ -491,5 +491,28 @@ TEST_F(DetailsTest, AHeaderClickSortsTheRowsByTheirValuesAndCopyTakesThemAsShown
             tabSeparated(pausesTable(details, localeDisplayFormat())));
 }
 
+TEST_F(DetailsTest, ChoosingASplitMarksItsStretchOnTheMapAndTheProfileUntilTheChoiceIsCleared) {
+  ASSERT_GE(details.splits.size(), 2u);
+  const TripStretch second = details.splits[1].where;
+  QTableView* splitsView = table("tblSplits");
+  QTest::mouseClick(splitsView->viewport(), Qt::LeftButton, {},
+                    splitsView->visualRect(splitsView->model()->index(1, 0)).center());
+  const auto& views = window.findChild<TripCharts*>()->views();
+  EXPECT_EQ(views.cursor(), second.firstPoint);
+  const auto marked = [&] {
+    const ChartPicture& map = surface(Chart::Map).overlay();
+    return !map.lineSets.empty() && !map.lineSets.front().empty() &&
+           map.lineSets.front().front().colour == kStretchColour;
+  };
+  ASSERT_TRUE(marked());
+  const ChartLine start = surface(Chart::Map).overlay().lineSets.front().front();
+  EXPECT_EQ(std::pair(start.x1, start.y1),
+            std::pair(shownMap()[second.firstPoint].x1, shownMap()[second.firstPoint].y1));
+  EXPECT_EQ(surface(Chart::Profile).overlay().boxes.front().fillAlpha, kStretchBandAlpha);
+  splitsView->clearSelection();
+  EXPECT_FALSE(marked());
+  EXPECT_NE(surface(Chart::Profile).overlay().boxes.front().fillAlpha, kStretchBandAlpha);
+}
+
 }  // namespace
 }  // namespace vianora::gui

@@ -74,6 +74,7 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
     points_ = {};
     pointsBuilt_ = false;
     cursor_.reset();
+    stretch_.reset();
   }
   views_ = {};
   band_.reset();
@@ -153,6 +154,7 @@ ChartedTripView ChartViews::charted() const {
   charted.mapTwipsPerDegree = mapScale_;
   charted.separators = localeDisplayFormat().separators;
   charted.text = textMetricsOf(at(Chart::Map));
+  charted.stretch = stretch_;
   return charted;
 }
 
@@ -235,6 +237,16 @@ void ChartViews::showOverlays() {
           tiles_ != nullptr
               ? tiledMapOverlay(c, tiled_, mapSize, options.colouring, cursor_)
               : mapOverlay(c, mapSize, views_[int(Chart::Map)], options.colouring, cursor_));
+}
+
+void ChartViews::markStretch(std::optional<TripStretch> stretch) {
+  if (shown_.trip == nullptr || (!stretch && !stretch_)) return;
+  stretch_ = stretch;
+  if (stretch && stretch->firstPoint < shown_.trip->Punti.size()) {
+    ensurePoints();  // the cursor's readout needs them
+    cursor_ = stretch->firstPoint;
+  }
+  showOverlays();
 }
 
 void ChartViews::moveCursor(std::optional<std::size_t> point) {

@@ -49,6 +49,10 @@ class ChartViews : public QObject {
   /// The view of the map over tiles (meaningless while there are none).
   const MercatorView& tiledView() const { return tiled_.view; }
 
+  /// Marks a stretch of the trip on the map and the profile and puts the cursor on its first
+  /// point; none clears the mark, and the cursor stays. A new trip clears it too.
+  void markStretch(std::optional<TripStretch> stretch);
+
   std::optional<std::size_t> cursor() const { return cursor_; }
   const ChartView& view(Chart chart) const { return views_[static_cast<int>(chart)]; }
 
@@ -86,6 +90,7 @@ class ChartViews : public QObject {
   MapPointLookup mapPoints_;
   std::array<ChartView, kChartCount> views_;
   std::optional<std::size_t> cursor_;
+  std::optional<TripStretch> stretch_;
   TileLayer* tiles_ = nullptr;      // the map's background; none while drawn on white
   std::vector<WorldPlace> places_;  // the trip's points in the tiles' projection
   MapPointLookup worldPoints_;

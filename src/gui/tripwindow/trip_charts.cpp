@@ -115,7 +115,8 @@ void TripCharts::buildTabs() {
     surfaces_[k] = new ChartSurface(&window_);
     surfaces_[k]->setObjectName(QStringLiteral("pctPercorso%1").arg(k + 1));
   }
-  details_ = new DetailsTab(&window_, [](std::optional<TripStretch>) {});
+  details_ = new DetailsTab(
+      &window_, [this](std::optional<TripStretch> stretch) { views_->markStretch(stretch); });
   connect(tbsPercorso_, &QTabBar::currentChanged, this, &TripCharts::tbsPercorso_Click);
 }
 
