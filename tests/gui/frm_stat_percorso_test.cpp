@@ -514,5 +514,29 @@ TEST_F(DetailsTest, ChoosingASplitMarksItsStretchOnTheMapAndTheProfileUntilTheCh
   EXPECT_NE(surface(Chart::Profile).overlay().boxes.front().fillAlpha, kStretchBandAlpha);
 }
 
+TEST_F(TripChartsTest, TheDistanceChartTellsTheTimeOfDayWithTheDateWhereTheDayChanges) {
+  store.startTrip().Nome = "Night";  // 23:00 to 01:00
+  store.lastTrip().Punti.clear();
+  for (int k = 0; k < 4; ++k)
+    store.lastTrip().Punti.push_back({45 + k * 0.01, 7, 100, kDay0 + (660 + 40 * k) * kMinute});
+  click("cmdRefreshPerc");
+  refresh(2);
+  window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(int(Chart::Progress));
+  auto* axis = window.findChild<QComboBox*>("cmbTimeAxis");
+  ASSERT_TRUE(axis->isVisible());
+  EXPECT_EQ(axis->currentText(), "Elapsed time");
+  const auto shownLabels = [&] {
+    QStringList shown;
+    for (const ChartLabel& label : surface(Chart::Progress).picture().labels)
+      if (label.visible) shown << QString::fromStdString(label.caption);
+    return shown.mid(0, 4);
+  };
+  EXPECT_EQ(shownLabels(), QStringList({"0", "00:30", "01:00", "01:30"}));
+  axis->setCurrentText("Time of day");
+  EXPECT_EQ(shownLabels(), QStringList({"0", "23:30", "05/11/2008 00:00", "00:30"}));
+  axis->setCurrentText("Elapsed time");
+  EXPECT_EQ(shownLabels(), QStringList({"0", "00:30", "01:00", "01:30"}));
+}
+
 }  // namespace
 }  // namespace vianora::gui

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/charts/chart_overlays.h"
+#include "core/charts/clock_axis.h"
 #include "core/charts/chart_view.h"
 #include "core/charts/map_point_lookup.h"
 #include "core/charts/point_lookup.h"
@@ -20,6 +21,7 @@ struct ChartOptions {
   bool altitudeShown = true;
   bool speedShown = true;
   MapColouring colouring = MapColouring::Altitude;
+  bool timeOfDay = false;  ///< the Distance chart's time axis shows the time of day
 };
 
 /// The three charts of one trip as the user looks at them: the design's drawings, the part
@@ -42,6 +44,8 @@ class ChartViews : public QObject {
   void showProfileCurves();
   /// Recolours the map as the options say.
   void recolourMap();
+  /// Draws the Distance chart again with the time axis the options ask for.
+  void retimeProgress();
 
   /// Lays the map over the tiles of a layer (the map then takes their projection), or back on
   /// white as designed (null). The layer stays the caller's.
@@ -73,6 +77,7 @@ class ChartViews : public QObject {
   void showWhole(Chart chart);
   void showOverlays();
   ChartedTripView charted() const;
+  ProgressTimeAxis timeAxis() const;
   void ensurePoints();
   PlotSpan spanOf(Chart chart) const;
   ChartSurface& at(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }

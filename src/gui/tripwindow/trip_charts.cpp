@@ -64,7 +64,7 @@ TripCharts::TripCharts(QWidget& window, UserPrompts& prompts, std::function<Char
       surfaces_,
       [this] {
         return ChartOptions{chkElevazione_->isChecked(), chkVelocita_->isChecked(),
-                            colouringOf(*optVelocita_)};
+                            colouringOf(*optVelocita_), cmbTimeAxis_->currentIndex() == 1};
       },
       this);
   background_ = new MapBackground(window_, prompts);
@@ -129,6 +129,12 @@ void TripCharts::buildCheckBoxes() {
   chkElevazione_->resize(checkWidth, chkElevazione_->height());
   connect(chkElevazione_, &QCheckBox::clicked, this, &TripCharts::chkElevazione_Click);
   connect(chkVelocita_, &QCheckBox::clicked, this, &TripCharts::chkVelocita_Click);
+  // The design's elapsed time stays the first choice and the default.
+  cmbTimeAxis_ = new QComboBox(&window_);
+  cmbTimeAxis_->setObjectName(QStringLiteral("cmbTimeAxis"));
+  cmbTimeAxis_->addItems({QStringLiteral("Elapsed time"), QStringLiteral("Time of day")});
+  cmbTimeAxis_->adjustSize();
+  connect(cmbTimeAxis_, &QComboBox::currentIndexChanged, this, &TripCharts::cmbTimeAxis_Click);
 }
 
 // The tab strip spans the window; the surfaces fill the rest of it under the tab headers, and
@@ -153,6 +159,9 @@ void TripCharts::layOut() {
   chkVelocita_->move(chkElevazione_->x() - chkVelocita_->width() - scale.x(kCheckBoxGap), boxTop);
   chkVelocita_->raise();
   chkElevazione_->raise();
+  cmbTimeAxis_->move(left + chartWidth - cmbTimeAxis_->width() - scale.x(kCheckBoxGap),
+                     top + (tabsHeight - cmbTimeAxis_->height()) / 2);
+  cmbTimeAxis_->raise();
   // The map's background choice stands there too, on the Map tab.
   QComboBox& choice = background_->choice();
   QLabel& caption = background_->caption();
@@ -213,6 +222,7 @@ void TripCharts::tbsPercorso_Click() {
   frmColorazione_->setVisible(selected == Chart::Map);
   chkVelocita_->setVisible(selected == Chart::Profile);
   chkElevazione_->setVisible(selected == Chart::Profile);
+  cmbTimeAxis_->setVisible(selected == Chart::Progress);
   background_->choice().setVisible(selected == Chart::Map);
   background_->caption().setVisible(selected == Chart::Map);
   background_->status().setVisible(selected == Chart::Map && background_->wantsLine());
@@ -226,5 +236,7 @@ void TripCharts::chkVelocita_Click() { views_->showProfileCurves(); }
 void TripCharts::optAltezza_Click() { views_->recolourMap(); }
 
 void TripCharts::optVelocita_Click() { views_->recolourMap(); }
+
+void TripCharts::cmbTimeAxis_Click() { views_->retimeProgress(); }
 
 }  // namespace vianora::gui

@@ -10,6 +10,7 @@
 #include "core/store/percorsi.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QRadioButton;
 class QTabBar;
@@ -37,10 +38,11 @@ struct ChartedTrip {
 };
 
 /// The charts area of the trip window: the tab strip tbsPercorso, a drawing surface per chart
-/// tab (pctPercorso1 to 3) and the Details tab after them, the profile's check boxes (in the tab
-/// strip's row, clear of the curves) and the map's colouring options (frmColorazione), all children
-/// of the window. The charts are drawn by the core for each surface's size and redrawn when the
-/// window's size has settled; ChartViews keeps what the user zoomed and pointed at.
+/// tab (pctPercorso1 to 3) and the Details tab after them, the profile's check boxes and the
+/// Distance chart's time axis choice (cmbTimeAxis; in the tab strip's row, clear of the curves) and
+/// the map's colouring options (frmColorazione), all children of the window. The charts are drawn
+/// by the core for each surface's size and redrawn when the window's size has settled; ChartViews
+/// keeps what the user zoomed and pointed at.
 class TripCharts : public QObject {
   Q_OBJECT
 
@@ -75,6 +77,7 @@ class TripCharts : public QObject {
   void chkVelocita_Click();    ///< show or hide the speed profile
   void optAltezza_Click();     ///< colour the map by altitude
   void optVelocita_Click();    ///< colour the map by speed
+  void cmbTimeAxis_Click();    ///< switch the Distance chart's time axis
 
  private:
   void buildColourOptions();
@@ -98,6 +101,7 @@ class TripCharts : public QObject {
   DetailsTab* details_ = nullptr;
   QCheckBox* chkVelocita_ = nullptr;
   QCheckBox* chkElevazione_ = nullptr;
+  QComboBox* cmbTimeAxis_ = nullptr;
 };
 
 }  // namespace vianora::gui
