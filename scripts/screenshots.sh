@@ -4,6 +4,8 @@
 #   profile.png the same trip window on its "Profile" tab, the mouse on the curve
 #   distance.png and on its "Distance" tab
 #   map-cursor.png the map with the point picked on the other charts, zoomed in two notches
+#   details.png its "Details" tab, the second split chosen
+#   map-stretch.png the map marking that split
 #   about.png   the About window over it
 # Usage: scripts/screenshots.sh [OUTPUT_DIR] [TRACK]   (default: build/screenshots, a sample)
 # Needs xvfb, xdotool and imagemagick (apt-get install -y xvfb xauth xdotool imagemagick).
@@ -53,6 +55,15 @@ shoot() {
   xdotool mousemove --window "$main" 180 465
   sleep 1
   import -window root "$out/map-cursor.png"
+  # The "Details" tab, the second row of the splits table chosen, and the map marking it.
+  xdotool mousemove --window "$main" ${DETAILS_TAB:-218 163} click 1
+  sleep 1
+  xdotool mousemove --window "$main" ${SECOND_SPLIT:-700 318} click 1
+  sleep 1
+  import -window root "$out/details.png"
+  xdotool mousemove --window "$main" 33 163 click 1
+  sleep 1
+  import -window root "$out/map-stretch.png"
   # The "?" command stands third on the menu bar.
   xdotool mousemove --window "$main" 118 12 click 1
   sleep 1

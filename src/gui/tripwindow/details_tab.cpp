@@ -85,6 +85,8 @@ QWidget* DetailsTab::buildTable(Table& table, const char* name, const char* copy
   table.view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table.view->setAlternatingRowColors(true);
   table.view->verticalHeader()->hide();
+  // One line of text a row: a split's kilometres fit the tab without scrolling.
+  table.view->verticalHeader()->setDefaultSectionSize(table.view->fontMetrics().height() + 4);
   table.view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table.view->setSortingEnabled(true);
   table.view->sortByColumn(-1, Qt::AscendingOrder);  // the trip's order until a header is clicked
