@@ -64,7 +64,6 @@ std::optional<Options> parseCommandLine(const std::vector<std::string>& args, st
 
 std::string usageText() {
   return "Usage: vianora-stats [--type gpx|plt|fit|tcx|igc] [--json]\n"
-         "                    [--csv splits|pauses]\n"
          "                    [--svg FOLDER | --svg-scales FOLDER] FILE...\n"
          "Reads GPS track files (GPX, OziExplorer .plt, FIT, TCX, IGC) in order and\n"
          "prints every trip with its statistics.\n"
@@ -72,10 +71,11 @@ std::string usageText() {
          "  --type gpx|plt|fit|tcx|igc\n"
          "                  read every file with this reader (default: by the content,\n"
          "                  else by the extension)\n"
-         "  --json          write JSON instead of text, each trip with its details\n"
+         "  --json          write JSON instead of text\n"
          "  --csv splits|pauses\n"
-         "                  write that table of every trip's details as CSV instead of\n"
-         "                  text: a header row, the trip's index in the first column\n"
+         "                  write that table of the trips' details as CSV instead of\n"
+         "                  text: a header row, then the trip's index first in each row\n"
+         "                  (--json gives every trip all its details)\n"
          "  --svg FOLDER    also write the map, profile and distance charts of every trip\n"
          "                  as FOLDER/<index>-map.svg, -profile.svg and -distance.svg\n"
          "  --svg-scales FOLDER\n"

@@ -1,7 +1,5 @@
 #include "core/analysis/steepest_stretch.h"
 
-#include "core/analysis/pair_walk.h"
-
 namespace vianora {
 
 namespace {
@@ -10,38 +8,53 @@ namespace {
 // than a micrometre still reaches it.
 constexpr double kStretchToleranceKm = 1e-9;
 
-bool isCountingPoint(const std::vector<Punto>& p, std::size_t i) {
+}  // namespace
+
+void SteepestFinder::Steepest::offer(double gain, const TripCursor& a, const TripCursor& b) {
+  // Only a rise counts, and only a steeper one: on ties the earlier stays.
+  if (!(gain > 0) || gain * km <= rise * (b.km - a.km)) return;
+  *this = {gain, b.km - a.km, a, b, true};
+}
+
+bool SteepestFinder::isCountingPoint(std::size_t i) const {
+  const std::vector<Punto>& p = points_;
   return (i > 0 && pairCounts(p[i - 1], p[i])) || (i + 1 < p.size() && pairCounts(p[i], p[i + 1]));
 }
 
-Gradient stretchBetween(const std::vector<Punto>& p, const TripCursor& from, const TripCursor& to) {
+void SteepestFinder::reach(std::size_t i, double km, double d) {
+  distances_[i % kKeptPairs] = d;
+  const TripCursor end{i, km};
+  while (start_.index < i && km - start_.km >= kGradientStretchKm - kStretchToleranceKm) {
+    if (isCountingPoint(start_.index)) {
+      const double rise = points_[i].Altitudine - points_[start_.index].Altitudine;
+      up_.offer(rise, start_, end);
+      down_.offer(-rise, start_, end);
+    }
+    advanceStart(i);
+  }
+}
+
+// The start moves one pair on, taking its distance from those kept while it is among them.
+void SteepestFinder::advanceStart(std::size_t reached) {
+  const std::size_t next = start_.index + 1;
+  if (reached - next < kKeptPairs) {
+    start_.km += distances_[next % kKeptPairs];
+    start_.index = next;
+  } else {
+    start_.advance(points_);
+  }
+}
+
+std::optional<Gradient> SteepestFinder::gradient(const Steepest& s) const {
+  if (!s.found) return std::nullopt;
   Gradient g;
-  g.where = {from.index, to.index, from.km};
-  g.lengthKm = to.km - from.km;
-  const double rise = p[to.index].Altitudine - p[from.index].Altitudine;
+  g.where = {s.from.index, s.to.index, s.from.km};
+  g.lengthKm = s.to.km - s.from.km;
+  const double rise = points_[s.to.index].Altitudine - points_[s.from.index].Altitudine;
   g.percent = rise / (g.lengthKm * kMetresPerKm) * 100.0;
   return g;
 }
 
-void offer(SteepestStretches& s, const Gradient& g) {
-  if (g.percent > 0 && (!s.climb || g.percent > s.climb->percent)) s.climb = g;
-  if (g.percent < 0 && (!s.descent || g.percent < s.descent->percent)) s.descent = g;
-}
-
-}  // namespace
-
-SteepestStretches findSteepestStretches(const std::vector<Punto>& points) {
-  SteepestStretches s;
-  const double reach = kGradientStretchKm - kStretchToleranceKm;
-  TripCursor end;
-  for (TripCursor start; start.index + 1 < points.size(); start.advance(points)) {
-    if (!isCountingPoint(points, start.index)) continue;
-    if (end.index < start.index) end = start;
-    while (end.km - start.km < reach && end.index + 1 < points.size()) end.advance(points);
-    if (end.km - start.km < reach) break;  // no later start reaches it either
-    offer(s, stretchBetween(points, start, end));
-  }
-  return s;
-}
+SteepestStretches SteepestFinder::result() const { return {gradient(up_), gradient(down_)}; }
 
 }  // namespace vianora

@@ -21,6 +21,9 @@ inline constexpr double kShortestPauseSeconds = 60.0;
 inline constexpr double kGradientStretchKm = 0.1;
 /// The length of a split.
 inline constexpr double kSplitKm = 1.0;
+/// At most this many splits: the last then holds the rest of the distance. Only a damaged
+/// file's trip runs further (a point a hundred degrees off), and its splits stay bounded.
+inline constexpr int kMostSplits = 100'000;
 
 /// Where on the trip something is: its first and last point, and the distance run up to its
 /// start (km).
@@ -76,12 +79,12 @@ struct TripDetails {
   double pausedSeconds = 0.0;            ///< the pauses' lengths added up
   std::optional<Gradient> steepestClimb;
   std::optional<Gradient> steepestDescent;
-  std::vector<Split> splits;  ///< in the trip's order; none for a trip without distance
+  std::vector<Split> splits;  ///< in the trip's order, at most kMostSplits; none without distance
 };
 
-/// Computes the figures of a trip in a few passes over its points (the statistics' among them,
-/// for the duration), allocating only for the pauses and splits. A trip without a timed
-/// counting pair has no value for any time.
+/// Computes the figures of a trip in one pass over its points, allocating only for the pauses
+/// and splits. The duration is the statistics' (earliest to latest time of a point of a
+/// counting pair). A trip without a timed counting pair has no value for any time.
 TripDetails computeTripDetails(const Percorso& trip);
 
 }  // namespace vianora

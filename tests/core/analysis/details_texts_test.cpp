@@ -14,8 +14,7 @@ std::string joined(const std::vector<DetailsFigure>& figures) {
 }
 
 TEST(DetailsTexts, FiguresWithTheirUnitsAndSeparators) {
-  // Descent, its km and seconds; moving seconds and speed, stopped seconds; two pauses of
-  // 89999.5 s in all, which rounds up.
+  // Descent, km, seconds; moving seconds, speed; stopped seconds; pauses, their 89999.5 s.
   TripDetails d{1234.56, 0.125, 120, 3725, 0.5, 90000, std::vector<Pause>(2), 89999.5, {}, {}, {}};
   d.steepestClimb = Gradient{{1, 3, 4.5675}, 0.125, 12.345};
   d.steepestDescent = Gradient{{4, 6, 1234.5}, 0.125, -60};

@@ -42,10 +42,9 @@ std::string digest(const TripDetails& d) {
   for (const Pause& p : d.pauses)
     s += text(p.where) + text(" %.0f", (p.startDay - kDay0) * 86400) + text(" %.0f;", p.seconds);
   s += "|" + text(d.steepestClimb) + "|" + text(d.steepestDescent) + "|";
-  for (const Split& k : d.splits) {
+  for (const Split& k : d.splits)
     s += std::to_string(k.number) + " " + text(k.where) + text(" %.3f ", k.km) + text(k.seconds) +
          " " + text(k.speedKmh) + text(" %.3f", k.ascent) + text(" %.3f;", k.descent);
-  }
   return s;
 }
 
@@ -94,12 +93,14 @@ TEST(TripDetails, WorkedByHand) {
     t.Punti = c.points;
     EXPECT_EQ(digest(computeTripDetails(t)), c.digest) << c.what;
   }
+  Percorso jump;  // a damaged file's point 1e300 degrees away: the splits stay bounded
+  jump.Punti = {at(0, 100, 0), {1e300, 7, 100, kDay0}};
+  EXPECT_EQ(computeTripDetails(jump).splits.size(), std::size_t{kMostSplits});
 }
 
-// On every sample with times: the moving time lies within the duration, the splits add up to
-// the distance and to the time of the timed counting pairs. Stopped time less the pauses is
-// the short stops (under 60 s: real tracks have many) and the duration not spanned by pairs
-// forward in time (some tracks run back in time).
+// On every sample with times: moving time within the duration, splits adding up to distance
+// and timed time; stopped time less the pauses is the short stops (under 60 s, real tracks
+// have many) and the duration no pair spans forward in time (some tracks run back in time).
 struct TimeSums {
   double timed, shortStops, unspanned;
 };
