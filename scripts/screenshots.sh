@@ -3,7 +3,10 @@
 #   main.png    the main window with a trip window refreshed on a sample track
 #   profile.png the same trip window on its "Profile" tab, the mouse on the curve
 #   distance.png and on its "Distance" tab
+#   distance-clock.png that tab with the time of day on its time axis
 #   map-cursor.png the map with the point picked on the other charts, zoomed in two notches
+#   details.png its "Details" tab, the second split chosen
+#   map-stretch.png the map marking that split
 #   about.png   the About window over it
 # Usage: scripts/screenshots.sh [OUTPUT_DIR] [TRACK]   (default: build/screenshots, a sample)
 # Needs xvfb, xdotool and imagemagick (apt-get install -y xvfb xauth xdotool imagemagick).
@@ -44,6 +47,12 @@ shoot() {
   xdotool mousemove --window "$main" 420 450
   sleep 1
   import -window root "$out/distance.png"
+  # Its time axis choice, at the right end of the tab strip: the time of day, then back.
+  xdotool mousemove --window "$main" 940 163 click 1 key Down Return
+  sleep 1
+  import -window root "$out/distance-clock.png"
+  xdotool mousemove --window "$main" 940 163 click 1 key Up Return
+  sleep 1
   # The map, two wheel notches zoomed in around a place on the sample's track, which the
   # mouse picks.
   xdotool mousemove --window "$main" 33 163 click 1
@@ -53,6 +62,15 @@ shoot() {
   xdotool mousemove --window "$main" 180 465
   sleep 1
   import -window root "$out/map-cursor.png"
+  # The "Details" tab, the second row of the splits table chosen, and the map marking it.
+  xdotool mousemove --window "$main" ${DETAILS_TAB:-218 163} click 1
+  sleep 1
+  xdotool mousemove --window "$main" ${SECOND_SPLIT:-700 318} click 1
+  sleep 1
+  import -window root "$out/details.png"
+  xdotool mousemove --window "$main" 33 163 click 1
+  sleep 1
+  import -window root "$out/map-stretch.png"
   # The "?" command stands third on the menu bar.
   xdotool mousemove --window "$main" 118 12 click 1
   sleep 1

@@ -6,16 +6,20 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "core/analysis/details_texts.h"
 #include "core/analysis/statistics_texts.h"
 #include "core/charts/chart_overlays.h"
 #include "core/charts/profile_chart.h"
@@ -31,6 +35,7 @@
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/locale_format.h"
+#include "gui/tripwindow/text_table_model.h"
 #include "gui/tripwindow/trip_charts.h"
 #include "test_files.h"
 
@@ -427,6 +432,104 @@ TEST_F(MapTilesTest, AnMBTilesFileIsShownWithItsAttributionOrRefusedUnderTheMap)
   EXPECT_EQ(line(), "far.mbtiles does not cover this trip's area.");
   choose(3);
   EXPECT_TRUE(line().startsWith("/no/such.mbtiles is not an MBTiles file")) << line().toStdString();
+}
+
+// The Details tab of trip 1, which runs about 3.9 km.
+class DetailsTest : public TripChartsTest {
+ protected:
+  DetailsTest() { window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(kDetailsTab); }
+  QTableView* table(const char* name) { return window.findChild<QTableView*>(name); }
+  QStringList column(const char* name, int column) {
+    QStringList texts;
+    for (int row = 0; row < table(name)->model()->rowCount(); ++row)
+      texts << table(name)->model()->index(row, column).data().toString();
+    return texts;
+  }
+  const TripDetails details = computeTripDetails(store[1]);
+  // Times in a column sort by their seconds, not by their texts.
+  const TextTable splits{
+      {"Split", "Time"},
+      {{{"1", 1}, {"9:00", 540}}, {{"2", 2}, {"1:05:00", 3900}}, {{"3", 3}, {"5:00", 300}}}};
+};
+
+TEST_F(DetailsTest, RefreshFillsTheFiguresAndTablesAsTheCoreWritesThem) {
+  EXPECT_TRUE(find("tabDetails")->isVisible());
+  EXPECT_FALSE(find("cmdSaveAs")->isEnabled());  // no chart to save
+  const DisplayFormat format = localeDisplayFormat();
+  QStringList shown, written;
+  for (const QLabel* label : find("lblDetails")->findChildren<QLabel*>()) shown << label->text();
+  for (const DetailsFigure& figure : detailsFigures(details, format))
+    written << QString::fromStdString(figure.caption) << QString::fromStdString(figure.text);
+  EXPECT_EQ(shown, written);
+  for (const auto& [name, core] : {std::pair("tblPauses", pausesTable(details, format)),
+                                   std::pair("tblSplits", splitsTable(details, format))}) {
+    ASSERT_EQ(table(name)->model()->rowCount(), std::ssize(core.rows)) << name;
+    for (std::size_t row = 0; row < core.rows.size(); ++row)
+      for (std::size_t c = 0; c < core.rows[row].size(); ++c)
+        EXPECT_EQ(table(name)->model()->index(row, c).data().toString().toStdString(),
+                  core.rows[row][c].text);
+  }
+}
+
+TEST_F(DetailsTest, AHeaderClickSortsTheRowsByTheirValuesAndCopyTakesThemAsShown) {
+  static_cast<TextTableModel*>(table("tblSplits")->model())->setTable(splits);
+  QHeaderView* header = table("tblSplits")->horizontalHeader();
+  const QPoint time(header->sectionViewportPosition(1) + 4, header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, time);
+  EXPECT_EQ(column("tblSplits", 1), QStringList({"5:00", "9:00", "1:05:00"}));
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, time);
+  EXPECT_EQ(column("tblSplits", 0), QStringList({"2", "1", "3"}));
+  const TextTable shown{splits.header, {splits.rows[1], splits.rows[0], splits.rows[2]}};
+  click("btnCopySplits");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), tabSeparated(shown));
+  QApplication::clipboard()->clear();
+  QTest::keyClick(table("tblSplits"), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), tabSeparated(shown));
+  click("btnCopyPauses");
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
+            tabSeparated(pausesTable(details, localeDisplayFormat())));
+}
+
+TEST_F(DetailsTest, ChoosingASplitMarksItsStretchOnTheMapAndTheProfileUntilTheChoiceIsCleared) {
+  ASSERT_GE(details.splits.size(), 2u);
+  const TripStretch second = details.splits[1].where;
+  QTableView* splitsView = table("tblSplits");
+  QTest::mouseClick(splitsView->viewport(), Qt::LeftButton, {},
+                    splitsView->visualRect(splitsView->model()->index(1, 0)).center());
+  EXPECT_EQ(window.findChild<TripCharts*>()->views().cursor(), second.firstPoint);
+  const auto marked = [&] {
+    const ChartPicture& map = surface(Chart::Map).overlay();
+    return !map.lineSets.empty() && !map.lineSets.front().empty() &&
+           map.lineSets.front().front().colour == kStretchColour;
+  };
+  ASSERT_TRUE(marked());
+  EXPECT_EQ(surface(Chart::Profile).overlay().boxes.front().fillAlpha, kStretchBandAlpha);
+  splitsView->clearSelection();
+  EXPECT_FALSE(marked());
+  EXPECT_NE(surface(Chart::Profile).overlay().boxes.front().fillAlpha, kStretchBandAlpha);
+}
+
+TEST_F(TripChartsTest, TheDistanceChartTellsTheTimeOfDayWithTheDateWhereTheDayChanges) {
+  store.startTrip().Nome = "Night";  // 23:00 to 01:00
+  store.lastTrip().Punti.clear();
+  for (int k = 0; k < 4; ++k)
+    store.lastTrip().Punti.push_back({45 + k * 0.01, 7, 100, kDay0 + (660 + 40 * k) * kMinute});
+  click("cmdRefreshPerc");
+  refresh(2);
+  window.findChild<QTabBar*>("tbsPercorso")->setCurrentIndex(int(Chart::Progress));
+  auto* axis = window.findChild<QComboBox*>("cmbTimeAxis");
+  EXPECT_TRUE(axis->isVisible() && axis->currentText() == "Elapsed time");
+  const auto shownLabels = [&] {
+    QStringList shown;
+    for (const ChartLabel& label : surface(Chart::Progress).picture().labels)
+      if (label.visible) shown << QString::fromStdString(label.caption);
+    return shown.mid(0, 4);
+  };
+  EXPECT_EQ(shownLabels(), QStringList({"0", "00:30", "01:00", "01:30"}));
+  axis->setCurrentText("Time of day");
+  EXPECT_EQ(shownLabels(), QStringList({"0", "23:30", "05/11/2008 00:00", "00:30"}));
+  axis->setCurrentText("Elapsed time");
+  EXPECT_EQ(shownLabels(), QStringList({"0", "00:30", "01:00", "01:30"}));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "core/charts/chart_overlays.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -38,6 +39,50 @@ bool hasPoint(const ChartedTripView& charted, std::optional<std::size_t> point) 
   return point && charted.points != nullptr && *point < charted.points->size();
 }
 
+// The marked stretch on the profile: a band over the plot's height between the distances run
+// to its first and last point, under everything else of the overlay.
+void addProfileStretch(ChartPicture& overlay, const ChartedTripView& charted,
+                       const ProfilePlot& plot, const ChartView& view) {
+  if (!charted.stretch || charted.points == nullptr) return;
+  const TripStretch& s = *charted.stretch;
+  if (s.firstPoint > s.lastPoint || s.lastPoint >= charted.points->size()) return;
+  const auto xOf = [&](std::size_t point) {
+    return view.shownX(plot.x0 + charted.points->distanceRun(point) * plot.xScale);
+  };
+  const double widen = std::max(0.0, kLeastStretchBand - (xOf(s.lastPoint) - xOf(s.firstPoint)));
+  const PlotSpan span = profilePlotSpan(charted);
+  const double left = std::max(xOf(s.firstPoint) - widen / 2, span.left);
+  const double right = std::min(xOf(s.lastPoint) + widen / 2, span.right);
+  if (!(right > left)) return;
+  ChartBox band;
+  band.left = static_cast<float>(left);
+  band.width = static_cast<float>(right - left);
+  band.top = charted.layoutAxes.lineY.y1;
+  band.height = charted.layoutAxes.lineX.y1 - charted.layoutAxes.lineY.y1;
+  band.fill = kStretchColour;
+  band.fillAlpha = kStretchBandAlpha;
+  band.borderWidth = 0;
+  overlay.boxes.insert(overlay.boxes.begin(), band);
+}
+
+// The marked stretch along a map's route, `shown(i)` being where point i of `count` stands.
+template <typename Shown>
+void addMapStretch(ChartPicture& overlay, const ChartedTripView& charted, std::size_t count,
+                   Shown shown) {
+  if (!charted.stretch || charted.stretch->firstPoint >= count) return;
+  const std::size_t first = charted.stretch->firstPoint;
+  const std::size_t last = std::min(charted.stretch->lastPoint, count - 1);
+  std::vector<ChartLine> route;
+  PicturePlace from = shown(first);
+  for (std::size_t i = first + 1; i <= last; ++i) {
+    const PicturePlace to = shown(i);
+    if (i != last && std::abs(to.x - from.x) + std::abs(to.y - from.y) < kStretchStep) continue;
+    route.push_back(ChartLine{from.x, from.y, to.x, to.y, kStretchColour, kStretchLineWidth});
+    from = to;
+  }
+  overlay.lineSets.insert(overlay.lineSets.begin(), std::move(route));
+}
+
 // A map's start and end markers, and the cursor's ring and readout where the view shows its
 // point; `shown(i)` is where point i of `count` stands on the surface. A point the view has
 // left shows no cursor: its readout would stand at the edge, far from the point.
@@ -70,6 +115,7 @@ ChartPicture profileOverlay(const ChartedTripView& charted, SurfaceSize surface,
   ChartPicture overlay = profileScales(charted.layoutAxes, *charted.stats, surface, altitudeShown,
                                        speedShown, charted.separators.decimal, charted.text);
   const std::optional<ProfilePlot> plot = profilePlotFor(charted.layoutAxes, *charted.stats);
+  if (plot) addProfileStretch(overlay, charted, *plot, view);
   if (!plot || !hasPoint(charted, cursor)) return overlay;
   const Punto& p = charted.trip->Punti[*cursor];
   const double x = view.shownX(plot->x0 + charted.points->distanceRun(*cursor) * plot->xScale);
@@ -107,6 +153,7 @@ ChartPicture mapOverlay(const ChartedTripView& charted, SurfaceSize surface, con
     return PicturePlace{static_cast<float>(view.shownX(at.x)),
                         static_cast<float>(view.shownY(at.y))};
   };
+  addMapStretch(overlay, charted, places->size(), shown);
   addMapMarks(overlay, charted, places->size(), shown, surface, cursor);
   return overlay;
 }
@@ -158,6 +205,7 @@ ChartPicture tiledMapOverlay(const ChartedTripView& charted, const TiledMap& map
     return PicturePlace{static_cast<float>(at.x * map.twipsPerPixel),
                         static_cast<float>(at.y * map.twipsPerPixel)};
   };
+  addMapStretch(overlay, charted, places.size(), shown);
   addMapMarks(overlay, charted, places.size(), shown, surface, cursor);
   return overlay;
 }

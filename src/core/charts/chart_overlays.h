@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/analysis/trip_details.h"
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_picture.h"
 #include "core/charts/chart_scales.h"
@@ -20,7 +21,8 @@
 namespace vianora {
 
 /// What one "Refresh" fixes for the overlays of a trip's charts: the trip, its statistics,
-/// the profile's axes as laid out and as drawn, the point lookups and the map's scale.
+/// the profile's axes as laid out and as drawn, the point lookups and the map's scale; and
+/// the stretch of the trip the user chose to mark, if any.
 struct ChartedTripView {
   const Percorso* trip = nullptr;
   const TripStatistics* stats = nullptr;
@@ -31,7 +33,17 @@ struct ChartedTripView {
   double mapTwipsPerDegree = 0;  ///< the whole map's scale; 0 when the map is empty
   Separators separators;
   TextMetrics text;
+  std::optional<TripStretch> stretch;
 };
+
+/// How a marked stretch shows: a translucent band over the profile's plot at least
+/// kLeastStretchBand twips wide (a pause covers hardly any distance), and a wide line along
+/// the map's route, its points closer than kStretchStep twips to the last one kept left out.
+inline constexpr Rgb kStretchColour = rgb(255, 140, 0);
+inline constexpr std::uint8_t kStretchBandAlpha = 80;
+inline constexpr double kLeastStretchBand = 30.0;
+inline constexpr std::uint8_t kStretchLineWidth = 5;
+inline constexpr float kStretchStep = 15.0f;
 
 /// The x range a chart's plot spans (picture twips), which its zoom keeps to.
 struct PlotSpan {
@@ -43,7 +55,8 @@ PlotSpan progressPlotSpan(const ChartedTripView& charted);
 /// The overlays drawn over each chart as a view shows it: the value scales (the profile's only
 /// for the curves shown), the map's scale bar, legend and start and end markers, and the cursor
 /// at `cursor` (a line and the point's readout on the Profile and Distance charts, a ring and
-/// the readout on the map) where the view shows that point.
+/// the readout on the map) where the view shows that point. The marked stretch comes first on
+/// the profile (the band, boxes[0], cut at the plot's ends) and on the map (lineSets[0]).
 ChartPicture profileOverlay(const ChartedTripView& charted, SurfaceSize surface,
                             const ChartView& view, bool altitudeShown, bool speedShown,
                             std::optional<std::size_t> cursor);

@@ -56,6 +56,7 @@ struct ChartBox {
   Rgb border = rgb(0, 0, 0);
   std::uint8_t borderWidth = 1;  ///< pixels; 0 draws no outline
   BoxShape shape = BoxShape::Rectangle;
+  std::uint8_t fillAlpha = 255;  ///< how opaque the fill is: 255 hides what lies under it
 
   friend bool operator==(const ChartBox&, const ChartBox&) = default;
 };

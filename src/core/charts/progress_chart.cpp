@@ -128,6 +128,28 @@ void addTimeGrid(ChartPicture& picture, const Scales& s, double duration) {
   }
 }
 
+// The time-of-day grid: a dotted line and a label wherever the clock shows a multiple of the
+// step within the trip's time.
+void addClockGrid(ChartPicture& picture, const Scales& s, const ClockText& text) {
+  const double step = progressGridStep(s.duration, s.xScale);
+  const std::vector<double> times = clockGridTimes(s.t0, 0, s.duration, step);
+  const ChartLine& axis = picture.lineSets[kProgressAxesSet][kProgressVerticalAxis];
+  const float top = picture.labels[kProgressOriginLabel].top;
+  const std::size_t first = picture.labels.size();
+  std::vector<double> days;
+  days.reserve(times.size());
+  for (const double t : times) {
+    const float x = static_cast<float>(s.x0 + t * s.xScale);
+    ChartLine line = frameLine(axis);
+    line.x1 = line.x2 = x;
+    line.style = LineStyle::Dot;
+    picture.lineSets[kProgressGridSet].push_back(line);
+    picture.labels.push_back(ChartLabel{x + kProgressTickOffset, top, {}});
+    days.push_back(s.t0 + t);
+  }
+  captionClockLabels(picture, first, days, s.t0, text);
+}
+
 }  // namespace
 
 double progressGridStep(double durationDays, double twipsPerDay) {
@@ -162,7 +184,8 @@ std::optional<ProgressPlot> progressPlotFor(const TripStatistics& stats,
 }
 
 ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatistics& stats,
-                                        const ProfileAxes& profileAxes, SurfaceSize surface) {
+                                        const ProfileAxes& profileAxes, SurfaceSize surface,
+                                        const ProgressTimeAxis& axis) {
   ChartPicture picture;
   picture.width = surface.width;
   picture.height = surface.height;
@@ -175,6 +198,10 @@ ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatisti
   const std::optional<ProgressPlot> s = progressPlotFor(stats, profileAxes);
   if (!s) return picture;  // nothing to scale the distance by: the frame alone
   picture.lineSets[kProgressSet] = curveOf(trip.Punti, *s);
+  if (axis.clockText) {
+    addClockGrid(picture, *s, axis.clockText);
+    return picture;
+  }
   addTimeGrid(picture, *s, s->duration);
   thinCrowdedLabels(picture);
   return picture;

@@ -7,6 +7,7 @@
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_picture.h"
 #include "core/charts/chart_surfaces.h"
+#include "core/charts/clock_axis.h"
 #include "core/store/percorso.h"
 
 namespace vianora {
@@ -56,11 +57,11 @@ double progressGridStep(double durationDays, double twipsPerDay);
 /// Where the Distance chart puts a point: x = x0 + (time - t0) * xScale, y = base - distance *
 /// yScale.
 struct ProgressPlot {
-  double x0 = 0;      ///< x of the vertical axis (time t0), twips
-  double t0 = 0;      ///< the start point's date-time, day number
-  double xScale = 0;  ///< twips per day
-  double base = 0;    ///< y of the horizontal axis (distance 0), twips
-  double yScale = 0;  ///< twips per kilometre
+  double x0 = 0;        ///< x of the vertical axis (time t0), twips
+  double t0 = 0;        ///< the start point's date-time, day number
+  double xScale = 0;    ///< twips per day
+  double base = 0;      ///< y of the horizontal axis (distance 0), twips
+  double yScale = 0;    ///< twips per kilometre
   double duration = 0;  ///< end minus start, days
 };
 
@@ -81,7 +82,11 @@ std::optional<ProgressPlot> progressPlotFor(const TripStatistics& stats,
 /// before the start point included. When start and end have the same time the plot is read as
 /// one day wide (so equal times draw a vertical line on the vertical axis) and there is no
 /// grid. A trip without a counting distance shows the frame alone: no curve and no grid.
+///
+/// On a time-of-day axis (axis.clockText) the grid lines stand, with the same step, where the
+/// clock shows a multiple of it, their labels captioned by captionClockLabels.
 ChartPicture AggiornaGraficoPercorrenza(const Percorso& trip, const TripStatistics& stats,
-                                        const ProfileAxes& profileAxes, SurfaceSize surface);
+                                        const ProfileAxes& profileAxes, SurfaceSize surface,
+                                        const ProgressTimeAxis& axis = {});
 
 }  // namespace vianora

@@ -96,6 +96,10 @@ void appendBox(std::string& out, const ChartBox& box) {
     appendColour(out, box.fill);
   else
     out += "none";
+  if (box.filled && box.fillAlpha < 255) {
+    out += "\" fill-opacity=\"";
+    appendNumber(out, box.fillAlpha / 255.0);
+  }
   if (box.borderWidth > 0) {
     out += "\" stroke=\"";
     appendColour(out, box.border);

@@ -101,6 +101,23 @@ ShownPlot shownPlot(const ChartView& view, double left, double right, double x0,
   return plot;
 }
 
+// A dotted copy of the vertical axis at a value shown on the plot, with its label at the
+// origin label's height.
+void addGridLine(ChartPicture& picture, std::vector<ChartLine>& grid, const ChartLine& axis,
+                 const ChartLabel& origin, const ShownPlot& plot, const ChartView& view,
+                 double value, std::string caption) {
+  ChartLine line = axis;
+  line.x1 = line.x2 = twips(view.shownX(plot.x0 + value * plot.scale));
+  line.style = LineStyle::Dot;
+  line.visible = true;
+  grid.push_back(line);
+  ChartLabel label = origin;
+  label.left = line.x1 + kTickOffset;
+  label.caption = std::move(caption);
+  label.visible = true;
+  picture.labels.push_back(std::move(label));
+}
+
 // Dotted copies of the vertical axis at the multiples of step shown on the plot (none at 0,
 // where the axis is, nor past `limit`), each with a label at the origin label's height.
 template <typename Caption>
@@ -113,18 +130,25 @@ void addGrid(ChartPicture& picture, std::vector<ChartLine>& grid, const ChartLin
   if (!(lastK >= firstK) || lastK - firstK >= kMostGridLines) return;
   grid.reserve(static_cast<std::size_t>(lastK - firstK) + 1);
   picture.labels.reserve(picture.labels.size() + grid.capacity());
-  for (double k = firstK; k <= lastK; k += 1) {
-    ChartLine line = axis;
-    line.x1 = line.x2 = twips(view.shownX(plot.x0 + k * step * plot.scale));
-    line.style = LineStyle::Dot;
-    line.visible = true;
-    grid.push_back(line);
-    ChartLabel label = origin;
-    label.left = line.x1 + kTickOffset;
-    label.caption = caption(k * step);
-    label.visible = true;
-    picture.labels.push_back(std::move(label));
+  for (double k = firstK; k <= lastK; k += 1)
+    addGridLine(picture, grid, axis, origin, plot, view, k * step, caption(k * step));
+}
+
+// The time-of-day grid over the elapsed time shown, never past the trip's duration.
+void addClockGrid(ChartPicture& picture, const ChartLine& axis, const ChartLabel& origin,
+                  const ShownPlot& plot, const ChartView& view, double step,
+                  const ProgressPlot& scales, const ClockText& text) {
+  const std::vector<double> times =
+      clockGridTimes(scales.t0, plot.first, std::min(plot.last, scales.duration), step);
+  std::vector<ChartLine>& grid = picture.lineSets[kProgressGridSet];
+  const std::size_t first = picture.labels.size();
+  std::vector<double> days;
+  days.reserve(times.size());
+  for (const double t : times) {
+    addGridLine(picture, grid, axis, origin, plot, view, t, {});
+    days.push_back(scales.t0 + t);
   }
+  captionClockLabels(picture, first, days, scales.t0 + std::max(plot.first, 0.0), text);
 }
 
 ChartPicture emptyLike(const ChartPicture& picture) {
@@ -195,7 +219,8 @@ ChartPicture profileInView(const ProfileDrawing& drawing, const ProfileAxes& lay
 }
 
 ChartPicture progressInView(const ChartPicture& progress, const ProfileAxes& profileAxes,
-                            const TripStatistics& stats, const ChartView& view) {
+                            const TripStatistics& stats, const ChartView& view,
+                            const ProgressTimeAxis& axis) {
   const std::optional<ProgressPlot> scales = progressPlotFor(stats, profileAxes);
   if (view.isWhole() || !scales || progress.lineSets.size() != kProgressSetCount ||
       progress.labels.empty())
@@ -210,6 +235,11 @@ ChartPicture progressInView(const ChartPicture& progress, const ProfileAxes& pro
   const ChartLabel& origin = progress.labels[kProgressOriginLabel];
   shown.labels.push_back(originLabel(origin, plot));
   const double step = progressGridStep(plot.last - plot.first, scales->xScale * view.scaleX);
+  if (axis.clockText) {
+    addClockGrid(shown, axes[kProgressVerticalAxis], origin, plot, view, step, *scales,
+                 axis.clockText);
+    return shown;
+  }
   addGrid(shown, shown.lineSets[kProgressGridSet], axes[kProgressVerticalAxis], origin, plot, view,
           step, scales->duration, [](double days) { return formatDuration(days, false); });
   thinCrowdedLabels(shown);

@@ -6,6 +6,7 @@
 #include "core/charts/chart_picture.h"
 #include "core/charts/chart_surfaces.h"
 #include "core/charts/chart_view.h"
+#include "core/charts/clock_axis.h"
 #include "core/charts/profile_chart.h"
 
 namespace vianora {
@@ -31,8 +32,11 @@ ChartPicture profileInView(const ProfileDrawing& drawing, const ProfileAxes& lay
 /// ends as on the profile, the time grid and its "hh:mm" labels drawn anew over the elapsed
 /// time shown, with the step progressGridStep() gives for the range shown at the view's scale,
 /// never past the trip's duration. The origin label is hidden as on the profile. The whole view
-/// gives the picture unchanged.
+/// gives the picture unchanged. A time-of-day axis (axis.clockText) has its grid where the
+/// clock shows a multiple of the step, labels as captionClockLabels writes them, the date
+/// first shown on the first day after the one at the view's left edge.
 ChartPicture progressInView(const ChartPicture& progress, const ProfileAxes& profileAxes,
-                            const TripStatistics& stats, const ChartView& view);
+                            const TripStatistics& stats, const ChartView& view,
+                            const ProgressTimeAxis& axis = {});
 
 }  // namespace vianora

@@ -45,7 +45,9 @@ void paintBox(QPainter& painter, const ChartBox& box, double scaleX, double scal
   QPen pen(colourOf(box.border));
   pen.setWidth(box.borderWidth);
   painter.setPen(box.borderWidth > 0 ? pen : QPen(Qt::NoPen));
-  painter.setBrush(box.filled ? QBrush(colourOf(box.fill)) : QBrush(Qt::NoBrush));
+  QColor fill = colourOf(box.fill);
+  fill.setAlpha(box.fillAlpha);
+  painter.setBrush(box.filled ? QBrush(fill) : QBrush(Qt::NoBrush));
   const QRectF rect(box.left * scaleX, box.top * scaleY, box.width * scaleX, box.height * scaleY);
   if (box.shape == BoxShape::Ellipse)
     painter.drawEllipse(rect);

@@ -64,7 +64,7 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
       AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes, at(Chart::Profile).sizeInTwips(),
                       options.altitudeShown, options.speedShown, decimal);
   progress_ = AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_.axes,
-                                         at(Chart::Progress).sizeInTwips());
+                                         at(Chart::Progress).sizeInTwips(), timeAxis());
   const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
   map_ = AggiornaGraficoCartina(*shown.trip, *shown.statistics, mapSize, options.colouring);
   const auto placement = mapPlacementFor(*shown.trip, *shown.statistics, mapSize);
@@ -74,6 +74,7 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
     points_ = {};
     pointsBuilt_ = false;
     cursor_.reset();
+    stretch_.reset();
   }
   views_ = {};
   band_.reset();
@@ -142,6 +143,22 @@ void ChartViews::recolourMap() {
   showOverlays();
 }
 
+void ChartViews::retimeProgress() {
+  if (shown_.trip == nullptr) return;
+  progress_ = AggiornaGraficoPercorrenza(*shown_.trip, *shown_.statistics, profile_.axes,
+                                         at(Chart::Progress).sizeInTwips(), timeAxis());
+  showPicture(Chart::Progress);
+  showOverlays();
+}
+
+ProgressTimeAxis ChartViews::timeAxis() const {
+  if (!options_().timeOfDay) return {};
+  const QLocale locale;
+  return {[locale](double dayNumber, bool withDate) {
+    return localeClockText(dayNumber, withDate, locale).toStdString();
+  }};
+}
+
 ChartedTripView ChartViews::charted() const {
   ChartedTripView charted;
   charted.trip = shown_.trip;
@@ -153,6 +170,7 @@ ChartedTripView ChartViews::charted() const {
   charted.mapTwipsPerDegree = mapScale_;
   charted.separators = localeDisplayFormat().separators;
   charted.text = textMetricsOf(at(Chart::Map));
+  charted.stretch = stretch_;
   return charted;
 }
 
@@ -176,7 +194,8 @@ void ChartViews::showPicture(Chart chart) {
       at(chart).setPicture(profileInView(profile_, layoutAxes_, *shown_.statistics, view, decimal));
       break;
     case Chart::Progress:
-      at(chart).setPicture(progressInView(progress_, profile_.axes, *shown_.statistics, view));
+      at(chart).setPicture(
+          progressInView(progress_, profile_.axes, *shown_.statistics, view, timeAxis()));
       break;
   }
 }
@@ -235,6 +254,16 @@ void ChartViews::showOverlays() {
           tiles_ != nullptr
               ? tiledMapOverlay(c, tiled_, mapSize, options.colouring, cursor_)
               : mapOverlay(c, mapSize, views_[int(Chart::Map)], options.colouring, cursor_));
+}
+
+void ChartViews::markStretch(std::optional<TripStretch> stretch) {
+  if (shown_.trip == nullptr || (!stretch && !stretch_)) return;
+  stretch_ = stretch;
+  if (stretch && stretch->firstPoint < shown_.trip->Punti.size()) {
+    ensurePoints();  // the cursor's readout needs them
+    cursor_ = stretch->firstPoint;
+  }
+  showOverlays();
 }
 
 void ChartViews::moveCursor(std::optional<std::size_t> point) {

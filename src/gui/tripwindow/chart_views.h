@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/charts/chart_overlays.h"
+#include "core/charts/clock_axis.h"
 #include "core/charts/chart_view.h"
 #include "core/charts/map_point_lookup.h"
 #include "core/charts/point_lookup.h"
@@ -20,6 +21,7 @@ struct ChartOptions {
   bool altitudeShown = true;
   bool speedShown = true;
   MapColouring colouring = MapColouring::Altitude;
+  bool timeOfDay = false;  ///< the Distance chart's time axis shows the time of day
 };
 
 /// The three charts of one trip as the user looks at them: the design's drawings, the part
@@ -42,12 +44,18 @@ class ChartViews : public QObject {
   void showProfileCurves();
   /// Recolours the map as the options say.
   void recolourMap();
+  /// Draws the Distance chart again with the time axis the options ask for.
+  void retimeProgress();
 
   /// Lays the map over the tiles of a layer (the map then takes their projection), or back on
   /// white as designed (null). The layer stays the caller's.
   void setTiles(TileLayer* layer);
   /// The view of the map over tiles (meaningless while there are none).
   const MercatorView& tiledView() const { return tiled_.view; }
+
+  /// Marks a stretch of the trip on the map and the profile and puts the cursor on its first
+  /// point; none clears the mark, and the cursor stays. A new trip clears it too.
+  void markStretch(std::optional<TripStretch> stretch);
 
   std::optional<std::size_t> cursor() const { return cursor_; }
   const ChartView& view(Chart chart) const { return views_[static_cast<int>(chart)]; }
@@ -69,6 +77,7 @@ class ChartViews : public QObject {
   void showWhole(Chart chart);
   void showOverlays();
   ChartedTripView charted() const;
+  ProgressTimeAxis timeAxis() const;
   void ensurePoints();
   PlotSpan spanOf(Chart chart) const;
   ChartSurface& at(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }
@@ -86,6 +95,7 @@ class ChartViews : public QObject {
   MapPointLookup mapPoints_;
   std::array<ChartView, kChartCount> views_;
   std::optional<std::size_t> cursor_;
+  std::optional<TripStretch> stretch_;
   TileLayer* tiles_ = nullptr;      // the map's background; none while drawn on white
   std::vector<WorldPlace> places_;  // the trip's points in the tiles' projection
   MapPointLookup worldPoints_;

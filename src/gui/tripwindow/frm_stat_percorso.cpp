@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "core/analysis/details_texts.h"
 #include "core/analysis/statistics_texts.h"
 #include "core/charts/chart_surfaces.h"
 #include "core/store/trip_titles.h"
@@ -15,6 +16,7 @@
 #include "gui/import/user_prompts.h"
 #include "gui/tripwindow/chart_export.h"
 #include "gui/tripwindow/design_scale.h"
+#include "gui/tripwindow/details_tab.h"
 #include "gui/tripwindow/locale_format.h"
 #include "gui/tripwindow/statistics_area.h"
 #include "gui/tripwindow/trip_charts.h"
@@ -75,6 +77,9 @@ frmStatPercorso::frmStatPercorso(const Percorsi& store, UserPrompts& prompts, QW
     if (trip < 0 || static_cast<std::size_t>(trip) >= store_.size()) return nullptr;
     return &store_[static_cast<std::size_t>(trip)];
   });
+  // The Details tab has no picture to save.
+  connect(charts_, &TripCharts::chartShown, findChild<QPushButton*>(QStringLiteral("cmdSaveAs")),
+          &QWidget::setEnabled);
   const DesignScale scale(*this);
   resize(scale.x(kDesignClientWidth), scale.y(kDesignClientHeight));
   charts_->layOut();
@@ -164,7 +169,9 @@ void frmStatPercorso::Aggiorna() {
   const std::size_t trip = *lastRefresh_.shown;
   lastRefresh_.statistics = computeTripStatistics(store_[trip]);
   setWindowTitle(QString::fromStdString(tripTitle(store_, trip)));
-  statisticsArea_->show(statisticsTexts(lastRefresh_.statistics, localeDisplayFormat()));
+  const DisplayFormat format = localeDisplayFormat();
+  statisticsArea_->show(statisticsTexts(lastRefresh_.statistics, format));
+  charts_->details().showDetails(computeTripDetails(store_[trip]), format);
 }
 
 // A press during a flight stops it: one flight per window at a time.
@@ -181,11 +188,12 @@ void frmStatPercorso::cmdGoogle_Click() {
 }
 
 void frmStatPercorso::cmdSaveAs_Click() {
+  const std::optional<Chart> chart = charts_->visibleChart();
+  if (!chart) return;
   const auto choice = prompts_.chooseFileToSave(this, chartFileFilters(), saveFolder_);
   if (!choice) return;
   saveFolder_ = QFileInfo(choice->path).absolutePath();
-  const QString error =
-      saveChart(charts_->surface(charts_->visibleChart()), choice->path, choice->filterPosition);
+  const QString error = saveChart(charts_->surface(*chart), choice->path, choice->filterPosition);
   if (!error.isEmpty()) prompts_.critical(this, kApplicationTitle, error);
 }
 

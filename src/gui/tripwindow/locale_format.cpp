@@ -100,4 +100,15 @@ QString localeDateTimeText(double dayNumber, const QLocale& locale) {
   return dateText + u' ' + timeText;
 }
 
+QString localeClockText(double dayNumber, bool withDate, const QLocale& locale) {
+  if (!std::isfinite(dayNumber)) return isoText(dayNumber);
+  const DateTimeParts parts = dateTimeParts(dayNumber);
+  const QString timeText =
+      locale.toString(QTime(parts.hour, parts.minute, parts.second), QLocale::ShortFormat);
+  if (!withDate) return timeText;
+  const QDate date(parts.year, parts.month, parts.day);
+  if (parts.year < 1 || !date.isValid()) return isoText(dayNumber);
+  return locale.toString(date, dateFormatWithFullYear(locale)) + u' ' + timeText;
+}
+
 }  // namespace vianora::gui

@@ -15,4 +15,8 @@ DisplayFormat localeDisplayFormat(const QLocale& locale = QLocale());
 /// date alone at exactly midnight, else date and time (with seconds).
 QString localeDateTimeText(double dayNumber, const QLocale& locale = QLocale());
 
+/// A time of day as a chart's axis writes it in a locale: its short time format, after the
+/// date (as localeDateTimeText writes it) when withDate is set.
+QString localeClockText(double dayNumber, bool withDate, const QLocale& locale = QLocale());
+
 }  // namespace vianora::gui

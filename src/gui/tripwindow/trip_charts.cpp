@@ -16,12 +16,13 @@
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/chart_views.h"
 #include "gui/tripwindow/design_scale.h"
+#include "gui/tripwindow/details_tab.h"
 #include "gui/tripwindow/map_background.h"
 
 namespace vianora::gui {
 namespace {
 
-const char* const kTabCaptions[kChartCount] = {"Map", "Profile", "Distance"};
+const char* const kTabCaptions[] = {"Map", "Profile", "Distance", "Details"};
 
 // The colouring frame beside the statistics, and the margins of its options, in twips.
 constexpr DesignRect kOptionsFrame{11340, 660, 2415, 795};
@@ -63,7 +64,7 @@ TripCharts::TripCharts(QWidget& window, UserPrompts& prompts, std::function<Char
       surfaces_,
       [this] {
         return ChartOptions{chkElevazione_->isChecked(), chkVelocita_->isChecked(),
-                            colouringOf(*optVelocita_)};
+                            colouringOf(*optVelocita_), cmbTimeAxis_->currentIndex() == 1};
       },
       this);
   background_ = new MapBackground(window_, prompts);
@@ -114,6 +115,8 @@ void TripCharts::buildTabs() {
     surfaces_[k] = new ChartSurface(&window_);
     surfaces_[k]->setObjectName(QStringLiteral("pctPercorso%1").arg(k + 1));
   }
+  details_ = new DetailsTab(
+      &window_, [this](std::optional<TripStretch> stretch) { views_->markStretch(stretch); });
   connect(tbsPercorso_, &QTabBar::currentChanged, this, &TripCharts::tbsPercorso_Click);
 }
 
@@ -126,6 +129,12 @@ void TripCharts::buildCheckBoxes() {
   chkElevazione_->resize(checkWidth, chkElevazione_->height());
   connect(chkElevazione_, &QCheckBox::clicked, this, &TripCharts::chkElevazione_Click);
   connect(chkVelocita_, &QCheckBox::clicked, this, &TripCharts::chkVelocita_Click);
+  // The design's elapsed time stays the first choice and the default.
+  cmbTimeAxis_ = new QComboBox(&window_);
+  cmbTimeAxis_->setObjectName(QStringLiteral("cmbTimeAxis"));
+  cmbTimeAxis_->addItems({QStringLiteral("Elapsed time"), QStringLiteral("Time of day")});
+  cmbTimeAxis_->adjustSize();
+  connect(cmbTimeAxis_, &QComboBox::currentIndexChanged, this, &TripCharts::cmbTimeAxis_Click);
 }
 
 // The tab strip spans the window; the surfaces fill the rest of it under the tab headers, and
@@ -143,12 +152,16 @@ void TripCharts::layOut() {
   const int surfaceHeight = std::max(0, window_.height() - surfaceTop - scale.y(kSurfaceEdgeGap));
   for (ChartSurface* chart : surfaces_)
     chart->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
+  details_->setGeometry(left, surfaceTop, chartWidth, surfaceHeight);
 
   const int boxTop = top + (tabsHeight - chkVelocita_->height()) / 2;
   chkElevazione_->move(left + chartWidth - chkElevazione_->width() - scale.x(kCheckBoxGap), boxTop);
   chkVelocita_->move(chkElevazione_->x() - chkVelocita_->width() - scale.x(kCheckBoxGap), boxTop);
   chkVelocita_->raise();
   chkElevazione_->raise();
+  cmbTimeAxis_->move(left + chartWidth - cmbTimeAxis_->width() - scale.x(kCheckBoxGap),
+                     top + (tabsHeight - cmbTimeAxis_->height()) / 2);
+  cmbTimeAxis_->raise();
   // The map's background choice stands there too, on the Map tab.
   QComboBox& choice = background_->choice();
   QLabel& caption = background_->caption();
@@ -196,17 +209,24 @@ void TripCharts::checkTileArea() {
                          points[s.IdxLonMax].Longitudine, points[s.IdxLatMax].Latitudine);
 }
 
-Chart TripCharts::visibleChart() const { return static_cast<Chart>(tbsPercorso_->currentIndex()); }
+std::optional<Chart> TripCharts::visibleChart() const {
+  const int tab = tbsPercorso_->currentIndex();
+  if (tab < 0 || tab >= kChartCount) return std::nullopt;
+  return static_cast<Chart>(tab);
+}
 
 void TripCharts::tbsPercorso_Click() {
-  const Chart selected = visibleChart();
+  const std::optional<Chart> selected = visibleChart();
   for (int k = 0; k < kChartCount; ++k) surfaces_[k]->setVisible(static_cast<Chart>(k) == selected);
+  details_->setVisible(!selected);
   frmColorazione_->setVisible(selected == Chart::Map);
   chkVelocita_->setVisible(selected == Chart::Profile);
   chkElevazione_->setVisible(selected == Chart::Profile);
+  cmbTimeAxis_->setVisible(selected == Chart::Progress);
   background_->choice().setVisible(selected == Chart::Map);
   background_->caption().setVisible(selected == Chart::Map);
   background_->status().setVisible(selected == Chart::Map && background_->wantsLine());
+  emit chartShown(selected.has_value());
 }
 
 void TripCharts::chkElevazione_Click() { views_->showProfileCurves(); }
@@ -216,5 +236,7 @@ void TripCharts::chkVelocita_Click() { views_->showProfileCurves(); }
 void TripCharts::optAltezza_Click() { views_->recolourMap(); }
 
 void TripCharts::optVelocita_Click() { views_->recolourMap(); }
+
+void TripCharts::cmbTimeAxis_Click() { views_->retimeProgress(); }
 
 }  // namespace vianora::gui

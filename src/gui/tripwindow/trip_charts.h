@@ -3,12 +3,14 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "core/analysis/trip_statistics.h"
 #include "core/charts/chart_surfaces.h"
 #include "core/store/percorsi.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QRadioButton;
 class QTabBar;
@@ -19,12 +21,15 @@ namespace vianora::gui {
 
 class ChartSurface;
 class ChartViews;
+class DetailsTab;
 class MapBackground;
 class UserPrompts;
 
 /// The charts of the trip window, in the order of their tabs.
 enum class Chart { Map, Profile, Progress };
 inline constexpr int kChartCount = 3;
+/// The tab after the charts' shows the trip's details.
+inline constexpr int kDetailsTab = kChartCount;
 
 /// The trip the charts are drawn for and its statistics; no trip before the first "Refresh".
 struct ChartedTrip {
@@ -32,11 +37,12 @@ struct ChartedTrip {
   const TripStatistics* statistics = nullptr;
 };
 
-/// The charts area of the trip window: the tab strip tbsPercorso, a drawing surface per tab
-/// (pctPercorso1 to 3), the profile's check boxes (in the tab strip's row, clear of the
-/// curves) and the map's colouring options (frmColorazione), all children of the window. The
-/// charts are drawn by the core for each surface's size and redrawn when the window's size
-/// has settled; ChartViews keeps what the user zoomed and pointed at.
+/// The charts area of the trip window: the tab strip tbsPercorso, a drawing surface per chart
+/// tab (pctPercorso1 to 3) and the Details tab after them, the profile's check boxes and the
+/// Distance chart's time axis choice (cmbTimeAxis; in the tab strip's row, clear of the curves) and
+/// the map's colouring options (frmColorazione), all children of the window. The charts are drawn
+/// by the core for each surface's size and redrawn when the window's size has settled; ChartViews
+/// keeps what the user zoomed and pointed at.
 class TripCharts : public QObject {
   Q_OBJECT
 
@@ -55,8 +61,15 @@ class TripCharts : public QObject {
   const ChartViews& views() const { return *views_; }
 
   const ChartSurface& surface(Chart chart) const { return *surfaces_[static_cast<int>(chart)]; }
-  /// The chart of the selected tab.
-  Chart visibleChart() const;
+  /// The chart of the selected tab; none on the Details tab.
+  std::optional<Chart> visibleChart() const;
+
+  /// The Details tab, filled by each "Refresh".
+  DetailsTab& details() { return *details_; }
+
+ signals:
+  /// The tab shown has changed: a chart's (true) or the details' (false).
+  void chartShown(bool chart);
 
  public slots:
   void tbsPercorso_Click();    ///< show the surface of the selected tab
@@ -64,6 +77,7 @@ class TripCharts : public QObject {
   void chkVelocita_Click();    ///< show or hide the speed profile
   void optAltezza_Click();     ///< colour the map by altitude
   void optVelocita_Click();    ///< colour the map by speed
+  void cmbTimeAxis_Click();    ///< switch the Distance chart's time axis
 
  private:
   void buildColourOptions();
@@ -84,8 +98,10 @@ class TripCharts : public QObject {
   QRadioButton* optVelocita_ = nullptr;
   QTabBar* tbsPercorso_ = nullptr;
   std::array<ChartSurface*, kChartCount> surfaces_ = {};
+  DetailsTab* details_ = nullptr;
   QCheckBox* chkVelocita_ = nullptr;
   QCheckBox* chkElevazione_ = nullptr;
+  QComboBox* cmbTimeAxis_ = nullptr;
 };
 
 }  // namespace vianora::gui

@@ -75,5 +75,37 @@ TEST(ChartOverlays, TheCursorShowsOnlyWhereItsChartDrawsThePoint) {
                            "Point 1"));
 }
 
+TEST(ChartOverlays, AMarkedStretchIsABandOverTheProfileAndAWideLineAlongTheMap) {
+  ThreePoints t(kDay0 + 10 * kMinute);
+  // The pairs run 0.9 km (sqrt(0.8 + 0.1^2), rising 100 m) and sqrt(0.8 + 0.05^2) km: point 1
+  // stands at 120 + 4725 * 0.9 / 1.795824 = 2487.994. A stretch of one point is widened to 30
+  // twips around it, and cut at the plot's start for the first point.
+  const std::tuple<TripStretch, float, float> rows[] = {
+      {{1, 2, 0.9}, 2487.994f, 2357.006f}, {{1, 1, 0.9}, 2472.994f, 30}, {{0, 0, 0}, 120, 15}};
+  for (const auto& [stretch, left, width] : rows) {
+    t.charted.stretch = stretch;
+    const ChartBox band = profileOverlay(t.charted, kSurface, {}, true, true, {}).boxes.front();
+    EXPECT_EQ(band.fillAlpha, kStretchBandAlpha);
+    EXPECT_NEAR(band.left, left, 0.01) << stretch.firstPoint << stretch.lastPoint;
+    EXPECT_NEAR(band.width, width, 0.01) << stretch.firstPoint << stretch.lastPoint;
+    EXPECT_EQ(band.top, 30.0f);
+  }
+  t.charted.stretch = TripStretch{2, 5, 2.2};  // past the trip's end: no band
+  EXPECT_NE(profileOverlay(t.charted, kSurface, {}, true, true, {}).boxes.front().fillAlpha,
+            kStretchBandAlpha);
+  // On the map the line runs over the second segment, from point 1 to point 2.
+  const ChartPicture map = AggiornaGraficoCartina(t.trip, t.stats, kSurface, MapColouring::Speed);
+  const MapPointLookup places(map);
+  t.charted.mapPoints = &places;
+  t.charted.mapTwipsPerDegree = 1;
+  t.charted.stretch = TripStretch{1, 2, 0.9};
+  const std::vector<ChartLine> route =
+      mapOverlay(t.charted, kSurface, {}, MapColouring::Speed, {}).lineSets.front();
+  const ChartLine& second = map.lineSets[kSegmentsSet][1];
+  ASSERT_EQ(route.size(), 1u);
+  EXPECT_EQ(std::tuple(route[0].x1, route[0].y1, route[0].x2, route[0].y2, route[0].width),
+            std::tuple(second.x1, second.y1, second.x2, second.y2, kStretchLineWidth));
+}
+
 }  // namespace
 }  // namespace vianora

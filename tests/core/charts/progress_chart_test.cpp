@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "core/charts/zoomed_charts.h"
+
 namespace vianora {
 namespace {
 
@@ -87,6 +89,38 @@ TEST(ProgressGridStep, WidensFromHalfAnHourThroughTheHoursToDoublingDays) {
   for (const auto& [days, twipsPerDay, step] : cases) {
     EXPECT_DOUBLE_EQ(progressGridStep(days, twipsPerDay), step) << days << " " << twipsPerDay;
   }
+}
+
+TEST(ProgressChart, OnATimeOfDayAxisTheGridFollowsTheClockAndEachDayFirstShowsItsDate) {
+  // 23:15 to 00:45 at 21,600 twips a day: the clock's half hours stand 0.25, 0.75 and 1.25
+  // hours after the start, at x 345, 795 and 1245. Midnight's label, dated, is kept first: the
+  // time at 1265 would run into it (815 + 600 twips).
+  const TripStatistics stats{
+      .DistanzaTotale = 2, .startDay = kStart - 0.03125, .endDay = kStart + 0.03125};
+  const Percorso trip = tripOf({{1000, -0.03125}, {3000, 0.03125}});
+  const ProgressTimeAxis clock{[](double day, bool withDate) {
+    return withDate ? "D" + std::to_string(std::lround(day)) : std::string("T");
+  }};
+  const ChartPicture p = AggiornaGraficoPercorrenza(trip, stats, kAxes, {2000, 1400}, clock);
+  const std::tuple<float, std::string, bool> labels[] = {
+      {90, "0", true}, {365, "T", true}, {815, "D45426", true}, {1265, "T", false}};
+  ASSERT_EQ(p.labels.size(), std::size(labels));
+  ASSERT_EQ(p.lineSets[kProgressGridSet].size(), 3u);
+  for (std::size_t i = 0; i < p.labels.size(); ++i) {
+    const auto& [left, caption, visible] = labels[i];
+    EXPECT_NEAR(p.labels[i].left, left, 0.01);
+    EXPECT_EQ(std::pair(p.labels[i].caption, p.labels[i].visible), std::pair(caption, visible));
+    if (i > 0) {
+      EXPECT_NEAR(p.lineSets[kProgressGridSet][i - 1].x1, left - 20, 0.01);
+    }
+  }
+  // Zoomed to what follows midnight, 00:30 is on the left edge's day: no date.
+  const ChartPicture zoomed =
+      progressInView(p, kAxes, stats, chartRangeView(800, 1470, 120, 1470), clock);
+  std::vector<std::string> shown;
+  for (const ChartLabel& label : zoomed.labels)
+    if (label.visible) shown.push_back(label.caption);
+  EXPECT_EQ(shown, std::vector<std::string>{"T"});
 }
 
 }  // namespace
