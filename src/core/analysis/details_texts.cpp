@@ -88,8 +88,11 @@ TextTable splitsTable(const TripDetails& d, const DisplayFormat& format) {
 std::string tabSeparated(const TextTable& table) {
   std::string text;
   const auto line = [&text](const auto& cells, const auto& textOf) {
-    for (std::size_t i = 0; i < cells.size(); ++i) text += (i ? "\t" : "") + textOf(cells[i]);
-    text += "\n";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (i > 0) text += '\t';
+      text += textOf(cells[i]);
+    }
+    text += '\n';
   };
   line(table.header, [](const std::string& s) { return s; });
   for (const auto& row : table.rows) line(row, [](const TableCell& c) { return c.text; });
