@@ -87,6 +87,12 @@ TEST(TripDetails, WorkedByHand) {
         at(1, 150, 3.5)},
        "50.000 0.050 60.000|60.000 3.000 150.000 0||-|-|1 0-5 0.000 0.050 120.000 1.500 0.000 "
        "50.000;"},
+      // Straight up, 1 km a pair: the kilometres end on points, and no remainder is left. The
+      // second pair takes no time: not moving, no pause, and its split has no speed.
+      {"splits ending on points",
+       {at(0, 100, 0), at(0, 1100, 10), at(0, 2100, 10)},
+       "0.000 0.000 0.000|600.000 6.000 0.000 0||0-1 0.000 1.000 100.000|-|1 0-1 0.000 1.000 "
+       "600.000 6.000 1000.000 0.000;2 1-2 1.000 1.000 0.000 - 1000.000 0.000;"},
   };
   for (const auto& c : cases) {
     Percorso t;
