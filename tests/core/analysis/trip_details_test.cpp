@@ -87,6 +87,11 @@ TEST(TripDetails, WorkedByHand) {
         at(1, 150, 3.5)},
        "50.000 0.050 60.000|60.000 3.000 150.000 0||-|-|1 0-5 0.000 0.050 120.000 1.500 0.000 "
        "50.000;"},
+      // A drop after a rise: its time is the descent's, whatever came before the rise.
+      {"down after up",
+       {at(0, 100, 0), at(1, 130, 1), at(2, 120, 2)},
+       "10.000 0.051 60.000|120.000 3.279 0.000 0||0-2 0.000 0.109 18.298|-|1 0-2 0.000 0.109 "
+       "120.000 3.279 30.000 10.000;"},
       // Straight up, 1 km a pair: the kilometres end on points, and no remainder is left. The
       // second pair takes no time: not moving, no pause, and its split has no speed.
       {"splits ending on points",
