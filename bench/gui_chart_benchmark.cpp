@@ -152,7 +152,7 @@ void TiledMap(benchmark::State& state) {
   view.zoom += 2;
   QImage tile(kTileSize, kTileSize, QImage::Format_RGB32);
   tile.fill(Qt::lightGray);
-  // The colours come from the design's map, drawn once per "Refresh", as in the window.
+  // The colours come from the plain map, drawn once per "Refresh", as in the window.
   const ChartPicture coloured =
       AggiornaGraficoCartina(trip, stats, {28800, 16200}, MapColouring::Altitude);
   for (auto _ : state) {

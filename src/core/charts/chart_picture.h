@@ -69,7 +69,7 @@ struct ChartImage {
 
 /// What one drawing surface shows: the images (map tiles) first, then the boxes, then sets of lines
 /// drawn in order (axes, grid, data...), then the labels. A drawing replaces the whole picture. The
-/// design's charts have no boxes; the overlays drawn over them (scales, legend, cursor) do.
+/// plain charts have no boxes; the overlays drawn over them (scales, legend, cursor) do.
 struct ChartPicture {
   float width = 0, height = 0;  ///< the surface's size in twips
   std::vector<std::vector<ChartLine>> lineSets;

@@ -13,7 +13,7 @@
 namespace vianora {
 
 /// The sizes of the window's text, in twips, so that overlays leave room for their captions.
-/// The defaults are the 8-point font of the design's tick labels.
+/// The defaults are the 8-point font of the charts' tick labels.
 struct TextMetrics {
   float charWidth = 100.0f;   ///< the width of the widest digit
   float lineHeight = 225.0f;  ///< the height of one line of text

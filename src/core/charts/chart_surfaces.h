@@ -38,7 +38,7 @@ struct ProfileAxes {
 };
 
 /// Sizes of the Profile surface's check boxes and labels, in twips. The window passes those of
-/// its real controls; these are the design's, for drawings made without a window.
+/// its real controls; these are the original ones, for drawings made without a window.
 struct ProfileControls {
   float checkBoxWidth = 1095.0f;
   float checkBoxHeight = 255.0f;

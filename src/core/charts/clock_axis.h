@@ -13,8 +13,8 @@ namespace vianora {
 /// too when withDate is set.
 using ClockText = std::function<std::string(double dayNumber, bool withDate)>;
 
-/// The Distance chart's time axis: the time elapsed since the start (no clockText, the
-/// design's axis) or the time of day, its labels written by clockText.
+/// The Distance chart's time axis: the time elapsed since the start (no clockText: the
+/// original axis) or the time of day, its labels written by clockText.
 struct ProgressTimeAxis {
   ClockText clockText;
 };

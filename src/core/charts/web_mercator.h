@@ -96,7 +96,7 @@ struct PlacedTile {
 std::vector<PlacedTile> tilesForView(const MercatorView& view, PixelSize surface);
 
 /// The route over a view: one segment per pair of consecutive points in kSegmentsSet (segment
-/// i - 1 ends at point i, as on the design's map, so ColoraGraficoCartina recolours it), in
+/// i - 1 ends at point i, as on the plain map, so ColoraGraficoCartina recolours it), in
 /// twips (pixels times twipsPerPixel), coloured as the map's colouring says; segments wholly
 /// outside the surface are kept but hidden. `places` are the points' world places.
 ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso& trip,
@@ -104,7 +104,7 @@ ChartPicture mercatorRoute(const std::vector<WorldPlace>& places, const Percorso
                            double twipsPerPixel, MapColouring colouring);
 
 /// The segments of the route a view shows, for painting: its colours copied segment for
-/// segment from a map of the trip already coloured (the design's map), which spares working
+/// segment from a map of the trip already coloured (the plain map), which spares working
 /// them out again at every move of the view; only the segments not wholly off the surface,
 /// in point order. Empty when that map has not one segment per pair of points.
 ChartPicture mercatorRouteColouredAs(const std::vector<WorldPlace>& places,

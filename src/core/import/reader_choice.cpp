@@ -1,6 +1,7 @@
 #include "core/import/reader_choice.h"
 
 #include <array>
+#include <span>
 
 #include "core/import/format_recognition.h"
 #include "core/import/import_run.h"
@@ -19,7 +20,8 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kReaderKeys{"0", "GPX", "PLT", "*"};
 
-// The formats read natively, by the name that is both their type name and their extension.
+// The formats read natively, by the name that is both their type name and their extension;
+// the Open dialog lists those after GPX and PLT as filters of their own, after the first three.
 struct NamedFormat {
   std::string_view name;
   ReaderKind reader;
@@ -30,10 +32,12 @@ constexpr std::array<NamedFormat, 5> kFormats{{{"GPX", ReaderKind::Gpx},
                                                {"TCX", ReaderKind::Tcx},
                                                {"IGC", ReaderKind::Igc}}};
 
-// The dialog's filters beyond the three of kOpenDialogFilter, in order after them.
-constexpr std::array<NamedFormat, 3> kFiltersAfterTheDesigns{
-    {{"FIT", ReaderKind::Fit}, {"TCX", ReaderKind::Tcx}, {"IGC", ReaderKind::Igc}}};
-constexpr int kDesignFilters = 3;
+constexpr std::size_t kFormatsOfTheFirstFilters = 2;  // GPX and PLT
+constexpr int kFirstFilters = 3;                      // the filters of kOpenDialogFilter
+
+// The formats with a filter of their own after those of kOpenDialogFilter.
+constexpr std::span<const NamedFormat> kFormatsFilteredAfter =
+    std::span(kFormats).subspan(kFormatsOfTheFirstFilters);
 
 ReaderKind readerNamed(std::string_view name) {
   const std::string upper = upperCasedAscii(name);
@@ -41,12 +45,6 @@ ReaderKind readerNamed(std::string_view name) {
     if (format.name == upper) return format.reader;
   }
   return ReaderKind::None;
-}
-
-std::string lowerCased(std::string_view name) {
-  std::string lower(name);
-  for (char& c : lower) c = static_cast<char>(c - 'A' + 'a');
-  return lower;
 }
 
 // Reads the file, then hands its bytes to the reader; failures and progress are never empty
@@ -100,29 +98,29 @@ ImportOutcome withoutReader(const std::string& path, const FailureSink& failures
 std::vector<std::string> openDialogFilters() {
   std::string patterns;
   for (const NamedFormat& format : kFormats) {
-    patterns += (patterns.empty() ? "*." : " *.") + lowerCased(format.name);
+    patterns += (patterns.empty() ? "*." : " *.") + lowerCasedAscii(format.name);
   }
   std::vector<std::string> filters{"All track files (" + patterns + ")"};
-  // The design's string pairs descriptions and patterns: every other part is a description.
+  // kOpenDialogFilter pairs descriptions and patterns: every other part is a description.
   std::string_view rest = kOpenDialogFilter;
   for (bool description = true; !rest.empty(); description = !description) {
     const auto bar = rest.find('|');
     if (description) filters.emplace_back(rest.substr(0, bar));
     rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
   }
-  for (const NamedFormat& format : kFiltersAfterTheDesigns) {
-    filters.push_back(std::string(format.name) + " (*." + lowerCased(format.name) + ")");
+  for (const NamedFormat& format : kFormatsFilteredAfter) {
+    filters.push_back(std::string(format.name) + " (*." + lowerCasedAscii(format.name) + ")");
   }
   return filters;
 }
 
 ReaderKind readerOfOpenFilter(int position) {
-  if (position >= 2 && position <= 1 + kDesignFilters) {
+  if (position >= 2 && position <= 1 + kFirstFilters) {
     return readerOfKey(readerKeyOfFilter(position - 1));
   }
-  const int after = position - 2 - kDesignFilters;
-  if (after >= 0 && after < static_cast<int>(kFiltersAfterTheDesigns.size())) {
-    return kFiltersAfterTheDesigns[static_cast<std::size_t>(after)].reader;
+  const int after = position - 2 - kFirstFilters;
+  if (after >= 0 && after < static_cast<int>(kFormatsFilteredAfter.size())) {
+    return kFormatsFilteredAfter[static_cast<std::size_t>(after)].reader;
   }
   return ReaderKind::None;
 }

@@ -17,6 +17,15 @@ inline std::string upperCasedAscii(std::string_view text) {
   return upper;
 }
 
+/// The text with its ASCII capitals in lower case; every other byte stays as it is.
+inline std::string lowerCasedAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return lower;
+}
+
 /// True when text upper-cased equals `upper` (which is written in upper case).
 inline bool equalsIgnoringCase(std::string_view text, std::string_view upper) {
   if (text.size() != upper.size()) return false;

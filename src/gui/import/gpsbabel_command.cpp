@@ -13,15 +13,12 @@ namespace vianora::gui {
 
 namespace {
 
-QString fromUtf8(const std::string& text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // A format as a filter of the file dialog: its description and its files' pattern.
 QString filterOf(const GpsBabelFormat& format) {
-  const QString pattern =
-      format.extension.empty() ? QStringLiteral("*") : "*." + fromUtf8(format.extension);
-  return fromUtf8(format.description) + " (" + pattern + ")";
+  const QString pattern = format.extension.empty()
+                              ? QStringLiteral("*")
+                              : "*." + QString::fromStdString(format.extension);
+  return QString::fromStdString(format.description) + " (" + pattern + ")";
 }
 
 // Shows the Cancel button while it lives and remembers a click on it.
@@ -53,14 +50,16 @@ class CancelButton {
 bool GpsBabelCommand::run(QWidget* parent, QProgressBar* progress, QPushButton* cancel) {
   const auto formats = installedGpsBabelFormats(settings_);
   if (!formats || formats->empty()) {
-    prompts_.critical(parent, kApplicationTitle, fromUtf8(std::string(kGpsBabelMissing)));
+    prompts_.critical(parent, kApplicationTitle,
+                      QString::fromUtf8(kGpsBabelMissing.data(),
+                                        static_cast<qsizetype>(kGpsBabelMissing.size())));
     return false;
   }
   QStringList filters;
   int position = 1;
   for (const GpsBabelFormat& format : *formats) {
     filters << filterOf(format);
-    if (fromUtf8(format.name) == format_) position = static_cast<int>(filters.size());
+    if (QString::fromStdString(format.name) == format_) position = static_cast<int>(filters.size());
   }
   const auto choice = prompts_.chooseFileToOpen(parent, filters, folder_, position);
   if (!choice) return false;
@@ -70,7 +69,7 @@ bool GpsBabelCommand::run(QWidget* parent, QProgressBar* progress, QPushButton* 
                          ? choice->filterPosition
                          : position;
   const std::string format = (*formats)[static_cast<std::size_t>(chosen - 1)].name;
-  format_ = fromUtf8(format);
+  format_ = QString::fromStdString(format);
   const std::string file = QFile::encodeName(choice->path).toStdString();
   CancelButton button(cancel);
   if (progress != nullptr) progress->setRange(0, 0);  // busy until the GPX is read

@@ -107,7 +107,7 @@ void ChartViews::setTiles(TileLayer* layer) {
   showOverlays();
 }
 
-// The whole trip at the highest zoom the source offers that holds it, as the design's map
+// The whole trip at the highest zoom the source offers that holds it, as the plain map
 // leaves its margins; the tiled map takes the surface's size and the source's attribution.
 MercatorView ChartViews::wholeTiledView() {
   const ChartSurface& map = at(Chart::Map);
@@ -201,7 +201,7 @@ void ChartViews::showPicture(Chart chart) {
 }
 
 void ChartViews::showTiledMap() {
-  // The design's map holds the colours of the segments, worked out once per colouring.
+  // The plain map holds the colours of the segments, worked out once per colouring.
   at(Chart::Map)
       .setPicture(mercatorRouteColouredAs(places_, map_, tiled_.view, tiled_.surface,
                                           tiled_.twipsPerPixel));

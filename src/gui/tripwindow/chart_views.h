@@ -24,7 +24,7 @@ struct ChartOptions {
   bool timeOfDay = false;  ///< the Distance chart's time axis shows the time of day
 };
 
-/// The three charts of one trip as the user looks at them: the design's drawings, the part
+/// The three charts of one trip as the user looks at them: the plain drawings, the part
 /// each surface shows (zoomed and panned with the mouse), and the cursor, one point of the trip
 /// marked on every chart with its readout. The core draws and looks everything up; this only
 /// keeps the state and answers the surfaces' mouse and keys.

@@ -129,7 +129,7 @@ void TripCharts::buildCheckBoxes() {
   chkElevazione_->resize(checkWidth, chkElevazione_->height());
   connect(chkElevazione_, &QCheckBox::clicked, this, &TripCharts::chkElevazione_Click);
   connect(chkVelocita_, &QCheckBox::clicked, this, &TripCharts::chkVelocita_Click);
-  // The design's elapsed time stays the first choice and the default.
+  // The elapsed time stays the first choice and the default.
   cmbTimeAxis_ = new QComboBox(&window_);
   cmbTimeAxis_->setObjectName(QStringLiteral("cmbTimeAxis"));
   cmbTimeAxis_->addItems({QStringLiteral("Elapsed time"), QStringLiteral("Time of day")});
