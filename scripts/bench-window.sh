@@ -73,7 +73,8 @@ for file in "${files[@]}"; do
   cat "$file" >/dev/null  # into the page cache
   best="" peak=0
   for ((i = 0; i < runs; i++)); do
-    read -r ns kib < <(show_once "$file")
+    result=$(show_once "$file")
+    read -r ns kib <<<"$result"
     if [[ -z "$best" || $ns -lt $best ]]; then best=$ns; fi
     if ((kib > peak)); then peak=$kib; fi
   done
