@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "core/store/percorsi.h"
+#include "gui/app/map_paint_timer.h"
 #include "gui/app/mdi_main.h"
 #include "gui/import/user_prompts.h"
 
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
                                           .arg(VIANORA_VERSION_MAJOR)
                                           .arg(VIANORA_VERSION_MINOR)
                                           .arg(VIANORA_VERSION_PATCH));
+
+  vianora::gui::quitAtFirstMapPaintIfAsked(application);
 
   // The one trip store of the program: every trip of every file read, until it ends.
   vianora::Percorsi store;
