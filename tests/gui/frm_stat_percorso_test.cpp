@@ -343,7 +343,7 @@ TEST_F(ChartCursorTest, WheelAndDragZoomADoubleClickShowsTheWholeTripAgain) {
 TEST_F(ChartCursorTest, ReadsOutTheHoveredPointOfASample) {
   const auto path = vianora::test_support::sampleFile("gpx/georust-caltopo-export.gpx");
   if (!path) GTEST_SKIP() << "the sample collection is missing";
-  std::string bytes;
+  BigBuffer bytes;
   ASSERT_FALSE(readWholeFile(path->string(), bytes));
   LeggiGpx(store, bytes, {});
   click("cmdRefreshPerc");

@@ -106,9 +106,9 @@ std::string firstBytesOf(const std::string& path, std::size_t count) {
   return bytes;
 }
 
-std::optional<ImportFailure> readWholeFile(const std::string& path, std::string& bytes,
+std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& bytes,
                                            const ProgressFn& progress, std::uint64_t largestFile) {
-  bytes.clear();
+  bytes = BigBuffer();
   InputFile file(path);
   if (!file.isOpen()) return file.openFailure();
   if (file.size() > largestFile) {
@@ -117,24 +117,25 @@ std::optional<ImportFailure> readWholeFile(const std::string& path, std::string&
   try {
     // One byte more than the size, so that the end is seen without growing; a file that grows
     // meanwhile is still read to its end.
-    bytes.resize(file.size() + 1);
+    bytes = BigBuffer(file.size() + 1);
     ProgressThrottle throttle(progress, file.size());
     std::size_t used = 0;
     for (;;) {
-      if (used == bytes.size()) bytes.resize(used + kChunkSize);
-      const std::size_t room = std::min(kChunkSize, bytes.size() - used);
+      if (used == bytes.capacity()) bytes.resize(used + kChunkSize);
+      const std::size_t room = std::min(kChunkSize, bytes.capacity() - used);
+      bytes.resize(used + room);
       const std::size_t got = file.read(bytes.data() + used, room);
-      if (got == 0) break;
       used += got;
+      bytes.resize(used);
+      if (got == 0) break;
       throttle.at(used);
     }
-    bytes.resize(used);
   } catch (const std::bad_alloc&) {
-    bytes = std::string();
+    bytes = BigBuffer();
     return ImportFailure{.code = FailureCode::OutOfMemory};
   }
   if (file.failed()) {
-    bytes = std::string();
+    bytes = BigBuffer();
     return ImportFailure{.code = FailureCode::PathFileAccess};
   }
   return std::nullopt;

@@ -8,6 +8,7 @@
 
 #include "core/import/import_failure.h"
 #include "core/import/progress.h"
+#include "core/util/big_buffer.h"
 
 namespace vianora {
 
@@ -35,10 +36,11 @@ std::optional<ImportFailure> openFailureOf(const std::string& path);
 std::string firstBytesOf(const std::string& path, std::size_t count);
 
 /// Reads a whole file into `bytes`, calling progress with the bytes read out of the file's
-/// size. A file larger than `largestFile`, or one that cannot be given memory, is failure 7
-/// (with the detail kFileTooLarge for the first), found before a byte is read. The failure
-/// is returned, and bytes are then empty.
-std::optional<ImportFailure> readWholeFile(const std::string& path, std::string& bytes,
+/// size; the room past the bytes holds at least one byte more. A file larger than
+/// `largestFile`, or one that cannot be given memory, is failure 7 (with the detail
+/// kFileTooLarge for the first), found before a byte is read. The failure is returned, and
+/// bytes are then empty.
+std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& bytes,
                                            const ProgressFn& progress = {},
                                            std::uint64_t largestFile = largestReadableFile());
 

@@ -44,11 +44,11 @@ std::string withoutDoubleQuotes(std::string_view value) {
 // kept on a stack of their end positions, so no depth of the input can exhaust the call stack.
 class GpxReader {
  public:
-  GpxReader(Percorsi& store, std::string_view text, std::string_view bytes,
+  GpxReader(Percorsi& store, std::string_view text, const GpxLineOf& lineOf,
             const FailureSink& failures, const ProgressFn& progress)
       : store_(store),
         text_(text),
-        lines_(bytes),
+        lineOf_(lineOf),
         failures_(failures),
         finder_(text, [this] { progress_.stillAt(); }),
         progress_(progress, text.size()) {}
@@ -67,6 +67,7 @@ class GpxReader {
   void actOn(GpxElement element, std::string_view name, std::string_view attributes);
   std::string_view cutContent(std::string_view name);
   void readContentAsElements(std::string_view name);
+  void reservePoints();
   std::size_t nextTagFrom(std::size_t from) const;
   bool readDeclaration(std::string_view attributes);
   std::string nameText(std::string_view content) const;
@@ -81,7 +82,7 @@ class GpxReader {
 
   Percorsi& store_;
   std::string_view text_;
-  GpxTextLines lines_;  // the file's lines, for failures
+  const GpxLineOf& lineOf_;  // the file's lines, for failures
   const FailureSink& failures_;
   ClosingTagFinder finder_;
   ProgressThrottle progress_;
@@ -161,6 +162,7 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
     case GpxElement::Trip:
       store_.startTrip();
       readContentAsElements(name);
+      reservePoints();
       return;
     case GpxElement::Name:
       store_.lastTrip().Nome = nameText(cutContent(name));
@@ -203,6 +205,14 @@ void GpxReader::readContentAsElements(std::string_view name) {
   open_.back().resumeAt = nextTagFrom(pos_);
   childOpened_ = true;
   openContent(begin, begin + content.size());
+}
+
+// Room for as many points as the trip's content could hold, so that they are never moved as
+// the trip grows; the room never touched takes no memory.
+void GpxReader::reservePoints() {
+  constexpr std::size_t kShortestPointText = 24;  // <trkpt lat=1 lon=1></trkpt>
+  const std::size_t length = end() - pos_;
+  store_.reservePoints(length / kShortestPointText);
 }
 
 bool GpxReader::readDeclaration(std::string_view attributes) {
@@ -290,7 +300,7 @@ void GpxReader::report(FailureCode code, std::string_view where, std::string det
   const auto at = static_cast<std::size_t>(where.data() - text_.data());
   failures_(ImportFailure{.shown = ImportFailure::Shown::ByGpxReader,
                           .code = code,
-                          .line = lines_.lineOf(at),
+                          .line = lineOf_(at),
                           .detail = std::move(detail)});
 }
 
@@ -312,7 +322,14 @@ void LeggiGpx(Percorsi& store, std::string_view bytes, const FailureSink& failur
     if (failures) failures(ImportFailure{.code = FailureCode::OutOfMemory});
     return;
   }
-  GpxReader(store, text, bytes, failures, progress).run();
+  GpxTextLines lines(bytes);
+  LeggiGpxText(
+      store, text, [&](std::size_t at) { return lines.lineOf(at); }, failures, progress);
+}
+
+void LeggiGpxText(Percorsi& store, std::string_view text, const GpxLineOf& lineOf,
+                  const FailureSink& failures, const ProgressFn& progress) {
+  GpxReader(store, text, lineOf, failures, progress).run();
 }
 
 }  // namespace vianora

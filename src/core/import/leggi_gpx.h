@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "core/import/import_failure.h"
@@ -21,5 +24,13 @@ namespace vianora {
 /// of all of them. A text that cannot be given memory is failure 7, and nothing is read.
 void LeggiGpx(Percorsi& store, std::string_view bytes, const FailureSink& failures,
               const ProgressFn& progress = {});
+
+/// The line of the file that the GPX text's character at `at` came from (see GpxTextLines).
+using GpxLineOf = std::function<std::int64_t(std::size_t at)>;
+
+/// Reads a GPX text already made of a file's bytes (by prepareGpxText's rules) into the store,
+/// as LeggiGpx does; `lineOf` is asked only when a failure is reported.
+void LeggiGpxText(Percorsi& store, std::string_view text, const GpxLineOf& lineOf,
+                  const FailureSink& failures, const ProgressFn& progress = {});
 
 }  // namespace vianora

@@ -64,6 +64,8 @@ void LeggiPlt(Percorsi& store, std::string_view bytes, const std::string& name,
   try {
     store.startTrip().Nome = name;
     store.resetPoints();
+    // Nearly every line is a point.
+    store.reservePoints(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     ProgressThrottle throttle(progress, bytes.size());
     std::string_view rest = bytes;
     while (!rest.empty()) {

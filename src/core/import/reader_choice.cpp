@@ -2,12 +2,13 @@
 
 #include <array>
 #include <span>
+#include <utility>
 
 #include "core/import/format_recognition.h"
+#include "core/import/gpx_file.h"
 #include "core/import/import_run.h"
 #include "core/import/input_file.h"
 #include "core/import/leggi_fit.h"
-#include "core/import/leggi_gpx.h"
 #include "core/import/leggi_igc.h"
 #include "core/import/leggi_plt.h"
 #include "core/import/leggi_tcx.h"
@@ -55,7 +56,7 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
   const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
     progress(done, kHalves * total);
   };
-  std::string bytes;
+  BigBuffer bytes;
   const auto failure = readWholeFile(path, bytes, fileProgress);
   const std::uint64_t size = bytes.size();
   const ProgressFn readerProgress = [&](std::uint64_t done, std::uint64_t total) {
@@ -73,7 +74,7 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
   if (failure) return failures(*failure);
   switch (reader) {
     case ReaderKind::Gpx:
-      return LeggiGpx(store, bytes, failures, readerProgress);
+      return LeggiGpxFile(store, path, std::move(bytes), failures, readerProgress);
     case ReaderKind::Fit:
       return LeggiFit(store, bytes, failures, readerProgress);
     case ReaderKind::Tcx:

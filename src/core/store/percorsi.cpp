@@ -1,5 +1,9 @@
 #include "core/store/percorsi.h"
 
+#include <new>
+
+#include "core/util/big_buffer.h"
+
 namespace vianora {
 namespace {
 
@@ -38,6 +42,18 @@ void Percorsi::recordSourceFile(std::size_t first, const std::string& path) {
   for (std::size_t i = first; i < trips_.size(); ++i) {
     if (trips_[i].sourceFile.empty()) trips_[i].sourceFile = path;
   }
+}
+
+void Percorsi::reservePoints(std::size_t count) {
+  auto& points = trips_.back().Punti;
+  if (count <= points.capacity()) return;
+  try {
+    points.reserve(count);
+  } catch (const std::bad_alloc&) {
+    return;  // the points still grow one by one as far as memory goes
+  }
+  // The points past the first are not yet touched: a million of them fill 32 MB.
+  adviseHugePages(points.data() + points.size(), (points.capacity() - points.size()) * sizeof(Punto));
 }
 
 void Percorsi::resetPoints() { trips_.back().Punti.assign(1, Punto{}); }

@@ -47,6 +47,10 @@ class Percorsi {
   /// that marks the slot as taken until the reader stores the real value.
   Punto& addPoint();
 
+  /// Makes room for `count` points in the last trip, so that a reader that can tell how many
+  /// points follow adds them without the trip's points being moved as they grow.
+  void reservePoints(std::size_t count);
+
   /// Drops every point of the last trip, leaving one zeroed point.
   void resetPoints();
 

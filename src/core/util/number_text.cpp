@@ -91,11 +91,15 @@ CleanNumber cleanNumberOf(std::string_view text, bool skipDoubleQuotes) {
   return number;
 }
 
-// Nearly every number in a file is plain: a sign, digits, a point, digits, and then the end of
-// the text or a character that cannot continue it. Those go straight to from_chars.
+// Nearly every number in a file is plain: blanks (PLT pads its columns), a sign, digits, a
+// point, digits, and then the end of the text or a character that cannot continue it. Those go
+// straight to from_chars.
 std::optional<double> plainNumber(std::string_view text, bool quoted) {
   std::size_t i = 0;
-  if (quoted && i < text.size() && text[i] == '"') ++i;
+  while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
+                             (quoted && text[i] == '"'))) {
+    ++i;
+  }
   std::size_t start = i;  // from_chars takes a minus sign but no plus sign
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     if (text[i] == '+') start = i + 1;

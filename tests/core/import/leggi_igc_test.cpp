@@ -66,7 +66,7 @@ TEST(LeggiIgc, ReadsTheSamples) {
   for (const auto& c : cases) {
     const auto path = test_support::sampleFile("igc/" + c.file);
     if (!path) GTEST_SKIP() << "the sample collection is missing";
-    std::string bytes;
+    BigBuffer bytes;
     ASSERT_FALSE(readWholeFile(path->string(), bytes));
     const std::string read = readIgc(bytes);
     EXPECT_EQ(read.substr(0, c.start.size()), c.start) << c.file;

@@ -75,7 +75,7 @@ TEST(LeggiTcx, ReadsTheSamples) {
   for (const auto& c : cases) {
     const auto path = test_support::sampleFile(c.file);
     if (!path) GTEST_SKIP() << c.file << " is not here";
-    std::string bytes;
+    BigBuffer bytes;
     ASSERT_FALSE(readWholeFile(path->string(), bytes));
     Percorsi store;
     std::string failures;
