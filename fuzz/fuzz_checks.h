@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "core/analysis/trip_statistics.h"
 #include "core/store/percorsi.h"
@@ -36,6 +37,18 @@ inline void checkTrips(const char* target, const Percorsi& store) {
       broken(target, "a statistics index lies outside the trip");
     }
   }
+}
+
+/// Two stores hold the same trips, named alike, with the same points to the bit.
+inline void checkSameStores(const char* target, const Percorsi& a, const Percorsi& b) {
+  bool same = a.size() == b.size();
+  for (std::size_t t = 0; same && t < a.size(); ++t) {
+    const auto& p = a[t].Punti;
+    const auto& q = b[t].Punti;
+    same = a[t].Nome == b[t].Nome && p.size() == q.size() &&
+           (p.empty() || std::memcmp(p.data(), q.data(), p.size() * sizeof(Punto)) == 0);
+  }
+  if (!same) broken(target, "the same bytes read another way gave other trips");
 }
 
 /// Progress never goes back and never passes its total.

@@ -141,4 +141,25 @@ std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& b
   return std::nullopt;
 }
 
+std::optional<ImportFailure> readFileInPieces(const std::string& path, const PieceTaker& take,
+                                              std::size_t pieceSize, std::uint64_t largestFile) {
+  InputFile file(path);
+  if (!file.isOpen()) return file.openFailure();
+  if (file.size() > largestFile) {
+    return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
+  }
+  std::string buffer;
+  try {
+    buffer.resize(pieceSize == 0 ? 1 : pieceSize);
+  } catch (const std::bad_alloc&) {
+    return ImportFailure{.code = FailureCode::OutOfMemory};
+  }
+  for (;;) {
+    const std::size_t got = file.read(buffer.data(), buffer.size());
+    if (got == 0 || !take(std::string_view(buffer.data(), got), file.size())) break;
+  }
+  if (file.failed()) return ImportFailure{.code = FailureCode::PathFileAccess};
+  return std::nullopt;
+}
+
 }  // namespace vianora

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -43,5 +44,15 @@ std::string firstBytesOf(const std::string& path, std::size_t count);
 std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& bytes,
                                            const ProgressFn& progress = {},
                                            std::uint64_t largestFile = largestReadableFile());
+
+/// Takes each piece of a file as it is read, with the file's size when it was opened; false
+/// stops the reading.
+using PieceTaker = std::function<bool(std::string_view piece, std::uint64_t fileSize)>;
+
+/// Reads a file a piece of at most `pieceSize` bytes at a time through one buffer, so that it
+/// is never held whole; the same failures as readWholeFile, returned after the pieces read.
+std::optional<ImportFailure> readFileInPieces(const std::string& path, const PieceTaker& take,
+                                              std::size_t pieceSize = std::size_t{1} << 20,
+                                              std::uint64_t largestFile = largestReadableFile());
 
 }  // namespace vianora

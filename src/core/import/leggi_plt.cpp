@@ -40,47 +40,96 @@ bool isPltHeaderLine(std::string_view line, std::int64_t lineNumber) {
          line.find("SmartComGPS") != std::string_view::npos || lineNumber == kPointCountLine;
 }
 
-// The next line of `rest`, without its line end; `rest` moves on past the line end.
-std::string_view nextLine(std::string_view& rest) {
-  const auto end =
-      std::find_if(rest.begin(), rest.end(), [](char c) { return c == '\r' || c == '\n'; });
-  const auto length = static_cast<std::size_t>(end - rest.begin());
-  const std::string_view line = rest.substr(0, length);
-  const bool crLf = end != rest.end() && *end == '\r' && end + 1 != rest.end() && end[1] == '\n';
-  rest.remove_prefix(std::min(rest.size(), length + (crLf ? 2 : 1)));
-  return line;
-}
-
-void report(const FailureSink& failures, FailureCode code, std::int64_t line,
-            std::string_view detail = {}) {
-  if (failures) failures(ImportFailure{.code = code, .line = line, .detail = std::string(detail)});
-}
-
 }  // namespace
+
+PltPieces::PltPieces(Percorsi& store, const std::string& name, const FailureSink& failures,
+                     std::uint64_t size, std::size_t points, const ProgressFn& progress)
+    : store_(store), failures_(failures), progress_(progress), throttle_(progress_, size) {
+  try {
+    store_.startTrip().Nome = name;
+    store_.resetPoints();
+    store_.reservePoints(points);
+  } catch (const std::bad_alloc&) {
+    fail(FailureCode::OutOfMemory);
+  }
+}
+
+bool PltPieces::read(std::string_view piece) {
+  while (!piece.empty() && !ended_) {
+    if (afterCarriageReturn_ && piece.front() == '\n') {
+      piece.remove_prefix(1);
+      ++taken_;
+      afterCarriageReturn_ = false;
+      continue;
+    }
+    afterCarriageReturn_ = false;
+    const auto end = std::find_if(piece.begin(), piece.end(), [](char c) { return c == '\r' || c == '\n'; });
+    const auto length = static_cast<std::size_t>(end - piece.begin());
+    if (end == piece.end()) {  // the line goes on in the next piece
+      if (partial_.size() + length > kLongestPltLine) {
+        ++lineNumber_;
+        return fail(FailureCode::OutOfMemory, kLineTooLong);
+      }
+      taken_ += length;
+      try {
+        partial_.append(piece);
+      } catch (const std::bad_alloc&) {
+        ++lineNumber_;
+        return fail(FailureCode::OutOfMemory);
+      }
+      break;
+    }
+    afterCarriageReturn_ = *end == '\r';
+    taken_ += length + 1;
+    if (partial_.empty()) {
+      readLine(piece.substr(0, length));
+    } else if (partial_.size() + length > kLongestPltLine) {
+      ++lineNumber_;
+      return fail(FailureCode::OutOfMemory, kLineTooLong);
+    } else {
+      partial_.append(piece.substr(0, length));
+      readLine(partial_);
+      partial_.clear();
+    }
+    piece.remove_prefix(length + 1);
+  }
+  return !ended_;
+}
+
+void PltPieces::finish() {
+  if (!partial_.empty() && !ended_) readLine(partial_);
+  partial_.clear();
+  ended_ = true;
+}
+
+bool PltPieces::readLine(std::string_view line) {
+  ++lineNumber_;
+  if (line.size() > kLongestPltLine) return fail(FailureCode::OutOfMemory, kLineTooLong);
+  throttle_.at(taken_);
+  try {
+    if (isPltHeaderLine(line, lineNumber_)) return true;
+    if (!readPointLine(store_, line)) return fail(FailureCode::Overflow);
+  } catch (const std::bad_alloc&) {
+    return fail(FailureCode::OutOfMemory);
+  }
+  return true;
+}
+
+bool PltPieces::fail(FailureCode code, std::string_view detail) {
+  ended_ = true;
+  if (failures_) {
+    failures_(ImportFailure{.code = code, .line = lineNumber_, .detail = std::string(detail)});
+  }
+  return false;
+}
 
 void LeggiPlt(Percorsi& store, std::string_view bytes, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress) {
-  std::int64_t lineNumber = 0;
-  try {
-    store.startTrip().Nome = name;
-    store.resetPoints();
-    // Nearly every line is a point.
-    store.reservePoints(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
-    ProgressThrottle throttle(progress, bytes.size());
-    std::string_view rest = bytes;
-    while (!rest.empty()) {
-      const std::string_view line = nextLine(rest);
-      ++lineNumber;
-      if (line.size() > kLongestPltLine) {
-        return report(failures, FailureCode::OutOfMemory, lineNumber, kLineTooLong);
-      }
-      throttle.at(bytes.size() - rest.size());
-      if (isPltHeaderLine(line, lineNumber)) continue;
-      if (!readPointLine(store, line)) return report(failures, FailureCode::Overflow, lineNumber);
-    }
-  } catch (const std::bad_alloc&) {
-    report(failures, FailureCode::OutOfMemory, lineNumber);
-  }
+  // Nearly every line is a point.
+  const auto lineFeeds = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n'));
+  PltPieces pieces(store, name, failures, bytes.size(), lineFeeds + 1, progress);
+  pieces.read(bytes);
+  pieces.finish();
 }
 
 }  // namespace vianora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,34 @@ inline constexpr std::string_view kLineTooLong = "line longer than 64 MB";
 /// the reading; the points read stay. Progress counts the bytes read out of all of them.
 void LeggiPlt(Percorsi& store, std::string_view bytes, const std::string& name,
               const FailureSink& failures, const ProgressFn& progress = {});
+
+/// Reads a PLT file's bytes as they come, in pieces cut anywhere, exactly as LeggiPlt reads
+/// them whole: only a line begun in one piece and ended in a later one is copied.
+class PltPieces {
+ public:
+  /// Opens and names the trip. `size` is the bytes' length (for progress); `points`, how many
+  /// points there may be, gives them their room at once.
+  PltPieces(Percorsi& store, const std::string& name, const FailureSink& failures,
+            std::uint64_t size, std::size_t points, const ProgressFn& progress = {});
+
+  /// Reads the next piece; false once a failure has ended the reading.
+  bool read(std::string_view piece);
+  /// Reads the last line, which needs no line end.
+  void finish();
+
+ private:
+  bool readLine(std::string_view line);
+  bool fail(FailureCode code, std::string_view detail = {});
+
+  Percorsi& store_;
+  FailureSink failures_;
+  ProgressFn progress_;
+  ProgressThrottle throttle_;  // calls progress_
+  std::uint64_t taken_ = 0;           // bytes read so far
+  std::int64_t lineNumber_ = 0;       // lines read so far
+  std::string partial_;               // a line begun in an earlier piece
+  bool afterCarriageReturn_ = false;  // a line feed next belongs to that line end
+  bool ended_ = false;
+};
 
 }  // namespace vianora

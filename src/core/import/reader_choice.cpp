@@ -10,7 +10,7 @@
 #include "core/import/input_file.h"
 #include "core/import/leggi_fit.h"
 #include "core/import/leggi_igc.h"
-#include "core/import/leggi_plt.h"
+#include "core/import/plt_file.h"
 #include "core/import/leggi_tcx.h"
 #include "core/util/ascii.h"
 #include "core/util/file_title.h"
@@ -48,11 +48,20 @@ ReaderKind readerNamed(std::string_view name) {
   return ReaderKind::None;
 }
 
-// Reads the file, then hands its bytes to the reader; failures and progress are never empty
-// here. Reading the file is the first half of the progress, the reader's work the second.
+// Reads the file, then hands its bytes to the reader (PLT files are read as they come);
+// failures and progress are never empty here. Reading the file is the first half of the
+// progress, the reader's work the second.
 void read(Percorsi& store, const std::string& path, ReaderKind reader, const FailureSink& failures,
           const ProgressFn& progress) {
   constexpr std::uint64_t kHalves = 2;  // reading the file, then reading its bytes
+  if (reader == ReaderKind::Plt) {
+    // Read a piece at a time: the two halves go on together. A PLT file's trip is added and
+    // named even when the file cannot be read.
+    const ProgressFn bothHalves = [&](std::uint64_t done, std::uint64_t total) {
+      progress(kHalves * done, kHalves * total);
+    };
+    return LeggiPltFile(store, path, fileTitle(path), failures, bothHalves);
+  }
   const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
     progress(done, kHalves * total);
   };
@@ -65,12 +74,6 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     const double share = static_cast<double>(done) / static_cast<double>(total);
     progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), kHalves * size);
   };
-  if (reader == ReaderKind::Plt) {
-    // A PLT file's trip is added and named even when the file cannot be read.
-    LeggiPlt(store, bytes, fileTitle(path), failures, readerProgress);
-    if (failure) failures(*failure);
-    return;
-  }
   if (failure) return failures(*failure);
   switch (reader) {
     case ReaderKind::Gpx:
@@ -83,7 +86,7 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
       return LeggiIgc(store, bytes, failures, readerProgress);
     case ReaderKind::None:
     case ReaderKind::Plt:
-      return;
+      return;  // read above
   }
 }
 

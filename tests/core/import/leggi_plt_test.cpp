@@ -2,7 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
+
+#include "test_files.h"
 
 #include "store_text.h"
 
@@ -56,6 +62,28 @@ TEST(LeggiPlt, FillsAnUnnamedTripZeroAndAppendsTheNextFile) {
   LeggiPlt(store, kHeader + "45.5,7.25,0,0,1\r\n", "a.plt", {});
   EXPECT_EQ(readPlt(kHeader + "46.5,7.25,0,0,1\r\n", "b.plt", store),
             "a.plt: 45.5,7.25,1,1.000000 | b.plt: 46.5,7.25,1,1.000000");
+}
+
+// Where the bytes are cut changes nothing: line ends split between pieces, every sample.
+TEST(LeggiPlt, ReadsTheSameWhereverThePiecesAreCut) {
+  std::vector<std::string> inputs{kHeader + "1,2,0,0,3\r\n\r4,5,0,0,6\n\n7,8",
+                                  kHeader + "1,2,0,0,3\r\r\n1e999\r\n5,6"};
+  const auto some = test_support::sampleFile("plt/mapsoft2-20040222_full.plt");
+  ASSERT_TRUE(some);
+  for (const auto& entry : std::filesystem::directory_iterator(some->parent_path())) {
+    std::ifstream file(entry.path(), std::ios::binary);
+    inputs.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  }
+  for (const std::string& bytes : inputs) {
+    for (const std::size_t size : {std::size_t{1}, std::size_t{7}, std::size_t{4096}}) {
+      Percorsi store;
+      std::string failures;
+      PltPieces pieces(store, "t.plt", test_support::failureText(failures), bytes.size(), 1);
+      for (std::size_t at = 0; at < bytes.size(); at += size) pieces.read(bytes.substr(at, size));
+      pieces.finish();
+      EXPECT_EQ(test_support::storeText(store) + failures, readPlt(bytes)) << size << bytes;
+    }
+  }
 }
 
 }  // namespace
