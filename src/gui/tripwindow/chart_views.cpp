@@ -24,6 +24,10 @@ constexpr int kLeastDragZoom = 5;
 // The zoom band's outline while a chart is dragged across.
 constexpr Rgb kBandColour = rgb(0, 90, 200);
 
+std::shared_ptr<const ChartPicture> shared(ChartPicture picture) {
+  return std::make_shared<const ChartPicture>(std::move(picture));
+}
+
 TextMetrics textMetricsOf(const ChartSurface& surface) {
   const QFontMetrics metrics(surface.font());
   // Readouts mix letters and digits: the widest digit is a fair measure of both.
@@ -60,16 +64,16 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
   layoutAxes_ = layoutAxes;
   const ChartOptions options = options_();
   const std::string decimal = QLocale().decimalPoint().toStdString();
-  profile_ =
+  profile_ = std::make_shared<const ProfileDrawing>(
       AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes, at(Chart::Profile).sizeInTwips(),
-                      options.altitudeShown, options.speedShown, decimal);
-  progress_ = AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_.axes,
-                                         at(Chart::Progress).sizeInTwips(), timeAxis());
+                      options.altitudeShown, options.speedShown, decimal));
+  progress_ = shared(AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_->axes,
+                                                at(Chart::Progress).sizeInTwips(), timeAxis()));
   const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
-  map_ = AggiornaGraficoCartina(*shown.trip, *shown.statistics, mapSize, options.colouring);
+  map_ = shared(AggiornaGraficoCartina(*shown.trip, *shown.statistics, mapSize, options.colouring));
   const auto placement = mapPlacementFor(*shown.trip, *shown.statistics, mapSize);
   mapScale_ = placement ? placement->scale : 0;
-  mapPoints_ = MapPointLookup(map_);
+  mapPoints_ = MapPointLookup(*map_);
   if (newTrip) {
     points_ = {};
     pointsBuilt_ = false;
@@ -130,23 +134,27 @@ MercatorView ChartViews::wholeTiledView() {
 
 void ChartViews::showProfileCurves() {
   const ChartOptions options = options_();
-  setSegmentsVisible(profile_.picture, ProfileDrawing::kAltitudeSet, options.altitudeShown);
-  setSegmentsVisible(profile_.picture, ProfileDrawing::kSpeedSet, options.speedShown);
+  auto changed = std::make_shared<ProfileDrawing>(*profile_);
+  setSegmentsVisible(changed->picture, ProfileDrawing::kAltitudeSet, options.altitudeShown);
+  setSegmentsVisible(changed->picture, ProfileDrawing::kSpeedSet, options.speedShown);
+  profile_ = std::move(changed);
   showPicture(Chart::Profile);
   showOverlays();
 }
 
 void ChartViews::recolourMap() {
   if (shown_.trip == nullptr) return;
-  ColoraGraficoCartina(map_, *shown_.trip, *shown_.statistics, options_().colouring);
+  auto changed = std::make_shared<ChartPicture>(*map_);
+  ColoraGraficoCartina(*changed, *shown_.trip, *shown_.statistics, options_().colouring);
+  map_ = std::move(changed);
   showPicture(Chart::Map);
   showOverlays();
 }
 
 void ChartViews::retimeProgress() {
   if (shown_.trip == nullptr) return;
-  progress_ = AggiornaGraficoPercorrenza(*shown_.trip, *shown_.statistics, profile_.axes,
-                                         at(Chart::Progress).sizeInTwips(), timeAxis());
+  progress_ = shared(AggiornaGraficoPercorrenza(*shown_.trip, *shown_.statistics, profile_->axes,
+                                                at(Chart::Progress).sizeInTwips(), timeAxis()));
   showPicture(Chart::Progress);
   showOverlays();
 }
@@ -164,7 +172,7 @@ ChartedTripView ChartViews::charted() const {
   charted.trip = shown_.trip;
   charted.stats = shown_.statistics;
   charted.layoutAxes = layoutAxes_;
-  charted.drawnAxes = profile_.axes;
+  charted.drawnAxes = profile_->axes;
   charted.points = pointsBuilt_ ? &points_ : nullptr;
   charted.mapPoints = &mapPoints_;
   charted.mapTwipsPerDegree = mapScale_;
@@ -185,26 +193,45 @@ void ChartViews::showPicture(Chart chart) {
     return;
   }
   const ChartView& view = views_[static_cast<int>(chart)];
+  if (view.isWhole()) {
+    at(chart).setPicture(wholePicture(chart));
+    return;
+  }
   const std::string decimal = QLocale().decimalPoint().toStdString();
   switch (chart) {
     case Chart::Map:
-      at(chart).setPicture(mapInView(map_, view));
+      at(chart).setPicture(shared(mapInView(*map_, view)));
       break;
     case Chart::Profile:
-      at(chart).setPicture(profileInView(profile_, layoutAxes_, *shown_.statistics, view, decimal));
+      at(chart).setPicture(
+          shared(profileInView(*profile_, layoutAxes_, *shown_.statistics, view, decimal)));
       break;
     case Chart::Progress:
       at(chart).setPicture(
-          progressInView(progress_, profile_.axes, *shown_.statistics, view, timeAxis()));
+          shared(progressInView(*progress_, profile_->axes, *shown_.statistics, view, timeAxis())));
       break;
   }
+}
+
+// The whole view shows a drawing as it is: the surface shares it rather than a copy of a
+// million lines.
+std::shared_ptr<const ChartPicture> ChartViews::wholePicture(Chart chart) const {
+  switch (chart) {
+    case Chart::Map:
+      return map_;
+    case Chart::Profile:
+      return {profile_, &profile_->picture};
+    case Chart::Progress:
+      return progress_;
+  }
+  return {};
 }
 
 void ChartViews::showTiledMap() {
   // The plain map holds the colours of the segments, worked out once per colouring.
   at(Chart::Map)
-      .setPicture(mercatorRouteColouredAs(places_, map_, tiled_.view, tiled_.surface,
-                                          tiled_.twipsPerPixel));
+      .setPicture(shared(mercatorRouteColouredAs(places_, *map_, tiled_.view, tiled_.surface,
+                                                 tiled_.twipsPerPixel)));
   tiles_->show(tilesForView(tiled_.view, tiled_.surface));
   showTiles();
 }
