@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <cmath>
+#include <exception>
+#include <thread>
 #include <utility>
 
 #include "core/charts/progress_chart.h"
@@ -58,22 +60,10 @@ void ChartViews::connectSurface(Chart chart) {
   connect(surface, &ChartSurface::keyPressed, this, [this, chart](int k) { key(chart, k); });
 }
 
-// The profile first: the progress chart copies its axes as the drawing left them.
 void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, bool newTrip) {
   shown_ = shown;
   layoutAxes_ = layoutAxes;
-  const ChartOptions options = options_();
-  const std::string decimal = QLocale().decimalPoint().toStdString();
-  profile_ = std::make_shared<const ProfileDrawing>(
-      AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes, at(Chart::Profile).sizeInTwips(),
-                      options.altitudeShown, options.speedShown, decimal));
-  progress_ = shared(AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_->axes,
-                                                at(Chart::Progress).sizeInTwips(), timeAxis()));
-  const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
-  map_ = shared(AggiornaGraficoCartina(*shown.trip, *shown.statistics, mapSize, options.colouring));
-  const auto placement = mapPlacementFor(*shown.trip, *shown.statistics, mapSize);
-  mapScale_ = placement ? placement->scale : 0;
-  mapPoints_ = MapPointLookup(*map_);
+  drawPictures(options_());
   if (newTrip) {
     points_ = {};
     pointsBuilt_ = false;
@@ -91,6 +81,40 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
   }
   for (int k = 0; k < kChartCount; ++k) showPicture(static_cast<Chart>(k));
   showOverlays();
+}
+
+// The profile and the Distance chart are drawn on a second thread while this one draws the map
+// and its point lookup: each drawing only reads the trip and its statistics and writes its own
+// result. The profile first: the Distance chart copies its axes as the drawing left them.
+void ChartViews::drawPictures(const ChartOptions& options) {
+  const Percorso& trip = *shown_.trip;
+  const TripStatistics& stats = *shown_.statistics;
+  const std::string decimal = QLocale().decimalPoint().toStdString();
+  const SurfaceSize profileSize = at(Chart::Profile).sizeInTwips();
+  const SurfaceSize progressSize = at(Chart::Progress).sizeInTwips();
+  const ProgressTimeAxis axis = timeAxis();
+  ProfileDrawing profile;
+  ChartPicture progress;
+  std::exception_ptr failed;
+  {
+    const std::jthread side([&] {
+      try {
+        profile = AggiornaGrafici(trip, stats, layoutAxes_, profileSize, options.altitudeShown,
+                                  options.speedShown, decimal);
+        progress = AggiornaGraficoPercorrenza(trip, stats, profile.axes, progressSize, axis);
+      } catch (...) {
+        failed = std::current_exception();
+      }
+    });
+    const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
+    map_ = shared(AggiornaGraficoCartina(trip, stats, mapSize, options.colouring));
+    const auto placement = mapPlacementFor(trip, stats, mapSize);
+    mapScale_ = placement ? placement->scale : 0;
+    mapPoints_ = MapPointLookup(*map_);
+  }
+  if (failed) std::rethrow_exception(failed);
+  profile_ = std::make_shared<const ProfileDrawing>(std::move(profile));
+  progress_ = shared(std::move(progress));
 }
 
 void ChartViews::setTiles(TileLayer* layer) {

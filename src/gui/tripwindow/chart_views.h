@@ -63,6 +63,7 @@ class ChartViews : public QObject {
 
  private:
   void connectSurface(Chart chart);
+  void drawPictures(const ChartOptions& options);
   void hover(Chart chart, QPointF at);
   void drag(Chart chart, QPointF from, QPointF to);
   void finishDrag(Chart chart, QPointF from, QPointF to);
