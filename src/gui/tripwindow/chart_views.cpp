@@ -3,8 +3,6 @@
 #include <QFontMetrics>
 #include <QLocale>
 #include <cmath>
-#include <exception>
-#include <thread>
 #include <utility>
 
 #include "core/charts/progress_chart.h"
@@ -13,6 +11,7 @@
 #include "gui/tiles/tile_layer.h"
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/locale_format.h"
+#include "gui/tripwindow/side_by_side.h"
 
 namespace vianora::gui {
 
@@ -95,24 +94,19 @@ void ChartViews::drawPictures(const ChartOptions& options) {
   const ProgressTimeAxis axis = timeAxis();
   ProfileDrawing profile;
   ChartPicture progress;
-  std::exception_ptr failed;
-  {
-    const std::jthread side([&] {
-      try {
+  runSideBySide(
+      [&] {
         profile = AggiornaGrafici(trip, stats, layoutAxes_, profileSize, options.altitudeShown,
                                   options.speedShown, decimal);
         progress = AggiornaGraficoPercorrenza(trip, stats, profile.axes, progressSize, axis);
-      } catch (...) {
-        failed = std::current_exception();
-      }
-    });
-    const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
-    map_ = shared(AggiornaGraficoCartina(trip, stats, mapSize, options.colouring));
-    const auto placement = mapPlacementFor(trip, stats, mapSize);
-    mapScale_ = placement ? placement->scale : 0;
-    mapPoints_ = MapPointLookup(*map_);
-  }
-  if (failed) std::rethrow_exception(failed);
+      },
+      [&] {
+        const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
+        map_ = shared(AggiornaGraficoCartina(trip, stats, mapSize, options.colouring));
+        const auto placement = mapPlacementFor(trip, stats, mapSize);
+        mapScale_ = placement ? placement->scale : 0;
+        mapPoints_ = MapPointLookup(*map_);
+      });
   profile_ = std::make_shared<const ProfileDrawing>(std::move(profile));
   progress_ = shared(std::move(progress));
 }
