@@ -146,6 +146,10 @@ void ChartSurface::setPicture(std::shared_ptr<const ChartPicture> picture) {
   update();
 }
 
+void ChartSurface::setPicture(ChartPicture picture) {
+  setPicture(std::make_shared<const ChartPicture>(std::move(picture)));
+}
+
 void ChartSurface::resizeEvent(QResizeEvent* event) {
   painted_ = QPixmap();
   QWidget::resizeEvent(event);

@@ -33,6 +33,8 @@ class ChartSurface : public QWidget {
 
   /// Shows a new drawing, which nobody may change while it is shown (none shows nothing).
   void setPicture(std::shared_ptr<const ChartPicture> picture);
+  /// Shows a new drawing that the surface alone keeps.
+  void setPicture(ChartPicture picture);
   /// The drawing shown.
   const ChartPicture& picture() const { return *picture_; }
 

@@ -218,15 +218,15 @@ void ChartViews::showPicture(Chart chart) {
   const std::string decimal = QLocale().decimalPoint().toStdString();
   switch (chart) {
     case Chart::Map:
-      at(chart).setPicture(shared(mapInView(*map_, view)));
+      at(chart).setPicture(mapInView(*map_, view));
       break;
     case Chart::Profile:
       at(chart).setPicture(
-          shared(profileInView(*profile_, layoutAxes_, *shown_.statistics, view, decimal)));
+          profileInView(*profile_, layoutAxes_, *shown_.statistics, view, decimal));
       break;
     case Chart::Progress:
       at(chart).setPicture(
-          shared(progressInView(*progress_, profile_->axes, *shown_.statistics, view, timeAxis())));
+          progressInView(*progress_, profile_->axes, *shown_.statistics, view, timeAxis()));
       break;
   }
 }
@@ -248,8 +248,8 @@ std::shared_ptr<const ChartPicture> ChartViews::wholePicture(Chart chart) const 
 void ChartViews::showTiledMap() {
   // The plain map holds the colours of the segments, worked out once per colouring.
   at(Chart::Map)
-      .setPicture(shared(mercatorRouteColouredAs(places_, *map_, tiled_.view, tiled_.surface,
-                                                 tiled_.twipsPerPixel)));
+      .setPicture(mercatorRouteColouredAs(places_, *map_, tiled_.view, tiled_.surface,
+                                          tiled_.twipsPerPixel));
   tiles_->show(tilesForView(tiled_.view, tiled_.surface));
   showTiles();
 }
