@@ -68,7 +68,7 @@ show_once() {
 verdict() { if awk "BEGIN { exit !($1) }"; then echo "ok"; else echo "MISSED"; fi; }
 
 for file in "${files[@]}"; do
-  bytes=$(stat -c %s "$file")
+  bytes=$(stat -L -c %s "$file")
   points=$(grep -c '<trkpt' "$file" || true)
   cat "$file" >/dev/null  # into the page cache
   best="" peak=0

@@ -206,6 +206,16 @@ TEST_F(TripChartsTest, CheckBoxesHideAndShowTheirProfile) {
   }
 }
 
+// A surface groups its lines for painting at its first paint: a chart never shown yet paints
+// its latest picture.
+TEST_F(TripChartsTest, AChartNotShownYetPaintsItsLatestPicture) {
+  const QImage drawn = surface(Chart::Profile).toImage();
+  for (const char* box : {"chkElevazione", "chkVelocita"}) click(box);
+  EXPECT_NE(surface(Chart::Profile).toImage(), drawn);  // the axes and the grid alone
+  for (const char* box : {"chkElevazione", "chkVelocita"}) click(box);
+  EXPECT_EQ(surface(Chart::Profile).toImage(), drawn);
+}
+
 TEST_F(TripChartsTest, ColouringOptionsRecolourTheMapAsTheCoreDoes) {
   ASSERT_NE(coreMap(MapColouring::Speed), coreMap(MapColouring::Altitude));
   click("optVelocita");

@@ -68,7 +68,8 @@ void paintLabels(QPainter& painter, const std::vector<ChartLabel>& labels, doubl
 
 }  // namespace
 
-ChartSurface::ChartSurface(QWidget* parent) : QWidget(parent) {
+ChartSurface::ChartSurface(QWidget* parent)
+    : QWidget(parent), picture_(std::make_shared<const ChartPicture>()) {
   QPalette colours = palette();
   colours.setColor(QPalette::Window, Qt::white);
   setPalette(colours);
@@ -137,15 +138,16 @@ void ChartSurface::keyPressEvent(QKeyEvent* event) {
   }
 }
 
-void ChartSurface::setPicture(ChartPicture picture) {
-  picture_ = std::move(picture);
-  pictureChanged();
-}
-
-void ChartSurface::pictureChanged() {
-  groupLines();
+void ChartSurface::setPicture(std::shared_ptr<const ChartPicture> picture) {
+  picture_ = picture != nullptr ? std::move(picture) : std::make_shared<const ChartPicture>();
+  groups_.clear();
+  grouped_ = false;
   painted_ = QPixmap();
   update();
+}
+
+void ChartSurface::setPicture(ChartPicture picture) {
+  setPicture(std::make_shared<const ChartPicture>(std::move(picture)));
 }
 
 void ChartSurface::resizeEvent(QResizeEvent* event) {
@@ -215,11 +217,12 @@ class ColumnGatherer {
 
 }  // namespace
 
-void ChartSurface::groupLines() {
+void ChartSurface::groupLines() const {
   groups_.clear();
+  grouped_ = true;
   const double scaleX = logicalDpiX() / kTwipsPerInch;
   const double scaleY = logicalDpiY() / kTwipsPerInch;
-  for (const auto& set : picture_.lineSets) {
+  for (const auto& set : picture_->lineSets) {
     std::unordered_map<std::uint64_t, std::size_t> groupOfPen;
     // Neighbouring segments mostly share a pen: the last one's group is tried first.
     std::uint64_t lastKey = ~std::uint64_t{0};
@@ -263,12 +266,13 @@ void ChartSurface::paintLines(QPainter& painter) const {
     else
       painter.drawImage(tile.place, tile.image);
   }
-  for (const ChartBox& box : picture_.boxes) paintBox(painter, box, scaleX, scaleY);
+  for (const ChartBox& box : picture_->boxes) paintBox(painter, box, scaleX, scaleY);
+  if (!grouped_) groupLines();
   for (const PenGroup& group : groups_) {
     painter.setPen(group.pen);
     painter.drawLines(group.lines);
   }
-  paintLabels(painter, picture_.labels, scaleX, scaleY, palette().color(QPalette::WindowText));
+  paintLabels(painter, picture_->labels, scaleX, scaleY, palette().color(QPalette::WindowText));
 }
 
 // The overlay holds a few dozen lines: painted one by one, antialiased, over the picture.

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QVector>
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -22,19 +23,20 @@ struct BackgroundTile {
 
 /// One drawing surface of the trip window (map, profile or progress chart). It paints the
 /// chart picture the core computes, scaled from twips by the screen's resolution and clipped
-/// to the surface; a new picture replaces the last.
+/// to the surface; a new picture replaces the last. The picture is shared, not copied: a chart
+/// of a million lines shown whole is the very drawing its owner keeps.
 class ChartSurface : public QWidget {
   Q_OBJECT
 
  public:
   explicit ChartSurface(QWidget* parent = nullptr);
 
-  /// Shows a new drawing.
+  /// Shows a new drawing, which nobody may change while it is shown (none shows nothing).
+  void setPicture(std::shared_ptr<const ChartPicture> picture);
+  /// Shows a new drawing that the surface alone keeps.
   void setPicture(ChartPicture picture);
-  /// The drawing shown; after changing colours or visibility in it, call pictureChanged().
-  ChartPicture& picture() { return picture_; }
-  const ChartPicture& picture() const { return picture_; }
-  void pictureChanged();
+  /// The drawing shown.
+  const ChartPicture& picture() const { return *picture_; }
 
   /// Thins long chains to a pixel's steps before painting them (off by default): a map's
   /// track changes column at nearly every step, so gathering per column leaves it whole.
@@ -84,19 +86,22 @@ class ChartSurface : public QWidget {
     QVector<QLineF> lines;
   };
 
-  void groupLines();
+  void groupLines() const;
   void paintLines(QPainter& painter) const;
   void paintPicture(QPainter& painter) const;
   void paintOverlay(QPainter& painter) const;
   QPointF twipsAt(QPointF pixels) const;
 
-  ChartPicture picture_;
+  std::shared_ptr<const ChartPicture> picture_;
   mutable QPixmap painted_;  // the picture painted once, so that moving the cursor is cheap
   ChartPicture overlay_;
   std::vector<BackgroundTile> background_;
   bool thinChains_ = false;
   std::optional<QPointF> pressedAt_;  // twips, while the left button is held
-  std::vector<PenGroup> groups_;      // in the order of the picture's sets
+  // In the order of the picture's sets; grouped at the first paint of a picture, so that the
+  // charts of tabs not shown cost nothing until they are.
+  mutable std::vector<PenGroup> groups_;
+  mutable bool grouped_ = false;
 };
 
 }  // namespace vianora::gui

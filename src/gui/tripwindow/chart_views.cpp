@@ -11,6 +11,7 @@
 #include "gui/tiles/tile_layer.h"
 #include "gui/tripwindow/chart_surface.h"
 #include "gui/tripwindow/locale_format.h"
+#include "gui/tripwindow/side_by_side.h"
 
 namespace vianora::gui {
 
@@ -23,6 +24,10 @@ constexpr int kLeastDragZoom = 5;
 
 // The zoom band's outline while a chart is dragged across.
 constexpr Rgb kBandColour = rgb(0, 90, 200);
+
+std::shared_ptr<const ChartPicture> shared(ChartPicture picture) {
+  return std::make_shared<const ChartPicture>(std::move(picture));
+}
 
 TextMetrics textMetricsOf(const ChartSurface& surface) {
   const QFontMetrics metrics(surface.font());
@@ -54,22 +59,10 @@ void ChartViews::connectSurface(Chart chart) {
   connect(surface, &ChartSurface::keyPressed, this, [this, chart](int k) { key(chart, k); });
 }
 
-// The profile first: the progress chart copies its axes as the drawing left them.
 void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, bool newTrip) {
   shown_ = shown;
   layoutAxes_ = layoutAxes;
-  const ChartOptions options = options_();
-  const std::string decimal = QLocale().decimalPoint().toStdString();
-  profile_ =
-      AggiornaGrafici(*shown.trip, *shown.statistics, layoutAxes, at(Chart::Profile).sizeInTwips(),
-                      options.altitudeShown, options.speedShown, decimal);
-  progress_ = AggiornaGraficoPercorrenza(*shown.trip, *shown.statistics, profile_.axes,
-                                         at(Chart::Progress).sizeInTwips(), timeAxis());
-  const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
-  map_ = AggiornaGraficoCartina(*shown.trip, *shown.statistics, mapSize, options.colouring);
-  const auto placement = mapPlacementFor(*shown.trip, *shown.statistics, mapSize);
-  mapScale_ = placement ? placement->scale : 0;
-  mapPoints_ = MapPointLookup(map_);
+  drawPictures(options_());
   if (newTrip) {
     points_ = {};
     pointsBuilt_ = false;
@@ -87,6 +80,35 @@ void ChartViews::draw(const ChartedTrip& shown, const ProfileAxes& layoutAxes, b
   }
   for (int k = 0; k < kChartCount; ++k) showPicture(static_cast<Chart>(k));
   showOverlays();
+}
+
+// The profile and the Distance chart are drawn on a second thread while this one draws the map
+// and its point lookup: each drawing only reads the trip and its statistics and writes its own
+// result. The profile first: the Distance chart copies its axes as the drawing left them.
+void ChartViews::drawPictures(const ChartOptions& options) {
+  const Percorso& trip = *shown_.trip;
+  const TripStatistics& stats = *shown_.statistics;
+  const std::string decimal = QLocale().decimalPoint().toStdString();
+  const SurfaceSize profileSize = at(Chart::Profile).sizeInTwips();
+  const SurfaceSize progressSize = at(Chart::Progress).sizeInTwips();
+  const ProgressTimeAxis axis = timeAxis();
+  ProfileDrawing profile;
+  ChartPicture progress;
+  runSideBySide(
+      [&] {
+        profile = AggiornaGrafici(trip, stats, layoutAxes_, profileSize, options.altitudeShown,
+                                  options.speedShown, decimal);
+        progress = AggiornaGraficoPercorrenza(trip, stats, profile.axes, progressSize, axis);
+      },
+      [&] {
+        const SurfaceSize mapSize = at(Chart::Map).sizeInTwips();
+        map_ = shared(AggiornaGraficoCartina(trip, stats, mapSize, options.colouring));
+        const auto placement = mapPlacementFor(trip, stats, mapSize);
+        mapScale_ = placement ? placement->scale : 0;
+        mapPoints_ = MapPointLookup(*map_);
+      });
+  profile_ = std::make_shared<const ProfileDrawing>(std::move(profile));
+  progress_ = shared(std::move(progress));
 }
 
 void ChartViews::setTiles(TileLayer* layer) {
@@ -130,23 +152,27 @@ MercatorView ChartViews::wholeTiledView() {
 
 void ChartViews::showProfileCurves() {
   const ChartOptions options = options_();
-  setSegmentsVisible(profile_.picture, ProfileDrawing::kAltitudeSet, options.altitudeShown);
-  setSegmentsVisible(profile_.picture, ProfileDrawing::kSpeedSet, options.speedShown);
+  auto changed = std::make_shared<ProfileDrawing>(*profile_);
+  setSegmentsVisible(changed->picture, ProfileDrawing::kAltitudeSet, options.altitudeShown);
+  setSegmentsVisible(changed->picture, ProfileDrawing::kSpeedSet, options.speedShown);
+  profile_ = std::move(changed);
   showPicture(Chart::Profile);
   showOverlays();
 }
 
 void ChartViews::recolourMap() {
   if (shown_.trip == nullptr) return;
-  ColoraGraficoCartina(map_, *shown_.trip, *shown_.statistics, options_().colouring);
+  auto changed = std::make_shared<ChartPicture>(*map_);
+  ColoraGraficoCartina(*changed, *shown_.trip, *shown_.statistics, options_().colouring);
+  map_ = std::move(changed);
   showPicture(Chart::Map);
   showOverlays();
 }
 
 void ChartViews::retimeProgress() {
   if (shown_.trip == nullptr) return;
-  progress_ = AggiornaGraficoPercorrenza(*shown_.trip, *shown_.statistics, profile_.axes,
-                                         at(Chart::Progress).sizeInTwips(), timeAxis());
+  progress_ = shared(AggiornaGraficoPercorrenza(*shown_.trip, *shown_.statistics, profile_->axes,
+                                                at(Chart::Progress).sizeInTwips(), timeAxis()));
   showPicture(Chart::Progress);
   showOverlays();
 }
@@ -164,7 +190,7 @@ ChartedTripView ChartViews::charted() const {
   charted.trip = shown_.trip;
   charted.stats = shown_.statistics;
   charted.layoutAxes = layoutAxes_;
-  charted.drawnAxes = profile_.axes;
+  charted.drawnAxes = profile_->axes;
   charted.points = pointsBuilt_ ? &points_ : nullptr;
   charted.mapPoints = &mapPoints_;
   charted.mapTwipsPerDegree = mapScale_;
@@ -185,25 +211,44 @@ void ChartViews::showPicture(Chart chart) {
     return;
   }
   const ChartView& view = views_[static_cast<int>(chart)];
+  if (view.isWhole()) {
+    at(chart).setPicture(wholePicture(chart));
+    return;
+  }
   const std::string decimal = QLocale().decimalPoint().toStdString();
   switch (chart) {
     case Chart::Map:
-      at(chart).setPicture(mapInView(map_, view));
+      at(chart).setPicture(mapInView(*map_, view));
       break;
     case Chart::Profile:
-      at(chart).setPicture(profileInView(profile_, layoutAxes_, *shown_.statistics, view, decimal));
+      at(chart).setPicture(
+          profileInView(*profile_, layoutAxes_, *shown_.statistics, view, decimal));
       break;
     case Chart::Progress:
       at(chart).setPicture(
-          progressInView(progress_, profile_.axes, *shown_.statistics, view, timeAxis()));
+          progressInView(*progress_, profile_->axes, *shown_.statistics, view, timeAxis()));
       break;
   }
+}
+
+// The whole view shows a drawing as it is: the surface shares it rather than a copy of a
+// million lines.
+std::shared_ptr<const ChartPicture> ChartViews::wholePicture(Chart chart) const {
+  switch (chart) {
+    case Chart::Map:
+      return map_;
+    case Chart::Profile:
+      return {profile_, &profile_->picture};
+    case Chart::Progress:
+      return progress_;
+  }
+  return {};
 }
 
 void ChartViews::showTiledMap() {
   // The plain map holds the colours of the segments, worked out once per colouring.
   at(Chart::Map)
-      .setPicture(mercatorRouteColouredAs(places_, map_, tiled_.view, tiled_.surface,
+      .setPicture(mercatorRouteColouredAs(places_, *map_, tiled_.view, tiled_.surface,
                                           tiled_.twipsPerPixel));
   tiles_->show(tilesForView(tiled_.view, tiled_.surface));
   showTiles();

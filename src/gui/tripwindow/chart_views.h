@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/charts/chart_overlays.h"
@@ -62,6 +63,7 @@ class ChartViews : public QObject {
 
  private:
   void connectSurface(Chart chart);
+  void drawPictures(const ChartOptions& options);
   void hover(Chart chart, QPointF at);
   void drag(Chart chart, QPointF from, QPointF to);
   void finishDrag(Chart chart, QPointF from, QPointF to);
@@ -70,6 +72,7 @@ class ChartViews : public QObject {
   void setView(Chart chart, const ChartView& view);
   void moveCursor(std::optional<std::size_t> point);
   void showPicture(Chart chart);
+  std::shared_ptr<const ChartPicture> wholePicture(Chart chart) const;
   void showTiledMap();
   void showTiles();
   MercatorView wholeTiledView();
@@ -86,9 +89,11 @@ class ChartViews : public QObject {
   std::function<ChartOptions()> options_;
   ChartedTrip shown_;
   ProfileAxes layoutAxes_;
-  ProfileDrawing profile_;
-  ChartPicture progress_;
-  ChartPicture map_;
+  // The plain drawings, shared with the surfaces that show them whole: never changed in place,
+  // a change makes a new drawing.
+  std::shared_ptr<const ProfileDrawing> profile_ = std::make_shared<const ProfileDrawing>();
+  std::shared_ptr<const ChartPicture> progress_ = std::make_shared<const ChartPicture>();
+  std::shared_ptr<const ChartPicture> map_ = std::make_shared<const ChartPicture>();
   double mapScale_ = 0;
   TripPointLookup points_;
   bool pointsBuilt_ = false;  // built at the first hover or key: "Refresh" does not wait for it

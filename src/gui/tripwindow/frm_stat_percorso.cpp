@@ -18,6 +18,7 @@
 #include "gui/tripwindow/design_scale.h"
 #include "gui/tripwindow/details_tab.h"
 #include "gui/tripwindow/locale_format.h"
+#include "gui/tripwindow/side_by_side.h"
 #include "gui/tripwindow/statistics_area.h"
 #include "gui/tripwindow/trip_charts.h"
 
@@ -160,9 +161,16 @@ void frmStatPercorso::cmdAggiorna_Click() {
     return;
   }
   lastRefresh_.shown = static_cast<std::size_t>(chosen);
-  // The statistics first: the charts read what they leave.
-  Aggiorna();
-  charts_->draw();
+  // The trip's details, which nothing else reads, are worked out beside the rest.
+  const Percorso& trip = store_[*lastRefresh_.shown];
+  TripDetails details;
+  runSideBySide([&] { details = computeTripDetails(trip); },
+                [&] {
+                  // The statistics first: the charts read what they leave.
+                  Aggiorna();
+                  charts_->draw();
+                });
+  charts_->details().showDetails(details, localeDisplayFormat());
 }
 
 void frmStatPercorso::Aggiorna() {
@@ -171,7 +179,6 @@ void frmStatPercorso::Aggiorna() {
   setWindowTitle(QString::fromStdString(tripTitle(store_, trip)));
   const DisplayFormat format = localeDisplayFormat();
   statisticsArea_->show(statisticsTexts(lastRefresh_.statistics, format));
-  charts_->details().showDetails(computeTripDetails(store_[trip]), format);
 }
 
 // A press during a flight stops it: one flight per window at a time.
