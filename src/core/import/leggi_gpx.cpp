@@ -50,7 +50,8 @@ class GpxReader {
         text_(text),
         lineOf_(lineOf),
         failures_(failures),
-        finder_(text, [this] { progress_.stillAt(); }),
+        finder_(
+            text, [this] { progress_.stillAt(); }, isGpxContainerName),
         progress_(progress, text.size()) {}
 
   void run();
@@ -93,6 +94,7 @@ class GpxReader {
   std::size_t pointNumber_ = 0;  // track and route points met so far
   std::optional<SingleByteCharset> nameCharset_;  // by this file's declaration; none: UTF-8
   std::string scratch_;  // reused for the text of each time, so that no point allocates
+  std::string closing_;  // reused for the closing tag being looked for
 };
 
 void GpxReader::run() {
@@ -186,13 +188,12 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
 
 // The content runs to the closing tag spelled exactly like the opening one, or to the end.
 std::string_view GpxReader::cutContent(std::string_view name) {
-  std::string closing = "</";
-  closing.append(name).append(">");
+  closing_.assign("</").append(name).append(">");
   const std::size_t begin = pos_;
   const std::size_t limit = end();
-  const std::size_t at = finder_.find(closing, pos_);
-  if (at != npos && at + closing.size() <= limit) {
-    pos_ = at + closing.size();
+  const std::size_t at = finder_.find(closing_, pos_);
+  if (at != npos && at + closing_.size() <= limit) {
+    pos_ = at + closing_.size();
     return text_.substr(begin, at - begin);
   }
   pos_ = limit;
