@@ -11,7 +11,7 @@
 #include "core/import/gpx_encoding.h"
 #include "core/import/gpx_point_position.h"
 #include "core/import/gpx_text.h"
-#include "core/util/gpx_date.h"
+#include "core/import/gpx_time.h"
 #include "core/util/next_token.h"
 #include "core/util/number_text.h"
 
@@ -20,7 +20,6 @@ namespace vianora {
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-constexpr double kMillisecondsPerDay = 24.0 * 60 * 60 * 1000;
 
 std::string_view trimBlanks(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -93,7 +92,7 @@ class GpxReader {
   std::string_view tag_;         // the tag being read, ">" included, for failures that name it
   std::size_t pointNumber_ = 0;  // track and route points met so far
   std::optional<SingleByteCharset> nameCharset_;  // by this file's declaration; none: UTF-8
-  std::string scratch_;  // reused for the text of each time, so that no point allocates
+  std::string scratch_;  // reused for the text of times not written the usual way
   std::string closing_;  // reused for the closing tag being looked for
 };
 
@@ -274,24 +273,13 @@ bool GpxReader::readAltitude(std::string_view content) {
   return true;
 }
 
-// "T" becomes a blank and "Z" goes; what follows the first "." is the fraction of a second.
 bool GpxReader::readTime(std::string_view content) {
-  std::string& written = scratch_;
-  written.clear();
-  for (char c : content) {
-    if (c == 'T')
-      written += ' ';
-    else if (c != 'Z')
-      written += c;
-  }
-  std::string_view rest = written;
-  const std::string_view datePart = NextToken(rest, ".");
-  const auto day = dayNumberOfGpxDate(datePart);
+  const auto day = dayNumberOfGpxTime(content, scratch_);
   if (!day) {
     fail(FailureCode::TypeMismatch, content);
     return false;
   }
-  store_.lastPoint().DataOra = *day + millisecondsOfGpxFraction(rest) / kMillisecondsPerDay;
+  store_.lastPoint().DataOra = *day;
   return true;
 }
 
