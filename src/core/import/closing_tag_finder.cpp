@@ -10,8 +10,16 @@ namespace {
 constexpr std::size_t npos = std::string_view::npos;
 // What searchNear answers when the tag is not within its reach: it may lie further on.
 constexpr std::size_t kNotNear = npos - 1;
-// The first character of a closing tag's name, after "</": where tags differ first.
-constexpr std::size_t kFirstNameCharacter = 2;
+// Where a closing tag's name starts, after "</".
+constexpr std::size_t kNameStart = 2;
+
+// Names are a few characters long: compared here rather than by a call to the library.
+bool sameCharacters(const char* at, std::string_view name) {
+  for (const char c : name) {
+    if (*at++ != c) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -21,33 +29,38 @@ ClosingTagFinder::ClosingTagFinder(std::string_view text, std::function<void()> 
   if (indexed != nullptr) index_.emplace(text, indexed, whileSearchingFar_);
 }
 
-// Most closing tags are a few dozen characters ahead and found at once, without remembering
-// anything; the rest are remembered or indexed.
 std::size_t ClosingTagFinder::find(std::string_view tag, std::size_t from) {
-  const std::size_t near = searchNear(tag, from);
-  if (near != kNotNear) return near;
-  if (index_ && index_->answersFor(tag)) {
-    if (const auto at = index_->find(tag, from)) return *at;
-  }
-  return findFar(tag, from);
+  return findClosingOf(tag.substr(kNameStart, tag.size() - kNameStart - 1), from);
 }
 
-// Jumping from "<" to "<" and comparing one name character before the rest; npos when the
-// text ends within the reach without the tag.
-std::size_t ClosingTagFinder::searchNear(std::string_view tag, std::size_t from) const {
+// Most closing tags are a few dozen characters ahead and found at once, without remembering
+// anything; the rest are remembered or indexed.
+std::size_t ClosingTagFinder::findClosingOf(std::string_view name, std::size_t from) {
+  const std::size_t near = searchNear(name, from);
+  if (near != kNotNear) return near;
+  tag_.assign("</").append(name).append(">");
+  if (index_ && index_->answersFor(tag_)) {
+    if (const auto at = index_->find(tag_, from)) return *at;
+  }
+  return findFar(tag_, from);
+}
+
+// Jumping from "<" to "<" and comparing the rest in place; npos when the text ends within the
+// reach without the tag.
+std::size_t ClosingTagFinder::searchNear(std::string_view name, std::size_t from) const {
   constexpr std::size_t kShortReach = 256;
+  const std::size_t length = name.size() + kNameStart + 1;  // "</" name ">"
   const char* const begin = text_.data();
   const char* const end = begin + text_.size();
   const char* at = begin + std::min(from, text_.size());
   const char* const nearEnd =
       static_cast<std::size_t>(end - at) > kShortReach ? at + kShortReach : end;
-  while (at < nearEnd && static_cast<std::size_t>(end - at) >= tag.size()) {
-    const void* lead = std::memchr(at, tag[0], static_cast<std::size_t>(nearEnd - at));
+  while (at < nearEnd && static_cast<std::size_t>(end - at) >= length) {
+    const void* lead = std::memchr(at, '<', static_cast<std::size_t>(nearEnd - at));
     if (lead == nullptr) break;
     at = static_cast<const char*>(lead);
-    if (static_cast<std::size_t>(end - at) < tag.size()) return npos;
-    if (at[kFirstNameCharacter] == tag[kFirstNameCharacter] &&
-        std::memcmp(at, tag.data(), tag.size()) == 0) {
+    if (static_cast<std::size_t>(end - at) < length) return npos;
+    if (at[1] == '/' && at[length - 1] == '>' && sameCharacters(at + kNameStart, name)) {
       return static_cast<std::size_t>(at - begin);
     }
     ++at;

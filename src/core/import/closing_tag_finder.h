@@ -25,11 +25,15 @@ class ClosingTagFinder {
   explicit ClosingTagFinder(std::string_view text, std::function<void()> whileSearchingFar = {},
                             bool (*indexed)(std::string_view name) = nullptr);
 
-  /// The first position at or after `from` where `tag` starts, or npos.
+  /// The first position at or after `from` where `tag`, a closing tag ("</" name ">"),
+  /// starts, or npos.
   std::size_t find(std::string_view tag, std::size_t from);
 
+  /// The same for the closing tag of the element `name`, without writing the tag out.
+  std::size_t findClosingOf(std::string_view name, std::size_t from);
+
  private:
-  std::size_t searchNear(std::string_view tag, std::size_t from) const;
+  std::size_t searchNear(std::string_view name, std::size_t from) const;
   std::size_t findFar(std::string_view tag, std::size_t from);
   std::size_t searchFar(std::string_view tag, std::size_t from) const;
 
@@ -43,6 +47,7 @@ class ClosingTagFinder {
   std::function<void()> whileSearchingFar_;
   std::vector<Known> known_;
   std::optional<ClosingTagIndex> index_;
+  std::string tag_;  // the closing tag looked for far ahead
 };
 
 }  // namespace vianora

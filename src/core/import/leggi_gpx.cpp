@@ -93,7 +93,6 @@ class GpxReader {
   std::size_t pointNumber_ = 0;  // track and route points met so far
   std::optional<SingleByteCharset> nameCharset_;  // by this file's declaration; none: UTF-8
   std::string scratch_;  // reused for the text of times not written the usual way
-  std::string closing_;  // reused for the closing tag being looked for
 };
 
 void GpxReader::run() {
@@ -187,12 +186,12 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
 
 // The content runs to the closing tag spelled exactly like the opening one, or to the end.
 std::string_view GpxReader::cutContent(std::string_view name) {
-  closing_.assign("</").append(name).append(">");
+  const std::size_t closingLength = name.size() + 3;  // "</" name ">"
   const std::size_t begin = pos_;
   const std::size_t limit = end();
-  const std::size_t at = finder_.find(closing_, pos_);
-  if (at != npos && at + closing_.size() <= limit) {
-    pos_ = at + closing_.size();
+  const std::size_t at = finder_.findClosingOf(name, pos_);
+  if (at != npos && at + closingLength <= limit) {
+    pos_ = at + closingLength;
     return text_.substr(begin, at - begin);
   }
   pos_ = limit;
