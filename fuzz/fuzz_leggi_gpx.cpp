@@ -1,11 +1,15 @@
 // Fuzzes the GPX reader: the bytes of a file are read into a fresh store and every trip read
 // gets its statistics, as vianora-stats does with a file. Besides the checks of
 // fuzz_checks.h: the GPX text is at most one byte longer than the file (prepareGpxText makes
-// room for that), and every failure names a line of the file, from 1.
+// room for that), the text made over the file's own bytes is the same, and every failure
+// names a line of the file, from 1.
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string>
 #include <string_view>
 
+#include "core/import/gpx_file.h"
 #include "core/import/gpx_text.h"
 #include "core/import/leggi_gpx.h"
 #include "fuzz_checks.h"
@@ -14,9 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace vianora;
   constexpr const char* kTarget = "fuzz_leggi_gpx";
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  if (prepareGpxText(bytes).size() > size + 1) {
+  const std::string text = prepareGpxText(bytes);
+  if (text.size() > size + 1) {
     fuzz::broken(kTarget, "the GPX text is longer than the file plus one");
   }
+  BigBuffer inPlace(size + 1);
+  if (size > 0) std::memcpy(inPlace.data(), data, size);
+  inPlace.resize(size);
+  prepareGpxTextInPlace(inPlace);
+  if (inPlace.view() != text) fuzz::broken(kTarget, "the GPX text made in place differs");
   Percorsi store;
   LeggiGpx(
       store, bytes,

@@ -43,4 +43,12 @@ inline GpxElement classifyGpxElement(std::string_view name) {
   return GpxElement::Other;
 }
 
+/// Whether an element of this name holds other elements for a whole file or track, so that
+/// its closing tag lies far ahead (points, which close within a few lines, do not count).
+inline bool isGpxContainerName(std::string_view name) {
+  const GpxElement element = classifyGpxElement(name);
+  return element == GpxElement::Declaration || element == GpxElement::Container ||
+         element == GpxElement::Trip;
+}
+
 }  // namespace vianora

@@ -49,33 +49,43 @@ std::size_t GpxFieldReader<Out>::fieldStart(const char* data, std::size_t r) {
   return r + 1;
 }
 
+// The loops below copy the writer and the count into locals: the writer stores chars, which
+// may alias any member, so writing through the members would reload them for every byte.
 template <class Out>
 std::size_t GpxFieldReader<Out>::inField(const char* data, std::size_t r, std::size_t to) {
+  const Out out = out_;
+  std::size_t written = written_;
   for (; r < to; ++r) {
     const char c = data[r];
     if (!kBreaksField[static_cast<unsigned char>(c)]) {
-      put(c);
+      out.put(written++, c);
       continue;
     }
     if (c == '\t') continue;
-    put(' ');
+    out.put(written++, ' ');
+    written_ = written;
     state_ = State::FieldStart;
     afterCarriageReturn_ = c == '\r';
     return r + 1;
   }
+  written_ = written;
   return r;
 }
 
 template <class Out>
 std::size_t GpxFieldReader<Out>::inQuotes(const char* data, std::size_t r, std::size_t to) {
+  const Out out = out_;
+  std::size_t written = written_;
   for (; r < to; ++r) {
     const char c = data[r];
     if (c == '"') {
+      written_ = written;
       state_ = State::InField;
       return r + 1;
     }
-    if (c != '\n' && c != '\t') put(c);
+    if (c != '\n' && c != '\t') out.put(written++, c);
   }
+  written_ = written;
   return r;
 }
 

@@ -11,7 +11,7 @@
 #include "core/import/gpx_encoding.h"
 #include "core/import/gpx_point_position.h"
 #include "core/import/gpx_text.h"
-#include "core/util/gpx_date.h"
+#include "core/import/gpx_time.h"
 #include "core/util/next_token.h"
 #include "core/util/number_text.h"
 
@@ -20,7 +20,6 @@ namespace vianora {
 namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
-constexpr double kMillisecondsPerDay = 24.0 * 60 * 60 * 1000;
 
 std::string_view trimBlanks(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -50,7 +49,8 @@ class GpxReader {
         text_(text),
         lineOf_(lineOf),
         failures_(failures),
-        finder_(text, [this] { progress_.stillAt(); }),
+        finder_(
+            text, [this] { progress_.stillAt(); }, isGpxContainerName),
         progress_(progress, text.size()) {}
 
   void run();
@@ -92,7 +92,7 @@ class GpxReader {
   std::string_view tag_;         // the tag being read, ">" included, for failures that name it
   std::size_t pointNumber_ = 0;  // track and route points met so far
   std::optional<SingleByteCharset> nameCharset_;  // by this file's declaration; none: UTF-8
-  std::string scratch_;  // reused for the text of each time, so that no point allocates
+  std::string scratch_;  // reused for the text of times not written the usual way
 };
 
 void GpxReader::run() {
@@ -186,13 +186,12 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
 
 // The content runs to the closing tag spelled exactly like the opening one, or to the end.
 std::string_view GpxReader::cutContent(std::string_view name) {
-  std::string closing = "</";
-  closing.append(name).append(">");
+  const std::size_t closingLength = name.size() + 3;  // "</" name ">"
   const std::size_t begin = pos_;
   const std::size_t limit = end();
-  const std::size_t at = finder_.find(closing, pos_);
-  if (at != npos && at + closing.size() <= limit) {
-    pos_ = at + closing.size();
+  const std::size_t at = finder_.findClosingOf(name, pos_);
+  if (at != npos && at + closingLength <= limit) {
+    pos_ = at + closingLength;
     return text_.substr(begin, at - begin);
   }
   pos_ = limit;
@@ -273,24 +272,13 @@ bool GpxReader::readAltitude(std::string_view content) {
   return true;
 }
 
-// "T" becomes a blank and "Z" goes; what follows the first "." is the fraction of a second.
 bool GpxReader::readTime(std::string_view content) {
-  std::string& written = scratch_;
-  written.clear();
-  for (char c : content) {
-    if (c == 'T')
-      written += ' ';
-    else if (c != 'Z')
-      written += c;
-  }
-  std::string_view rest = written;
-  const std::string_view datePart = NextToken(rest, ".");
-  const auto day = dayNumberOfGpxDate(datePart);
+  const auto day = dayNumberOfGpxTime(content, scratch_);
   if (!day) {
     fail(FailureCode::TypeMismatch, content);
     return false;
   }
-  store_.lastPoint().DataOra = *day + millisecondsOfGpxFraction(rest) / kMillisecondsPerDay;
+  store_.lastPoint().DataOra = *day;
   return true;
 }
 

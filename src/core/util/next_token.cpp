@@ -3,7 +3,8 @@
 namespace vianora {
 
 std::string_view NextToken(std::string_view& s, std::string_view sep) {
-  const auto at = s.find(sep);
+  // A one-character separator, the usual case, is looked for by the library's byte search.
+  const auto at = sep.size() == 1 ? s.find(sep.front()) : s.find(sep);
   if (at == std::string_view::npos) {
     const auto all = s;
     s = {};

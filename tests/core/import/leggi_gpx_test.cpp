@@ -72,6 +72,8 @@ TEST(LeggiGpx, ReadsTracksRoutesPointsAndTheirFailures) {
        "<trkpt lat=\"2\" lon=\"2\"><time></time></trkpt>\r"
        "<trkpt lat=\"3\" lon=\"3\"><ele>6</ele><time>2007-06-21T08:30:15Z</time></trkpt></trk>",
        ": 1,1,1; 2,2,1; 3,3,6,39254.354340 !13@1 !13@2"},
+      {"<trkpt lat=\"1\" lon=\"1\"><time>2007-02-29T08:30:15Z</time><ele>5</ele></trkpt>",
+       ": 1,1,1 !13@1"},  // no such day, though written the usual way
       // A number beyond a double abandons the segment; a line end in quotes counts as one.
       {"<gpx><trk><trkseg><trkpt lat=\"1e999\"></trkpt><trkpt lat=\"2\" lon=\"3\"></trkpt>"
        "</trkseg>\n<desc>a,\"two\nlines\"</desc>\n<trkpt lat=\"4\" lon=\"5\"><ele>1e999</ele>"
