@@ -1,8 +1,11 @@
 #include "core/import/gpx_file.h"
 
+#include <atomic>
+#include <cstdint>
 #include <memory>
 #include <new>
 #include <optional>
+#include <thread>
 
 #include "core/import/gpx_fields.h"
 #include "core/import/gpx_text.h"
@@ -10,6 +13,98 @@
 #include "core/import/leggi_gpx.h"
 
 namespace vianora {
+
+namespace {
+
+// Makes the GPX text over a file's bytes on a second thread while the file is still being
+// read: each byte gives at most one character, written at or before it, so the text never
+// reaches the bytes the reading is writing.
+class TextBehindReading {
+ public:
+  TextBehindReading() = default;
+  ~TextBehindReading() { end(); }
+  TextBehindReading(const TextBehindReading&) = delete;
+  TextBehindReading& operator=(const TextBehindReading&) = delete;
+
+  // On the reading thread, after each piece; a null view: the bytes are about to move.
+  void arrived(std::string_view readSoFar) {
+    if (readSoFar.data() == nullptr) {
+      abandoned_ = true;
+      return end();
+    }
+    if (!thread_.joinable()) {
+      fields_.emplace(GpxTextWriter{const_cast<char*>(readSoFar.data())});
+      thread_ = std::thread([this, data = readSoFar.data()] { follow(data); });
+    }
+    told_.store(readSoFar.size(), std::memory_order_release);
+    told_.notify_one();
+  }
+
+  // Waits for the text of every byte told, and ends it; the text's length, or none when the
+  // text could not be made this way.
+  std::optional<std::size_t> finish() {
+    end();
+    if (abandoned_ || !fields_) return std::nullopt;
+    fields_->finish();
+    return fields_->written();
+  }
+
+ private:
+  static constexpr std::uint64_t kEnded = std::uint64_t{1} << 63;
+
+  void follow(const char* data) {
+    std::uint64_t prepared = 0;
+    for (;;) {
+      const std::uint64_t told = told_.load(std::memory_order_acquire);
+      const std::uint64_t available = told & ~kEnded;
+      if (available > prepared) {
+        fields_->read(std::string_view(data, available), prepared, available);
+        prepared = available;
+      } else if ((told & kEnded) != 0) {
+        return;
+      } else {
+        told_.wait(told, std::memory_order_acquire);
+      }
+    }
+  }
+
+  void end() {
+    if (!thread_.joinable()) return;
+    told_.fetch_or(kEnded, std::memory_order_release);
+    told_.notify_one();
+    thread_.join();
+  }
+
+  std::optional<GpxFieldReader<GpxTextWriter>> fields_;
+  std::atomic<std::uint64_t> told_{0};  // bytes read so far, and kEnded once no more come
+  bool abandoned_ = false;
+  std::thread thread_;
+};
+
+// Reads the file and makes its GPX text over its bytes, the text following the reading on a
+// second thread; a file that grew while it was read is read again and its text made after.
+std::optional<ImportFailure> readGpxText(const std::string& path, BigBuffer& text,
+                                         const ProgressFn& progress, std::size_t pieceSize) {
+  std::optional<std::size_t> length;
+  {
+    TextBehindReading behind;
+    const auto failure = readWholeFileFollowed(
+        path, text, [&](std::string_view read) { behind.arrived(read); }, progress, pieceSize);
+    if (failure) return failure;
+    length = behind.finish();
+  }
+  if (length) {
+    text.resize(*length);
+    return std::nullopt;
+  }
+  if (text.size() > 0) {  // the reading moved the bytes: some were made text already
+    if (const auto failure = readWholeFile(path, text, progress)) return failure;
+  }
+  prepareGpxTextInPlace(text);
+  return std::nullopt;
+}
+
+}  // namespace
 
 void prepareGpxTextInPlace(BigBuffer& bytes) {
   // Every byte gives at most one character of text, so each one is written at or before the
@@ -23,10 +118,15 @@ void prepareGpxTextInPlace(BigBuffer& bytes) {
   bytes.resize(fields.written());
 }
 
-void LeggiGpxFile(Percorsi& store, const std::string& path, BigBuffer bytes,
-                  const FailureSink& failures, const ProgressFn& progress) {
+void LeggiGpxFile(Percorsi& store, const std::string& path, const FailureSink& failures,
+                  const ProgressFn& fileProgress, const ProgressFn& textProgress,
+                  std::size_t pieceSize) {
+  BigBuffer text;
   try {
-    prepareGpxTextInPlace(bytes);
+    if (const auto failure = readGpxText(path, text, fileProgress, pieceSize)) {
+      if (failures) failures(*failure);
+      return;
+    }
   } catch (const std::bad_alloc&) {
     if (failures) failures(ImportFailure{.code = FailureCode::OutOfMemory});
     return;
@@ -45,7 +145,7 @@ void LeggiGpxFile(Percorsi& store, const std::string& path, BigBuffer bytes,
     }
     return again->lines ? again->lines->lineOf(at) : 0;
   };
-  LeggiGpxText(store, bytes.view(), lineOf, failures, progress);
+  LeggiGpxText(store, text.view(), lineOf, failures, textProgress);
 }
 
 }  // namespace vianora

@@ -108,12 +108,22 @@ std::string firstBytesOf(const std::string& path, std::size_t count) {
 
 std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& bytes,
                                            const ProgressFn& progress, std::uint64_t largestFile) {
+  return readWholeFileFollowed(path, bytes, {}, progress, kChunkSize, largestFile);
+}
+
+std::optional<ImportFailure> readWholeFileFollowed(const std::string& path, BigBuffer& bytes,
+                                                   const BytesArrived& arrived,
+                                                   const ProgressFn& progress,
+                                                   std::size_t pieceSize,
+                                                   std::uint64_t largestFile) {
   bytes = BigBuffer();
   InputFile file(path);
   if (!file.isOpen()) return file.openFailure();
   if (file.size() > largestFile) {
     return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
   }
+  pieceSize = std::max<std::size_t>(pieceSize, 1);
+  bool followed = static_cast<bool>(arrived);
   try {
     // One byte more than the size, so that the end is seen without growing; a file that grows
     // meanwhile is still read to its end.
@@ -121,20 +131,27 @@ std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& b
     ProgressThrottle throttle(progress, file.size());
     std::size_t used = 0;
     for (;;) {
-      if (used == bytes.capacity()) bytes.resize(used + kChunkSize);
-      const std::size_t room = std::min(kChunkSize, bytes.capacity() - used);
+      if (used == bytes.capacity()) {
+        if (followed) arrived(std::string_view());
+        followed = false;
+        bytes.resize(used + std::max(kChunkSize, pieceSize));
+      }
+      const std::size_t room = std::min(pieceSize, bytes.capacity() - used);
       bytes.resize(used + room);
       const std::size_t got = file.read(bytes.data() + used, room);
       used += got;
       bytes.resize(used);
       if (got == 0) break;
+      if (followed) arrived(std::string_view(bytes.data(), used));
       throttle.at(used);
     }
   } catch (const std::bad_alloc&) {
+    if (followed) arrived(std::string_view());
     bytes = BigBuffer();
     return ImportFailure{.code = FailureCode::OutOfMemory};
   }
   if (file.failed()) {
+    if (followed) arrived(std::string_view());
     bytes = BigBuffer();
     return ImportFailure{.code = FailureCode::PathFileAccess};
   }

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <span>
-#include <utility>
 
 #include "core/import/format_recognition.h"
 #include "core/import/gpx_file.h"
@@ -62,22 +61,25 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     };
     return LeggiPltFile(store, path, fileTitle(path), failures, bothHalves);
   }
+  std::uint64_t size = 0;  // the file's, once reading it has begun
   const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
+    size = total;
     progress(done, kHalves * total);
   };
-  BigBuffer bytes;
-  const auto failure = readWholeFile(path, bytes, fileProgress);
-  const std::uint64_t size = bytes.size();
   const ProgressFn readerProgress = [&](std::uint64_t done, std::uint64_t total) {
     if (total == 0) return;
     // In doubles: the product of two sizes of some GB does not fit 64 bits.
     const double share = static_cast<double>(done) / static_cast<double>(total);
     progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), kHalves * size);
   };
+  if (reader == ReaderKind::Gpx) {
+    return LeggiGpxFile(store, path, failures, fileProgress, readerProgress);
+  }
+  BigBuffer bytes;
+  const auto failure = readWholeFile(path, bytes, fileProgress);
+  size = bytes.size();
   if (failure) return failures(*failure);
   switch (reader) {
-    case ReaderKind::Gpx:
-      return LeggiGpxFile(store, path, std::move(bytes), failures, readerProgress);
     case ReaderKind::Fit:
       return LeggiFit(store, bytes, failures, readerProgress);
     case ReaderKind::Tcx:
@@ -85,8 +87,9 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     case ReaderKind::Igc:
       return LeggiIgc(store, bytes, failures, readerProgress);
     case ReaderKind::None:
+    case ReaderKind::Gpx:
     case ReaderKind::Plt:
-      return;  // read above
+      return;  // none, or read above
   }
 }
 

@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
+#include "core/import/gpx_file.h"
 #include "core/util/day_number.h"
 #include "store_text.h"
+#include "test_files.h"
 
 namespace vianora {
 namespace {
@@ -142,6 +148,42 @@ TEST(LeggiGpx, ReadsTheDigitsAfterTheSecondsAsAFractionOfASecond) {
     Percorsi store;
     LeggiGpx(store, "<trkpt lat='1' lon='2'><time>2007-06-21T08:30:" + std::string(seconds), {});
     EXPECT_NEAR((store[0].Punti[0].DataOra - base) * 86400000, milliseconds, 0.001) << seconds;
+  }
+}
+
+// Where a file is cut into pieces as it is read changes nothing: every GPX sample, read in
+// pieces of 1, 7 and 4096 bytes and in one, gives the trips and failures of its bytes read
+// whole, to the last bit of every number.
+TEST(LeggiGpx, ReadsAFileTheSameWhereverItsPiecesAreCut) {
+  const auto exactText = [](const Percorsi& store, const std::string& failures) {
+    std::string text = failures;
+    for (const Percorso& trip : store.trips()) {
+      text += "|" + trip.Nome;
+      for (const Punto& p : trip.Punti) {
+        char point[128];
+        std::snprintf(point, sizeof point, ";%a,%a,%a,%a", p.Latitudine, p.Longitudine,
+                      p.Altitudine, p.DataOra);
+        text += point;
+      }
+    }
+    return text;
+  };
+  const auto some = test_support::sampleFile("gpx/georust-wikipedia_example.gpx");
+  ASSERT_TRUE(some);
+  for (const auto& entry : std::filesystem::directory_iterator(some->parent_path())) {
+    std::ifstream file(entry.path(), std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    Percorsi whole;
+    std::string failures;
+    LeggiGpx(whole, bytes, test_support::failureText(failures));
+    for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{4096}, bytes.size()}) {
+      Percorsi store;
+      std::string pieceFailures;
+      LeggiGpxFile(store, entry.path().string(), test_support::failureText(pieceFailures), {}, {},
+                   piece);
+      EXPECT_EQ(exactText(store, pieceFailures), exactText(whole, failures))
+          << entry.path() << " in pieces of " << piece;
+    }
   }
 }
 
