@@ -9,8 +9,11 @@
 # from make-big-gpx.py, each its own file; bench-data/ is ignored by git) when it is missing.
 # $RUNS rounds (default 3) each time both ways, one after the other; the best of each is kept.
 # A third measure times 700 runs of `vianora-stats --version`, the cost of starting the program
-# for each file, which the one-by-one sum holds and the single run does not. Also checks that the trips come out in the order the files were given, and prints the peak
-# memory of the run given every file.
+# for each file, which the one-by-one sum holds and the single run does not. A fourth runs the
+# program given every file with VIANORA_READ_WORKERS=0, which makes it read them one after
+# another on its main thread, without workers (the way of before the workers): the same run
+# but for the threads. Also checks that the trips come out in the order the files were given,
+# and prints the peak memory of the run given every file.
 # Needs GNU time (apt-get install time).
 set -euo pipefail
 
@@ -43,7 +46,7 @@ for ((i = 0; i < count; i++)); do files+=("$folder/many-$(((i * 337) % count)).g
 cat "${files[@]}" >/dev/null  # into the page cache
 
 now() { date +%s%N; }
-best_all="" best_each="" best_launch=""
+best_all="" best_each="" best_launch="" best_serial=""
 for ((r = 0; r < runs; r++)); do
   start=$(now)
   "$stats" --json "${files[@]}" >/dev/null
@@ -54,6 +57,11 @@ for ((r = 0; r < runs; r++)); do
   for file in "${files[@]}"; do "$stats" --json "$file" >/dev/null; done
   ns=$(($(now) - start))
   if [[ -z "$best_each" || $ns -lt $best_each ]]; then best_each=$ns; fi
+
+  start=$(now)
+  VIANORA_READ_WORKERS=0 "$stats" --json "${files[@]}" >/dev/null
+  ns=$(($(now) - start))
+  if [[ -z "$best_serial" || $ns -lt $best_serial ]]; then best_serial=$ns; fi
 
   # What the one-by-one runs spend on starting and ending the program alone.
   start=$(now)
@@ -69,19 +77,30 @@ if ! diff <("$stats" --json "${files[@]}" | sed -n 's/^ *"file": "\(.*\)",$/\1/p
   exit 1
 fi
 
+# Read on workers or one after another, the output is the same.
+if ! cmp -s <("$stats" --json "${files[@]}" 2>&1) \
+  <(VIANORA_READ_WORKERS=0 "$stats" --json "${files[@]}" 2>&1); then
+  echo "bench-many.sh: the run without workers printed something else" >&2
+  exit 1
+fi
+
 peak=$(/usr/bin/time -f '%M' "$stats" --json "${files[@]}" 2>&1 >/dev/null | tail -1)
 total=$(du -cb "${files[@]}" | tail -1 | cut -f1)
 seconds() { awk -v ns="$1" 'BEGIN { printf "%.3f", ns / 1e9 }'; }
 ratio=$(awk -v a="$best_all" -v b="$best_each" 'BEGIN { printf "%.3f", a / b }')
 ratio_read=$(awk -v a="$best_all" -v b="$best_each" -v l="$best_launch" \
   'BEGIN { printf "%.3f", a / (b - l) }')
+ratio_serial=$(awk -v a="$best_all" -v s="$best_serial" 'BEGIN { printf "%.3f", a / s }')
 verdict=$(awk -v r="$ratio" 'BEGIN { print (r <= 0.6 ? "ok" : "MISSED") }')
+verdict_serial=$(awk -v r="$ratio_serial" 'BEGIN { print (r <= 0.6 ? "ok" : "MISSED") }')
 echo "files: $count of $(awk -v b="$total" -v n="$count" 'BEGIN { printf "%.2f", b / n / 1e6 }') MB, trips in the order given"
 printf '%-44s %8s s\n' "all at once (best of $runs)" "$(seconds "$best_all")"
 printf '%-44s %8s s\n' "one by one, summed (best of $runs)" "$(seconds "$best_each")"
 printf '%-44s %8s s\n' "$count runs of vianora-stats --version" "$(seconds "$best_launch")"
+printf '%-44s %8s s\n' "one run, one after another (best of $runs)" "$(seconds "$best_serial")"
 printf '%-44s %8.1f MB\n' "peak memory, all at once" "$(awk -v k="$peak" 'BEGIN { print k * 1024 / 1e6 }')"
 echo "ratio many files all at once / one by one: $ratio (target <= 0.6: $verdict)"
-# Today the files given at once are read one after the other too: without the program's start
-# for each file, this is the share that reading them side by side has to lower.
+# Without the program's start for each file.
 echo "ratio many files all at once / one by one less the program starts: $ratio_read"
+# The same run reading the files one after another, with no worker.
+echo "ratio many files all at once / one run one after another: $ratio_serial (target <= 0.6: $verdict_serial)"

@@ -1,7 +1,9 @@
 // vianora-stats: reads track files into one trip store, as successive Open commands would,
 // and prints every trip with its statistics.
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -12,6 +14,7 @@
 #include "cli/trip_report.h"
 #include "cli/utf8_text.h"
 #include "core/import/gpsbabel_import.h"
+#include "core/import/import_many.h"
 #include "core/import/reader_choice.h"
 
 namespace {
@@ -42,11 +45,41 @@ std::string outcomeText(const std::string& path, vianora::ImportOutcome outcome)
   return path + ": " + std::string(vianora::outcomeDescription(outcome));
 }
 
-/// Reads one file into the store: through GPSBabel when a format was given for it, else by
-/// --type when given, else by its content, else by its extension; prints what went wrong and
-/// returns the exit status it calls for.
+/// The threads that read files ahead: one per core, or VIANORA_READ_WORKERS when it is a
+/// number (0: every file on the main thread, one after another; scripts/bench-many.sh
+/// measures against that).
+unsigned readWorkers() {
+  const char* text = std::getenv("VIANORA_READ_WORKERS");
+  const std::string_view value = text != nullptr ? text : "";
+  unsigned workers = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), workers);
+  if (value.empty() || error != std::errc{} || end != value.data() + value.size()) {
+    return vianora::ImportQueue::workersForCores();
+  }
+  return workers;
+}
+
+/// The files read here, not by GPSBabel, in their order: each by --type when given, else by
+/// its content, else by its extension.
+vianora::ImportQueue ownReadings(const std::vector<vianora::cli::InputFile>& files,
+                                 std::optional<vianora::ReaderKind> type) {
+  using namespace vianora;
+  std::vector<std::string> paths;
+  for (const cli::InputFile& file : files) {
+    if (file.gpsBabelFormat.empty()) paths.push_back(file.path);
+  }
+  return ImportQueue(
+      std::move(paths),
+      [type](const std::string& path) {
+        return type ? *type : readerForFile(ReaderKind::None, path);
+      },
+      readWorkers());
+}
+
+/// Reads one file into the store: through GPSBabel when a format was given for it, else as
+/// the next of `readings`; prints what went wrong and returns the exit status it calls for.
 int readFile(vianora::Percorsi& store, const vianora::cli::InputFile& file,
-             std::optional<vianora::ReaderKind> type) {
+             vianora::ImportQueue& readings) {
   using namespace vianora;
   int status = 0;
   const std::string& path = file.path;
@@ -54,10 +87,9 @@ int readFile(vianora::Percorsi& store, const vianora::cli::InputFile& file,
     printFailure(failureText(path, failure));
     status = kExitFailureReported;
   };
-  const ImportOutcome outcome =
-      !file.gpsBabelFormat.empty()
-          ? importWithGpsBabel(store, file.gpsBabelFormat, path, printed)
-          : importFile(store, path, type ? *type : readerForFile(ReaderKind::None, path), printed);
+  const ImportOutcome outcome = !file.gpsBabelFormat.empty()
+                                    ? importWithGpsBabel(store, file.gpsBabelFormat, path, printed)
+                                    : readings.importNext(store, printed);
   if (outcome == ImportOutcome::NotRecognised) {
     printFailure(outcomeText(path, outcome) + " Use --type to choose a reader.");
     return kExitUsage;
@@ -93,8 +125,11 @@ int main(int argc, char** argv) {
 
   int status = 0;
   Percorsi store;
-  for (const cli::InputFile& file : options->files) {
-    status = std::max(status, readFile(store, file, options->type));  // a usage error wins
+  {
+    ImportQueue readings = ownReadings(options->files, options->type);
+    for (const cli::InputFile& file : options->files) {
+      status = std::max(status, readFile(store, file, readings));  // a usage error wins
+    }
   }
   if (options->json) {
     cli::writeJsonReport(std::cout, store);

@@ -1,6 +1,11 @@
 #include "core/store/percorsi.h"
 
+#include <bit>
+#include <cstdint>
+#include <iterator>
+#include <limits>
 #include <new>
+#include <string_view>
 
 #include "core/util/big_buffer.h"
 
@@ -10,16 +15,63 @@ namespace {
 // Marks a recreated point 0 as taken until the reader stores the real latitude.
 constexpr double kPlaceholderLatitude = 1.0;
 
+// What the stand-in of standingIn() holds until a file sets it. No GPX text holds a line feed,
+// and the other readers name only the trips they start; a signalling NaN is never the result
+// of reading a number or of arithmetic, which give quiet ones.
+constexpr std::string_view kStandInText = "\n";
+constexpr std::int32_t kStandInEncoding = std::numeric_limits<std::int32_t>::min();
+constexpr std::uint64_t kStandInValue = 0x7FF0'0000'DEAD'0001;  // a signalling NaN
+
+// Sets `value` to what the file set on the stand-in's `standIn`, if it set anything.
+void takeIfSet(double standIn, double& value) {
+  if (std::bit_cast<std::uint64_t>(standIn) != kStandInValue) value = standIn;
+}
+
 }  // namespace
 
 Percorsi::Percorsi() : trips_(1) {}
 
+Percorsi Percorsi::standingIn() {
+  Percorsi store;
+  Percorso& standIn = store.trips_.front();
+  standIn.Nome = kStandInText;
+  standIn.Versione = kStandInText;
+  standIn.Codifica = kStandInEncoding;
+  const double value = std::bit_cast<double>(kStandInValue);
+  standIn.Punti.front() = Punto{value, value, value, value};
+  store.standIn_ = true;
+  return store;
+}
+
+bool Percorsi::takeFileRead(Percorsi&& read) {
+  Percorso& standIn = read.trips_.front();
+  if (isEmpty() || !read.standIn_ || !read.replayable_ || !standIn.sourceFile.empty()) {
+    return false;
+  }
+  Percorso& last = trips_.back();
+  if (standIn.Nome != kStandInText) last.Nome = std::move(standIn.Nome);
+  if (standIn.Versione != kStandInText) last.Versione = std::move(standIn.Versione);
+  if (standIn.Codifica != kStandInEncoding) last.Codifica = standIn.Codifica;
+  const Punto& set = standIn.Punti.front();
+  Punto& point = last.Punti.back();
+  takeIfSet(set.Latitudine, point.Latitudine);
+  takeIfSet(set.Longitudine, point.Longitudine);
+  takeIfSet(set.Altitudine, point.Altitudine);
+  takeIfSet(set.DataOra, point.DataOra);
+  trips_.insert(trips_.end(), std::make_move_iterator(read.trips_.begin() + 1),
+                std::make_move_iterator(read.trips_.end()));
+  return true;
+}
+
 Percorso& Percorsi::startTrip() {
+  // A stand-in renamed to nothing would take the trip, where the real store appends one.
+  if (standIn_ && isEmpty()) replayable_ = false;
   if (!isEmpty()) trips_.emplace_back();
   return trips_.back();
 }
 
 Punto& Percorsi::addPoint() {
+  notePointsChange();
   auto& points = trips_.back().Punti;
   if (points.front().Latitudine == 0.0) {
     points.assign(1, Punto{});
@@ -56,6 +108,9 @@ void Percorsi::reservePoints(std::size_t count) {
   adviseHugePages(points.data() + points.size(), (points.capacity() - points.size()) * sizeof(Punto));
 }
 
-void Percorsi::resetPoints() { trips_.back().Punti.assign(1, Punto{}); }
+void Percorsi::resetPoints() {
+  notePointsChange();
+  trips_.back().Punti.assign(1, Punto{});
+}
 
 }  // namespace vianora

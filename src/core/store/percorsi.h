@@ -21,6 +21,23 @@ class Percorsi {
   /// A fresh store: one unnamed trip with one zeroed point.
   Percorsi();
 
+  /// A store to read one file into on its own, for takeFileRead() to add to a store that is
+  /// not empty. Its trip 0 stands in for that store's last trip, which a file may change
+  /// before its first trip starts (a GPX file's declaration sets its version and encoding, a
+  /// name or a time outside any track sets its name or its last point's time). The stand-in
+  /// holds values no reader writes (texts of a line feed, the lowest int32, a signalling NaN
+  /// in each value of its one point), so that takeFileRead can tell which of them the file set.
+  static Percorsi standingIn();
+
+  /// Adds what reading a file into `read` (a store from standingIn()) did, as if the file had
+  /// been read into this store: the values the file set on the stand-in and its point go to
+  /// the last trip and its last point, and the trips it brought are appended. False, with
+  /// nothing changed, when that cannot be told from `read`: this store is empty (its trip 0
+  /// would have taken the file's first trip), or the file added to or dropped the stand-in's
+  /// points, or started a trip after renaming the stand-in to nothing. The file must then be
+  /// read into this store.
+  bool takeFileRead(Percorsi&& read);
+
   std::size_t size() const { return trips_.size(); }
   const Percorso& operator[](std::size_t index) const { return trips_[index]; }
   const std::vector<Percorso>& trips() const { return trips_; }
@@ -58,7 +75,15 @@ class Percorsi {
   Punto& lastPoint() { return trips_.back().Punti.back(); }
 
  private:
+  // Whether a point is added or the points dropped depends on the real trip's points:
+  // takeFileRead() cannot replay that on the stand-in.
+  void notePointsChange() {
+    if (standIn_ && trips_.size() == 1) replayable_ = false;
+  }
+
   std::vector<Percorso> trips_;
+  bool standIn_ = false;    // trip 0 stands in for the last trip of another store
+  bool replayable_ = true;  // what the file did to the stand-in can be told from it
 };
 
 }  // namespace vianora

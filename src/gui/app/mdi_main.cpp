@@ -136,13 +136,8 @@ void MDIMain::mnuAbout_Click() {
 void MDIMain::openFiles(const QStringList& paths) {
   const std::size_t firstNew = store_.nextTripIndex();
   bool stopped = false;
-  whileReading([&] {
-    for (const QString& path : paths) {
-      stopped =
-          openCommand_.readFile(this, path, ReaderKind::None, progress_) == ImportOutcome::Stopped;
-      if (stopped) return;
-    }
-  });
+  whileReading(
+      [&] { stopped = !openCommand_.readFiles(this, paths, ReaderKind::None, progress_); });
   if (stopped) return;
   // A track without points is a trip too, but there is nothing to show of it.
   const auto first = store_.firstTripWithPoints(firstNew);

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QProgressBar>
 
+#include "core/import/import_many.h"
 #include "gui/import/event_pump.h"
 #include "gui/import/user_prompts.h"
 
@@ -117,6 +118,23 @@ ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, Reader
       [&](const FailureSink& failures, const ProgressFn& pump, const StopRequest& stop) {
         return importFile(store_, file, readerForFile(picked, file), failures, pump, stop);
       });
+}
+
+bool OpenCommand::readFiles(QWidget* parent, const QStringList& paths, ReaderKind picked,
+                            QProgressBar* progress) {
+  std::vector<std::string> files;
+  for (const QString& path : paths) files.push_back(QFile::encodeName(path).toStdString());
+  ImportQueue queue(std::move(files),
+                    [picked](const std::string& file) { return readerForFile(picked, file); });
+  for (const QString& path : paths) {
+    const ImportOutcome outcome =
+        readWith(parent, path, progress,
+                 [&](const FailureSink& failures, const ProgressFn& pump, const StopRequest& stop) {
+                   return queue.importNext(store_, failures, pump, stop);
+                 });
+    if (outcome == ImportOutcome::Stopped) return false;
+  }
+  return true;
 }
 
 ImportOutcome OpenCommand::readWith(QWidget* parent, const QString& path, QProgressBar* progress,

@@ -38,6 +38,12 @@ class OpenCommand {
   ImportOutcome readFile(QWidget* parent, const QString& path, ReaderKind picked,
                          QProgressBar* progress);
 
+  /// Reads files given together (on the command line or dropped) in their order as readFile
+  /// does, the next ones on other cores while the one before is taken; false when the reading
+  /// stopped.
+  bool readFiles(QWidget* parent, const QStringList& paths, ReaderKind picked,
+                 QProgressBar* progress);
+
   /// One way of reading a file into the store with the failure sink, progress and stop
   /// request it is given: importFile with a reader, or a conversion by GPSBabel.
   using Reading =
