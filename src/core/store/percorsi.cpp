@@ -34,8 +34,9 @@ Percorsi::Percorsi() : trips_(1) {}
 Percorsi Percorsi::standingIn() {
   Percorsi store;
   Percorso& standIn = store.trips_.front();
-  standIn.Nome = kStandInText;
-  standIn.Versione = kStandInText;
+  // Built whole rather than assigned: GCC 12 warns falsely on assigning the view to a string.
+  standIn.Nome = std::string(kStandInText);
+  standIn.Versione = std::string(kStandInText);
   standIn.Codifica = kStandInEncoding;
   const double value = std::bit_cast<double>(kStandInValue);
   standIn.Punti.front() = Punto{value, value, value, value};
