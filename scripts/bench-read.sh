@@ -81,7 +81,7 @@ alternate() {
 # Everything about one file. Arguments: FILE GPSBABEL-FORMAT LABEL.
 measure() {
   local file=$1 format=$2 label=$3 bytes mb peak ratio_mem ratio=""
-  bytes=$(stat -c %s "$file")
+  bytes=$(stat -L -c %s "$file")
   mb=$(awk -v b="$bytes" 'BEGIN { printf "%.1f", b / 1e6 }')
   echo "file: $file ($mb MB)"
   # The file is read once first, so that every tool finds it in the page cache.
