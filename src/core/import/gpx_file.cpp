@@ -40,11 +40,12 @@ class TextBehindReading {
     told_.notify_one();
   }
 
-  // Waits for the text of every byte told, and ends it; the text's length, or none when the
-  // text could not be made this way.
+  // Waits for the text of every byte told, and ends it; the text's length (0 when no byte
+  // came), or none when the bytes moved and the text could not be made this way.
   std::optional<std::size_t> finish() {
     end();
-    if (abandoned_ || !fields_) return std::nullopt;
+    if (abandoned_) return std::nullopt;
+    if (!fields_) return 0;
     fields_->finish();
     return fields_->written();
   }
@@ -97,9 +98,8 @@ std::optional<ImportFailure> readGpxText(const std::string& path, BigBuffer& tex
     text.resize(*length);
     return std::nullopt;
   }
-  if (text.size() > 0) {  // the reading moved the bytes: some were made text already
-    if (const auto failure = readWholeFile(path, text, progress)) return failure;
-  }
+  // The reading moved the bytes after some were made text already.
+  if (const auto failure = readWholeFile(path, text, progress)) return failure;
   prepareGpxTextInPlace(text);
   return std::nullopt;
 }

@@ -83,6 +83,15 @@ InputFile::InputFile(const std::string& path) {
   size_ = static_cast<std::uint64_t>(info.st_size);
 }
 
+// Why a file is not read at all: it did not open, or it is larger than `largestFile`.
+std::optional<ImportFailure> refusal(const InputFile& file, std::uint64_t largestFile) {
+  if (!file.isOpen()) return file.openFailure();
+  if (file.size() > largestFile) {
+    return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::uint64_t largestReadableFile() {
@@ -118,10 +127,7 @@ std::optional<ImportFailure> readWholeFileFollowed(const std::string& path, BigB
                                                    std::uint64_t largestFile) {
   bytes = BigBuffer();
   InputFile file(path);
-  if (!file.isOpen()) return file.openFailure();
-  if (file.size() > largestFile) {
-    return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
-  }
+  if (auto refused = refusal(file, largestFile)) return refused;
   pieceSize = std::max<std::size_t>(pieceSize, 1);
   bool followed = static_cast<bool>(arrived);
   try {
@@ -161,10 +167,7 @@ std::optional<ImportFailure> readWholeFileFollowed(const std::string& path, BigB
 std::optional<ImportFailure> readFileInPieces(const std::string& path, const PieceTaker& take,
                                               std::size_t pieceSize, std::uint64_t largestFile) {
   InputFile file(path);
-  if (!file.isOpen()) return file.openFailure();
-  if (file.size() > largestFile) {
-    return ImportFailure{.code = FailureCode::OutOfMemory, .detail = std::string(kFileTooLarge)};
-  }
+  if (auto refused = refusal(file, largestFile)) return refused;
   std::string buffer;
   try {
     buffer.resize(pieceSize == 0 ? 1 : pieceSize);
