@@ -3,7 +3,8 @@
 // fuzz_checks.h: the GPX text is at most one byte longer than the file (prepareGpxText makes
 // room for that), the text made over the file's own bytes is the same, every failure names a
 // line of the file, from 1, and the bytes written to a file and read from it, with the text
-// made on a second thread behind pieces of 1 to 97 bytes, give the same trips and failures.
+// made on a second thread behind pieces of 1 to 97 bytes, give the same trips and failures,
+// as does the text shown to the reader 1 to 5 characters at a time.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -45,6 +46,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       fuzz::ProgressCheck{kTarget});
   fuzz::checkTrips(kTarget, store);
 
+  TextInSteps steps(text, size == 0 ? 1 : 1 + data[size - 1] % 5);
+  GpxTextLines textLines(bytes);
+  Percorsi inSteps;
+  std::vector<std::int64_t> stepLines;
+  LeggiGpxText(
+      inSteps, steps, [&](std::size_t at) { return textLines.lineOf(at); },
+      [&](const ImportFailure& failure) { stepLines.push_back(failure.line); });
+  fuzz::checkSameStores(kTarget, store, inSteps);
+  if (lines != stepLines) fuzz::broken(kTarget, "the text read in steps gave other failures");
+
   static const std::string path = "/tmp/fuzz_leggi_gpx." + std::to_string(::getpid()) + ".gpx";
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (file == nullptr) return 0;
@@ -54,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::int64_t> fileLines;
   LeggiGpxFile(
       fromFile, path, [&](const ImportFailure& failure) { fileLines.push_back(failure.line); },
-      {}, {}, size == 0 ? 1 : 1 + data[0] % 97);
+      {}, size == 0 ? 1 : 1 + data[0] % 97);
   fuzz::checkSameStores(kTarget, store, fromFile);
   if (lines != fileLines) fuzz::broken(kTarget, "the file read in pieces gave other failures");
   return 0;

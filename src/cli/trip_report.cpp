@@ -1,5 +1,8 @@
 #include "cli/trip_report.h"
 
+#include <future>
+#include <system_error>
+
 #include "cli/details_report.h"
 #include "cli/json_writer.h"
 #include "cli/utf8_text.h"
@@ -85,8 +88,20 @@ void writeDisplay(JsonWriter& json, const StatisticsTexts& t) {
   json.endObject();
 }
 
+// A big trip's details are worked out on a second core while its statistics are.
+std::future<TripDetails> detailsAside(const Percorso& trip) {
+  constexpr std::size_t kWorthASecondCore = 100'000;  // points
+  if (trip.Punti.size() < kWorthASecondCore) return {};
+  try {
+    return std::async(std::launch::async, [&trip] { return computeTripDetails(trip); });
+  } catch (const std::system_error&) {
+    return {};  // no thread to spare: worked out in turn
+  }
+}
+
 void writeTrip(JsonWriter& json, const Percorsi& store, std::size_t index) {
   const Percorso& trip = store[index];
+  std::future<TripDetails> details = detailsAside(trip);
   const TripStatistics s = computeTripStatistics(trip);
   json.beginObject();
   json.value("index", static_cast<long long>(index));
@@ -98,7 +113,7 @@ void writeTrip(JsonWriter& json, const Percorsi& store, std::size_t index) {
   json.value("encoding", static_cast<long long>(trip.Codifica));
   writeStats(json, s);
   writeDisplay(json, statisticsTexts(s, toolFormat()));
-  writeJsonDetails(json, computeTripDetails(trip));
+  writeJsonDetails(json, details.valid() ? details.get() : computeTripDetails(trip));
   json.endObject();
 }
 

@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::size_t npos = std::string_view::npos;
 // What searchNear answers when the tag is not within its reach: it may lie further on.
-constexpr std::size_t kNotNear = npos - 1;
+constexpr std::size_t kNotNear = npos - 2;
 // Where a closing tag's name starts, after "</".
 constexpr std::size_t kNameStart = 2;
 
@@ -23,10 +23,18 @@ bool sameCharacters(const char* at, std::string_view name) {
 
 }  // namespace
 
-ClosingTagFinder::ClosingTagFinder(std::string_view text, std::function<void()> whileSearchingFar,
+ClosingTagFinder::ClosingTagFinder(const GrowingText& text, std::function<void()> whileSearchingFar,
                                    bool (*indexed)(std::string_view name))
     : text_(text), whileSearchingFar_(std::move(whileSearchingFar)) {
   if (indexed != nullptr) index_.emplace(text, indexed, whileSearchingFar_);
+}
+
+bool ClosingTagFinder::indexes(std::string_view name) const {
+  if (!index_ || name.size() > ClosingTagIndex::kLongestName) return false;
+  char tag[ClosingTagIndex::kLongestName + 3] = {'<', '/'};
+  name.copy(tag + kNameStart, name.size());
+  tag[kNameStart + name.size()] = '>';
+  return index_->answersFor(std::string_view(tag, name.size() + 3));
 }
 
 std::size_t ClosingTagFinder::find(std::string_view tag, std::size_t from) {
@@ -46,13 +54,19 @@ std::size_t ClosingTagFinder::findClosingOf(std::string_view name, std::size_t f
 }
 
 // Jumping from "<" to "<" and comparing the rest in place; npos when the text ends within the
-// reach without the tag.
+// reach without the tag (in a text still being made, the far search decides).
 std::size_t ClosingTagFinder::searchNear(std::string_view name, std::size_t from) const {
   constexpr std::size_t kShortReach = 256;
   const std::size_t length = name.size() + kNameStart + 1;  // "</" name ">"
-  const char* const begin = text_.data();
-  const char* const end = begin + text_.size();
-  const char* at = begin + std::min(from, text_.size());
+  const std::string_view text = text_.made();
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  if (!text_.complete()) {
+    if (static_cast<std::size_t>(end - begin) < std::min(from, text.size()) + kShortReach + length) {
+      return kNotNear;
+    }
+  }
+  const char* at = begin + std::min(from, text.size());
   const char* const nearEnd =
       static_cast<std::size_t>(end - at) > kShortReach ? at + kShortReach : end;
   while (at < nearEnd && static_cast<std::size_t>(end - at) >= length) {
@@ -69,17 +83,24 @@ std::size_t ClosingTagFinder::searchNear(std::string_view name, std::size_t from
 }
 
 std::size_t ClosingTagFinder::findFar(std::string_view tag, std::size_t from) {
+  const std::size_t made = text_.made().size();
   for (Known& known : known_) {
     if (known.tag != tag) continue;
     // No occurrence lies between searchedFrom and at, so a later start finds the same one.
-    const bool stillValid = from >= known.searchedFrom && (known.at == npos || known.at >= from);
+    const bool stillValid = from >= known.searchedFrom && known.at >= from;
     if (!stillValid) {
       known.searchedFrom = from;
       known.at = searchFar(tag, from);
+      known.searchedTo = made;
+    } else if (known.at == kNotMadeYet && known.searchedTo != made) {
+      // On from where the last search stopped, less the length of a tag cut there.
+      const std::size_t goOn = std::max(from, known.searchedTo - std::min(known.searchedTo, tag.size() - 1));
+      known.at = searchFar(tag, goOn);
+      known.searchedTo = made;
     }
     return known.at;
   }
-  known_.push_back(Known{std::string(tag), from, searchFar(tag, from)});
+  known_.push_back(Known{std::string(tag), from, searchFar(tag, from), made});
   return known_.back().at;
 }
 
@@ -89,9 +110,10 @@ std::size_t ClosingTagFinder::findFar(std::string_view tag, std::size_t from) {
 // 1,000,000-point file (LeggiGpx/1M) showed no difference.
 std::size_t ClosingTagFinder::searchFar(std::string_view tag, std::size_t from) const {
   constexpr std::size_t kStretch = std::size_t{1} << 20;
-  const char* const begin = text_.data();
-  const char* const end = begin + text_.size();
-  const char* at = begin + std::min(from, text_.size());
+  const std::string_view text = text_.made();
+  const char* const begin = text.data();
+  const char* const end = begin + text.size();
+  const char* at = begin + std::min(from, text.size());
   while (static_cast<std::size_t>(end - at) >= tag.size()) {
     const std::size_t length =
         std::min(kStretch + tag.size() - 1, static_cast<std::size_t>(end - at));
@@ -100,7 +122,7 @@ std::size_t ClosingTagFinder::searchFar(std::string_view tag, std::size_t from) 
     at += length - (tag.size() - 1);
     if (whileSearchingFar_) whileSearchingFar_();
   }
-  return npos;
+  return text_.complete() ? npos : kNotMadeYet;
 }
 
 }  // namespace vianora

@@ -30,31 +30,46 @@ std::optional<std::size_t> ClosingTagIndex::find(std::string_view tag, std::size
       const auto at = std::lower_bound(noted->at.begin(), noted->at.end(), from);
       if (at != noted->at.end()) return *at;
     }
-    if (readTo_ >= text_.size()) return npos;
-    readStretch();
+    if (!readFurther()) return text_.complete() ? npos : kNotMadeYet;
   }
   return std::nullopt;
 }
 
+bool ClosingTagIndex::readFurther() {
+  const std::size_t before = readTo_;
+  if (!gaveUp_ && readTo_ < text_.made().size()) readStretch();
+  return readTo_ != before;
+}
+
 // Every "/" after a "<" starts a closing tag whose name runs to the next ">"; a name holds no
-// ">", so the tag "</" name ">" occurs exactly where that name is read.
+// ">", so the tag "</" name ">" occurs exactly where that name is read. In a text still being
+// made, a "/" whose name may not be made whole yet waits for more.
 void ClosingTagIndex::readStretch() {
-  const char* const begin = text_.data();
-  const std::size_t to = std::min(text_.size(), readTo_ + kStretch);
+  const std::string_view text = text_.made();
+  const bool whole = text_.complete();
+  const char* const begin = text.data();
+  const std::size_t to = std::min(text.size(), readTo_ + kStretch);
   std::size_t at = readTo_;
   while (at < to && !gaveUp_) {
     const void* slash = std::memchr(begin + at, '/', to - at);
-    if (slash == nullptr) break;
+    if (slash == nullptr) {
+      at = to;
+      break;
+    }
     const auto s = static_cast<std::size_t>(static_cast<const char*>(slash) - begin);
+    if (!whole && text.size() - s <= kLongestName + 1) {
+      at = s;
+      break;
+    }
     at = s + 1;
     if (s == 0 || begin[s - 1] != '<') continue;
-    const void* close = std::memchr(begin + at, '>', std::min(kLongestName + 1, text_.size() - at));
+    const void* close = std::memchr(begin + at, '>', std::min(kLongestName + 1, text.size() - at));
     if (close == nullptr) continue;
     const std::string_view name(
         begin + at, static_cast<std::size_t>(static_cast<const char*>(close) - (begin + at)));
-    if (!name.empty() && chosen_(name)) note(text_.substr(s - 1, name.size() + 3), s - 1);
+    if (!name.empty() && chosen_(name)) note(text.substr(s - 1, name.size() + 3), s - 1);
   }
-  readTo_ = to;
+  readTo_ = at;
   if (whileReading_) whileReading_();
 }
 

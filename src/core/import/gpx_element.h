@@ -46,9 +46,11 @@ inline GpxElement classifyGpxElement(std::string_view name) {
 /// Whether an element of this name holds other elements for a whole file or track, so that
 /// its closing tag lies far ahead (points, which close within a few lines, do not count).
 inline bool isGpxContainerName(std::string_view name) {
-  const GpxElement element = classifyGpxElement(name);
-  return element == GpxElement::Declaration || element == GpxElement::Container ||
-         element == GpxElement::Trip;
+  // Asked of every closing tag of a file: most (ele, time, trkpt) fail the first test.
+  if (name.size() != 3 && name.size() != 4 && name.size() != 6) return false;
+  return equalsIgnoringCase(name, "GPX") || equalsIgnoringCase(name, "TRK") ||
+         equalsIgnoringCase(name, "RTE") || equalsIgnoringCase(name, "?XML") ||
+         equalsIgnoringCase(name, "TRKSEG");
 }
 
 }  // namespace vianora

@@ -10,15 +10,15 @@
 
 namespace vianora {
 
-/// Reads the GPX file at `path` into the store, exactly as LeggiGpx reads its bytes, but makes
-/// the GPX text over the bytes themselves, so that the file is held in memory once, and on a
-/// second thread while the file is still being read (`pieceSize` bytes at a time). The lines
-/// that failures name are told from the file read again, only when one is reported. The
-/// file's failures are those of readWholeFile. Progress: `fileProgress` while the file is
-/// read, then `textProgress` while its text is.
+/// Reads the GPX file at `path` into the store, exactly as LeggiGpx reads its bytes, while the
+/// file is still being read (`pieceSize` bytes at a time): its GPX text is made over the bytes
+/// themselves on a second thread, and the memory of the text already read is given back, so
+/// that a big file is never held whole. The lines that failures name are told from the file
+/// read again, only when one is reported. The file's failures are those of
+/// readWholeFileFollowed, reported after what was read. Progress: the bytes read and the
+/// characters of text read, out of twice the file's size.
 void LeggiGpxFile(Percorsi& store, const std::string& path, const FailureSink& failures,
-                  const ProgressFn& fileProgress = {}, const ProgressFn& textProgress = {},
-                  std::size_t pieceSize = std::size_t{1} << 20);
+                  const ProgressFn& progress = {}, std::size_t pieceSize = std::size_t{1} << 20);
 
 /// Makes the GPX text of the bytes (see prepareGpxText) in their own room, which must hold
 /// one byte more than the bytes.

@@ -115,31 +115,32 @@ std::string firstBytesOf(const std::string& path, std::size_t count) {
   return bytes;
 }
 
-std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& bytes,
-                                           const ProgressFn& progress, std::uint64_t largestFile) {
-  return readWholeFileFollowed(path, bytes, {}, progress, kChunkSize, largestFile);
-}
+namespace {
 
-std::optional<ImportFailure> readWholeFileFollowed(const std::string& path, BigBuffer& bytes,
-                                                   const BytesArrived& arrived,
-                                                   const ProgressFn& progress,
-                                                   std::size_t pieceSize,
-                                                   std::uint64_t largestFile) {
+// Reads a file into `bytes` a piece at a time. With fixed room the bytes never move: a file
+// that grows past the room taken at the start is read as far as that room, and a failure part
+// way leaves the bytes read before it; else the room grows, and a failure empties it.
+std::optional<ImportFailure> readInto(const std::string& path, BigBuffer& bytes,
+                                      const BytesArrived& arrived, const ProgressFn& progress,
+                                      std::size_t pieceSize, std::uint64_t largestFile,
+                                      bool fixedRoom) {
   bytes = BigBuffer();
   InputFile file(path);
   if (auto refused = refusal(file, largestFile)) return refused;
   pieceSize = std::max<std::size_t>(pieceSize, 1);
-  bool followed = static_cast<bool>(arrived);
   try {
-    // One byte more than the size, so that the end is seen without growing; a file that grows
-    // meanwhile is still read to its end.
-    bytes = BigBuffer(file.size() + 1);
+    // One byte more than the size, so that the end is seen without growing.
+    const std::size_t size = file.size();
+    bytes = BigBuffer(fixedRoom ? size + std::min(size / 8, std::size_t{1} << 30) + 1 : size + 1);
+  } catch (const std::bad_alloc&) {
+    return ImportFailure{.code = FailureCode::OutOfMemory};
+  }
+  try {
     ProgressThrottle throttle(progress, file.size());
     std::size_t used = 0;
     for (;;) {
       if (used == bytes.capacity()) {
-        if (followed) arrived(std::string_view());
-        followed = false;
+        if (fixedRoom) break;
         bytes.resize(used + std::max(kChunkSize, pieceSize));
       }
       const std::size_t room = std::min(pieceSize, bytes.capacity() - used);
@@ -148,20 +149,33 @@ std::optional<ImportFailure> readWholeFileFollowed(const std::string& path, BigB
       used += got;
       bytes.resize(used);
       if (got == 0) break;
-      if (followed) arrived(std::string_view(bytes.data(), used));
+      if (arrived) arrived(std::string_view(bytes.data(), used));
       throttle.at(used);
     }
   } catch (const std::bad_alloc&) {
-    if (followed) arrived(std::string_view());
     bytes = BigBuffer();
     return ImportFailure{.code = FailureCode::OutOfMemory};
   }
   if (file.failed()) {
-    if (followed) arrived(std::string_view());
-    bytes = BigBuffer();
+    if (!fixedRoom) bytes = BigBuffer();
     return ImportFailure{.code = FailureCode::PathFileAccess};
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& bytes,
+                                           const ProgressFn& progress, std::uint64_t largestFile) {
+  return readInto(path, bytes, {}, progress, kChunkSize, largestFile, false);
+}
+
+std::optional<ImportFailure> readWholeFileFollowed(const std::string& path, BigBuffer& bytes,
+                                                   const BytesArrived& arrived,
+                                                   const ProgressFn& progress,
+                                                   std::size_t pieceSize,
+                                                   std::uint64_t largestFile) {
+  return readInto(path, bytes, arrived, progress, pieceSize, largestFile, true);
 }
 
 std::optional<ImportFailure> readFileInPieces(const std::string& path, const PieceTaker& take,

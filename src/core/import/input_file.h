@@ -45,13 +45,14 @@ std::optional<ImportFailure> readWholeFile(const std::string& path, BigBuffer& b
                                            const ProgressFn& progress = {},
                                            std::uint64_t largestFile = largestReadableFile());
 
-/// Told the bytes read so far after each piece of readWholeFileFollowed. They stay where they
-/// are and never change, until a null view says that they are about to move (the file grew
-/// since it was opened): then the callee must stop using them before it returns.
+/// Told the bytes read so far after each piece of readWholeFileFollowed.
 using BytesArrived = std::function<void(std::string_view readSoFar)>;
 
 /// Reads a whole file as readWholeFile does, `pieceSize` bytes at a time, telling `arrived`
 /// after each piece, so that another thread can work on the bytes while the rest are read.
+/// The bytes never move: a file that grows while it is read is read as far as the room taken
+/// at the start (its size then and an eighth more), and a read that fails part way leaves the
+/// bytes read before the failure.
 std::optional<ImportFailure> readWholeFileFollowed(
     const std::string& path, BigBuffer& bytes, const BytesArrived& arrived,
     const ProgressFn& progress = {}, std::size_t pieceSize = std::size_t{1} << 20,

@@ -1,5 +1,8 @@
 #include "core/import/leggi_gpx.h"
 
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <optional>
 #include <string>
@@ -40,35 +43,67 @@ std::string withoutDoubleQuotes(std::string_view value) {
 // The GPX text is read the way nested element contents are read one inside the other: the
 // content of an element is read completely before the text after its closing tag. Instead of
 // one call per nesting level (self-closed points nest once per point), the open contents are
-// kept on a stack of their end positions, so no depth of the input can exhaust the call stack.
+// kept on a stack, so no depth of the input can exhaust the call stack.
+//
+// The text may still be being made while it is read. The contents of a file, a track and a
+// segment end where their closing tag is met, which may not be made yet: their ends are
+// looked up in the closing tag index as the reading gets near them, and each search in the
+// text asks for more of it only when what is made so far cannot tell its answer.
 class GpxReader {
  public:
-  GpxReader(Percorsi& store, std::string_view text, const GpxLineOf& lineOf,
+  GpxReader(Percorsi& store, GrowingText& text, const GpxLineOf& lineOf,
             const FailureSink& failures, const ProgressFn& progress)
       : store_(store),
-        text_(text),
+        source_(text),
+        text_(text.made()),
         lineOf_(lineOf),
         failures_(failures),
         finder_(
             text, [this] { progress_.stillAt(); }, isGpxContainerName),
-        progress_(progress, text.size()) {}
+        progress_(progress, text.expectedSize()) {}
 
   void run();
 
  private:
+  static constexpr std::size_t kUnknown = npos;
+
   struct Content {
-    std::size_t end;         // where this content's text ends
-    std::size_t resumeAt{};  // where the enclosing content goes on after this one's child
+    std::size_t from = 0;          // where its text starts, past its opening tag
+    std::string closing;           // the closing tag ("</" name ">") that ends it
+    std::size_t searched = 0;      // its closing tag does not start between `from` and here
+    std::size_t end = kUnknown;    // where its text ends, trailing blanks dropped
+    std::size_t after = kUnknown;  // where the enclosing content goes on: past the closing tag
+    // While the end is unknown: it lies at or after `lowest`, so the text up to `certain` is
+    // the content's for sure; both as the text made at step `settled` told.
+    std::size_t lowest = 0;
+    std::size_t certain = 0;
+    std::uint64_t settled = 0;
   };
 
-  void openContent(std::size_t begin, std::size_t end);
+  // Where the innermost content's text ends for sure: its end once known (final).
+  struct Limit {
+    std::size_t at;
+    bool final;
+  };
+
+  void enter(Content content);
   void closeContent();
+  bool atEnd();
+  Limit limit();
+  bool knowEnd(std::size_t i);
+  void settle(std::size_t k);
+  std::size_t ownClosingTag(Content& content);
+  void endAt(Content& content, std::size_t end, std::size_t after);
+  std::size_t trimmedEnd(std::size_t from, std::size_t end) const;
+  void advance();
+  void releaseBehind();
+  std::size_t findBefore(char c, std::size_t from);
   void readTag();
   void actOn(GpxElement element, std::string_view name, std::string_view attributes);
   std::string_view cutContent(std::string_view name);
-  void readContentAsElements(std::string_view name);
+  void readContentAsElements(std::string_view name, bool holdsAFileOrTrack = false);
   void reservePoints();
-  std::size_t nextTagFrom(std::size_t from) const;
+  std::size_t nextTagFrom(std::size_t from);
   bool readDeclaration(std::string_view attributes);
   std::string nameText(std::string_view content) const;
   void readPoint(std::string_view name, std::string_view attributes);
@@ -78,15 +113,16 @@ class GpxReader {
   void report(FailureCode code, std::string_view where, std::string detail = {});
   void fail(FailureCode code, std::string_view where);
 
-  std::size_t end() const { return open_.back().end; }
-
   Percorsi& store_;
-  std::string_view text_;
+  GrowingText& source_;
+  std::string_view text_;  // the text made so far
   const GpxLineOf& lineOf_;  // the file's lines, for failures
   const FailureSink& failures_;
   ClosingTagFinder finder_;
   ProgressThrottle progress_;
   std::vector<Content> open_;
+  std::uint64_t step_ = 1;      // grows each time more of the text is made or indexed
+  std::size_t releasedTo_ = 0;  // the text before this may be gone
   std::size_t pos_ = 0;  // where the innermost open content goes on
   bool childOpened_ = false;
   std::string_view tag_;         // the tag being read, ">" included, for failures that name it
@@ -96,9 +132,9 @@ class GpxReader {
 };
 
 void GpxReader::run() {
-  openContent(0, text_.size());
+  enter(Content{});
   while (!open_.empty()) {
-    if (pos_ >= end()) {
+    if (atEnd()) {
       closeContent();
       continue;
     }
@@ -108,38 +144,161 @@ void GpxReader::run() {
       fail(FailureCode::OutOfMemory, text_.substr(pos_));
     }
     progress_.at(pos_);
+    releaseBehind();
   }
 }
 
-// A content is trimmed of blanks and starts at its first "<"; one without any "<" has no tags.
-void GpxReader::openContent(std::size_t begin, std::size_t end) {
-  std::string_view content = trimBlanks(text_.substr(begin, end - begin));
-  begin = static_cast<std::size_t>(content.data() - text_.data());
-  end = begin + content.size();
-  const std::size_t firstTag = content.find('<');
-  open_.push_back(Content{end});
-  pos_ = firstTag == npos ? end : begin + firstTag;
+// A content starts at its first "<"; one without any "<" has no tags.
+void GpxReader::enter(Content content) {
+  open_.push_back(std::move(content));
+  const std::size_t first = findBefore('<', open_.back().from);
+  pos_ = first != npos ? first : limit().at;
 }
 
+// The enclosing content goes on at its next tag after this one's closing tag.
 void GpxReader::closeContent() {
+  const std::size_t i = open_.size() - 1;
+  while (!knowEnd(i)) advance();
+  const std::size_t after = open_[i].after;
   open_.pop_back();
-  if (!open_.empty()) pos_ = open_.back().resumeAt;
+  if (!open_.empty()) pos_ = nextTagFrom(after);
+}
+
+bool GpxReader::atEnd() {
+  for (;;) {
+    const Limit limit = this->limit();
+    if (pos_ < limit.at) return false;
+    if (limit.final) return true;
+    advance();
+  }
+}
+
+GpxReader::Limit GpxReader::limit() {
+  const Content& innermost = open_.back();
+  if (innermost.end != kUnknown) return {innermost.end, true};
+  if (innermost.settled == step_) return {innermost.certain, false};
+  const std::size_t i = open_.size() - 1;
+  if (knowEnd(i)) return {open_[i].end, true};
+  return {open_[i].certain, false};
+}
+
+// Settles the ends of the innermost contents that the text made since they were last looked
+// at may tell, from the nearest one already known or looked at.
+bool GpxReader::knowEnd(std::size_t i) {
+  std::size_t first = i;
+  while (first > 0 && open_[first].end == kUnknown && open_[first].settled != step_) --first;
+  for (std::size_t k = first; k <= i; ++k) settle(k);
+  return open_[i].end != kUnknown;
+}
+
+// A content ends at its own closing tag when that comes before the enclosing content's end,
+// else at the enclosing content's end (the whole text's for the outermost). A closing tag is
+// never cut by an end, so what lies before where the enclosing content can end is its own.
+void GpxReader::settle(std::size_t k) {
+  Content& c = open_[k];
+  if (c.end != kUnknown || c.settled == step_) return;
+  c.settled = step_;
+  if (k == 0) {
+    if (source_.complete()) return endAt(c, text_.size(), text_.size());
+    c.lowest = text_.size();
+  } else {
+    const Content& p = open_[k - 1];
+    const bool enclosingKnown = p.end != kUnknown;
+    const std::size_t enclosing = enclosingKnown ? p.end : p.lowest;
+    const std::size_t length = c.closing.size();
+    const std::size_t at = ownClosingTag(c);
+    if (at < kNotMadeYet && at + length <= enclosing) return endAt(c, at, at + length);
+    if (at == npos || (at < kNotMadeYet && enclosingKnown)) {
+      if (enclosingKnown) return endAt(c, p.end, p.end);
+      c.lowest = enclosing;
+    } else if (at < kNotMadeYet) {
+      c.lowest = std::min(at, enclosing);
+    } else {
+      // Not made yet: not among the tags the index noted so far.
+      const ClosingTagIndex* index = finder_.index();
+      const std::size_t noted = index != nullptr ? index->notedBefore() : 0;
+      if (enclosingKnown && p.end <= noted) return endAt(c, p.end, p.end);
+      c.lowest = std::min(noted, enclosing);
+    }
+  }
+  c.certain = trimmedEnd(c.from, std::max(c.from, c.lowest));
+}
+
+// Asked of the index from where the content starts (positions only: that text may be gone);
+// should the index give up, the search goes on past where the index had looked.
+std::size_t GpxReader::ownClosingTag(Content& content) {
+  if (ClosingTagIndex* index = finder_.index(); index != nullptr && index->answersFor(content.closing)) {
+    if (const auto at = index->find(content.closing, content.from)) {
+      if (*at == kNotMadeYet) content.searched = std::max(content.searched, index->notedBefore());
+      return *at;
+    }
+  }
+  return finder_.find(content.closing, std::max(content.from, content.searched));
+}
+
+void GpxReader::endAt(Content& content, std::size_t end, std::size_t after) {
+  content.end = trimmedEnd(content.from, end);
+  content.after = after;
+}
+
+// Without the blanks before `end`, down to `from`. Where those blanks reach text that may be
+// gone, nothing past `from` is certain.
+std::size_t GpxReader::trimmedEnd(std::size_t from, std::size_t end) const {
+  while (end > from && end > releasedTo_ && text_[end - 1] == ' ') --end;
+  return end > from && end == releasedTo_ ? from : end;
+}
+
+// More of the text is noted in the index or, when it has read all that is made, made.
+void GpxReader::advance() {
+  ++step_;
+  if (ClosingTagIndex* index = finder_.index(); index != nullptr && index->readFurther()) return;
+  source_.grow();
+  text_ = source_.made();
+}
+
+// The text before the tag being read and before the index's reach is never read again.
+void GpxReader::releaseBehind() {
+  constexpr std::size_t kReleaseStep = std::size_t{8} << 20;
+  const ClosingTagIndex* index = finder_.index();
+  const std::size_t keep = std::min(pos_, index != nullptr ? index->notedBefore() : 0);
+  if (keep >= releasedTo_ + kReleaseStep) {
+    releasedTo_ = keep - 1;
+    source_.release(releasedTo_);
+  }
+}
+
+// The first `c` in the innermost content's text from `from`, or npos.
+std::size_t GpxReader::findBefore(char c, std::size_t from) {
+  for (;;) {
+    const Limit limit = this->limit();
+    if (from < limit.at) {
+      const void* at = std::memchr(text_.data() + from, c, limit.at - from);
+      if (at != nullptr) return static_cast<std::size_t>(static_cast<const char*>(at) - text_.data());
+      from = limit.at;
+    }
+    if (limit.final) return npos;
+    advance();
+  }
 }
 
 // The text after a tag is dropped up to the next "<"; a "<" that ends the content is dropped too.
-std::size_t GpxReader::nextTagFrom(std::size_t from) const {
-  const std::size_t limit = end();
-  const std::size_t at = text_.substr(0, limit).find('<', from);
-  return at == npos || at + 1 >= limit ? limit : at;
+std::size_t GpxReader::nextTagFrom(std::size_t from) {
+  for (;;) {
+    const Limit limit = this->limit();
+    const std::size_t at = from < limit.at ? findBefore('<', from) : npos;
+    if (at != npos && at + 1 < limit.at) return at;
+    if (limit.final) return limit.at;
+    if (at != npos) from = at;
+    advance();
+  }
 }
 
 void GpxReader::readTag() {
-  const std::size_t limit = end();
-  const std::size_t close = text_.substr(0, limit).find('>', pos_);
-  const std::size_t tagEnd = close == npos ? limit : close;
+  const std::size_t close = findBefore('>', pos_);
+  const std::size_t tagEnd = close == npos ? limit().at : close;
   std::string_view tag = trimBlanks(text_.substr(pos_, tagEnd - pos_));
-  tag_ = trimBlanks(text_.substr(pos_, (close == npos ? limit : close + 1) - pos_));
-  pos_ = close == npos ? limit : close + 1;
+  tag_ = trimBlanks(text_.substr(pos_, (close == npos ? tagEnd : close + 1) - pos_));
+  pos_ = close == npos ? tagEnd : close + 1;
 
   // The name follows the "<" up to the first blank; the attributes follow the blank.
   std::string_view attributes = tag;
@@ -154,14 +313,14 @@ void GpxReader::readTag() {
 void GpxReader::actOn(GpxElement element, std::string_view name, std::string_view attributes) {
   switch (element) {
     case GpxElement::Declaration:
-      if (readDeclaration(attributes)) readContentAsElements(name);
+      if (readDeclaration(attributes)) readContentAsElements(name, true);
       return;
     case GpxElement::Container:
-      readContentAsElements(name);
+      readContentAsElements(name, true);
       return;
     case GpxElement::Trip:
       store_.startTrip();
-      readContentAsElements(name);
+      readContentAsElements(name, true);
       reservePoints();
       return;
     case GpxElement::Name:
@@ -188,30 +347,48 @@ void GpxReader::actOn(GpxElement element, std::string_view name, std::string_vie
 std::string_view GpxReader::cutContent(std::string_view name) {
   const std::size_t closingLength = name.size() + 3;  // "</" name ">"
   const std::size_t begin = pos_;
-  const std::size_t limit = end();
-  const std::size_t at = finder_.findClosingOf(name, pos_);
-  if (at != npos && at + closingLength <= limit) {
-    pos_ = at + closingLength;
-    return text_.substr(begin, at - begin);
+  for (;;) {
+    const std::size_t at = finder_.findClosingOf(name, begin);
+    const Limit limit = this->limit();
+    if (at < kNotMadeYet && at + closingLength <= limit.at) {
+      pos_ = at + closingLength;
+      return text_.substr(begin, at - begin);
+    }
+    if (limit.final) {
+      pos_ = limit.at;
+      return text_.substr(begin, limit.at - begin);
+    }
+    advance();
   }
-  pos_ = limit;
-  return text_.substr(begin, limit - begin);
 }
 
-void GpxReader::readContentAsElements(std::string_view name) {
-  const std::string_view content = cutContent(name);
-  const auto begin = static_cast<std::size_t>(content.data() - text_.data());
-  open_.back().resumeAt = nextTagFrom(pos_);
+// The contents that hold a whole file or track are entered before their end is known; the
+// rest are cut first.
+void GpxReader::readContentAsElements(std::string_view name, bool holdsAFileOrTrack) {
   childOpened_ = true;
-  openContent(begin, begin + content.size());
+  if (holdsAFileOrTrack && finder_.indexes(name)) {
+    return enter(Content{.from = pos_, .closing = "</" + std::string(name) + ">", .searched = pos_});
+  }
+  Content cut;
+  cut.from = pos_;
+  cut.end = trimmedEnd(cut.from, cut.from + cutContent(name).size());
+  cut.after = pos_;
+  enter(std::move(cut));
 }
 
 // Room for as many points as the trip's content could hold, so that they are never moved as
-// the trip grows; the room never touched takes no memory.
+// the trip grows; the room never touched takes no memory. A trip whose end is not made within
+// a few MB has the rest of the file as its bound.
 void GpxReader::reservePoints() {
   constexpr std::size_t kShortestPointText = 24;  // <trkpt lat=1 lon=1></trkpt>
-  const std::size_t length = end() - pos_;
-  store_.reservePoints(length / kShortestPointText);
+  constexpr std::size_t kLookAhead = std::size_t{4} << 20;
+  const std::size_t i = open_.size() - 1;
+  while (!knowEnd(i) && text_.size() - std::min(pos_, text_.size()) < kLookAhead &&
+         !source_.complete()) {
+    advance();
+  }
+  const std::size_t end = open_[i].end != kUnknown ? open_[i].end : source_.expectedSize();
+  store_.reservePoints((std::max(end, pos_) - pos_) / kShortestPointText);
 }
 
 bool GpxReader::readDeclaration(std::string_view attributes) {
@@ -316,6 +493,12 @@ void LeggiGpx(Percorsi& store, std::string_view bytes, const FailureSink& failur
 }
 
 void LeggiGpxText(Percorsi& store, std::string_view text, const GpxLineOf& lineOf,
+                  const FailureSink& failures, const ProgressFn& progress) {
+  WholeText whole(text);
+  LeggiGpxText(store, whole, lineOf, failures, progress);
+}
+
+void LeggiGpxText(Percorsi& store, GrowingText& text, const GpxLineOf& lineOf,
                   const FailureSink& failures, const ProgressFn& progress) {
   GpxReader(store, text, lineOf, failures, progress).run();
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "core/import/growing_text.h"
 #include "core/import/import_failure.h"
 #include "core/import/progress.h"
 #include "core/store/percorsi.h"
@@ -31,6 +32,11 @@ using GpxLineOf = std::function<std::int64_t(std::size_t at)>;
 /// Reads a GPX text already made of a file's bytes (by prepareGpxText's rules) into the store,
 /// as LeggiGpx does; `lineOf` is asked only when a failure is reported.
 void LeggiGpxText(Percorsi& store, std::string_view text, const GpxLineOf& lineOf,
+                  const FailureSink& failures, const ProgressFn& progress = {});
+
+/// The same while the text is still being made: what is read is the same wherever the text
+/// was when the reader looked; progress counts out of the text's expected size.
+void LeggiGpxText(Percorsi& store, GrowingText& text, const GpxLineOf& lineOf,
                   const FailureSink& failures, const ProgressFn& progress = {});
 
 }  // namespace vianora

@@ -61,6 +61,10 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     };
     return LeggiPltFile(store, path, fileTitle(path), failures, bothHalves);
   }
+  if (reader == ReaderKind::Gpx) {
+    // Read a piece at a time too; its progress counts both halves already.
+    return LeggiGpxFile(store, path, failures, progress);
+  }
   std::uint64_t size = 0;  // the file's, once reading it has begun
   const ProgressFn fileProgress = [&](std::uint64_t done, std::uint64_t total) {
     size = total;
@@ -72,9 +76,6 @@ void read(Percorsi& store, const std::string& path, ReaderKind reader, const Fai
     const double share = static_cast<double>(done) / static_cast<double>(total);
     progress(size + static_cast<std::uint64_t>(share * static_cast<double>(size)), kHalves * size);
   };
-  if (reader == ReaderKind::Gpx) {
-    return LeggiGpxFile(store, path, failures, fileProgress, readerProgress);
-  }
   BigBuffer bytes;
   const auto failure = readWholeFile(path, bytes, fileProgress);
   size = bytes.size();

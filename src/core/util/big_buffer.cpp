@@ -2,6 +2,7 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -77,6 +78,13 @@ void BigBuffer::resize(std::size_t size) {
     *this = std::move(larger);
   }
   size_ = size;
+}
+
+void BigBuffer::giveBack(std::size_t from, std::size_t to) {
+  if (mapping_ == nullptr) return;
+  const std::size_t first = (from + kHugePage - 1) & ~(kHugePage - 1);
+  const std::size_t last = std::min(to, capacity_) & ~(kHugePage - 1);
+  if (last > first) ::madvise(data_ + first, last - first, MADV_DONTNEED);
 }
 
 void BigBuffer::release() {

@@ -31,6 +31,10 @@ class BigBuffer {
   /// beyond the capacity. Throws std::bad_alloc.
   void resize(std::size_t size);
 
+  /// Gives the memory of the whole huge pages within bytes [from, to) back to the system, where
+  /// the room was mapped; their bytes read as zeros afterwards. Only for bytes never used again.
+  void giveBack(std::size_t from, std::size_t to);
+
  private:
   void release();
 

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -91,9 +92,17 @@ CleanNumber cleanNumberOf(std::string_view text, bool skipDoubleQuotes) {
   return number;
 }
 
+// Powers of ten that a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kLargestExactInteger = std::uint64_t{1} << 53;
+constexpr int kMostDigitsHeld = 19;  // below 10^19, the digits fit 64 bits
+
 // Nearly every number in a file is plain: blanks (PLT pads its columns), a sign, digits, a
-// point, digits, and then the end of the text or a character that cannot continue it. Those go
-// straight to from_chars.
+// point, digits, and then the end of the text or a character that cannot continue it. Those
+// with few digits are the quotient of two doubles that are exact, which one division rounds
+// correctly (as from_chars does: the same double); the rest go straight to from_chars.
 std::optional<double> plainNumber(std::string_view text, bool quoted) {
   std::size_t i = 0;
   while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
@@ -101,14 +110,24 @@ std::optional<double> plainNumber(std::string_view text, bool quoted) {
     ++i;
   }
   std::size_t start = i;  // from_chars takes a minus sign but no plus sign
+  const bool negative = i < text.size() && text[i] == '-';
   if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
     if (text[i] == '+') start = i + 1;
     ++i;
   }
   const std::size_t firstDigit = i;
-  while (i < text.size() && isDigit(text[i])) ++i;
-  if (i < text.size() && text[i] == '.') ++i;
-  while (i < text.size() && isDigit(text[i])) ++i;
+  std::uint64_t digits = 0;
+  int digitCount = 0;
+  int fractionDigits = 0;
+  for (; i < text.size() && isDigit(text[i]); ++i, ++digitCount) {
+    if (digitCount < kMostDigitsHeld) digits = digits * 10 + static_cast<unsigned>(text[i] - '0');
+  }
+  if (i < text.size() && text[i] == '.') {
+    ++i;
+    for (; i < text.size() && isDigit(text[i]); ++i, ++digitCount, ++fractionDigits) {
+      if (digitCount < kMostDigitsHeld) digits = digits * 10 + static_cast<unsigned>(text[i] - '0');
+    }
+  }
   const std::size_t end = i;
   const bool noDigit = end == firstDigit || (end == firstDigit + 1 && text[firstDigit] == '.');
   if (noDigit) return std::nullopt;
@@ -119,6 +138,11 @@ std::optional<double> plainNumber(std::string_view text, bool quoted) {
         next == 'd' || next == 'D' || next == '.' || isDigit(next)) {
       return std::nullopt;
     }
+  }
+  if (digitCount <= kMostDigitsHeld && digits <= kLargestExactInteger &&
+      fractionDigits < static_cast<int>(std::size(kExactPowersOfTen))) {
+    const double value = static_cast<double>(digits) / kExactPowersOfTen[fractionDigits];
+    return value == 0.0 ? 0.0 : negative ? -value : value;  // no negative zero
   }
   double value = 0.0;
   const auto result = std::from_chars(text.data() + start, text.data() + end, value);

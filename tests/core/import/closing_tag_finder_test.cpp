@@ -14,18 +14,30 @@ TEST(ClosingTagFinder, FindsWhatAPlainSearchFindsFromAnyPositionInAnyOrder) {
     std::string text;
     while (text.size() < 400)
       text += random() % 50 ? std::string(1, "<</a>b"[random() % 6]) : std::string(300, 'x');
-    ClosingTagFinder finder(text);
-    ClosingTagFinder indexed(text, {}, [](std::string_view name) { return name == "a"; });
+    const WholeText whole(text);
+    ClosingTagFinder finder(whole);
+    ClosingTagFinder indexed(whole, {}, [](std::string_view name) { return name == "a"; });
+    // The same text made a few characters at a time: asked again after each step while the
+    // answer is not made yet.
+    TextInSteps steps(text, 1 + random() % 40);
+    ClosingTagFinder growing(steps);
+    ClosingTagFinder growingIndexed(steps, {}, [](std::string_view name) { return name == "a"; });
     for (int query = 0; query < 50; ++query) {
       const std::string tag = random() % 2 ? "</a>" : "</b>";
       const std::size_t from = random() % (text.size() + 2);  // mostly forward, now and then back
       ASSERT_EQ(finder.find(tag, from), text.find(tag, from)) << text << " from " << from;
       ASSERT_EQ(indexed.find(tag, from), text.find(tag, from)) << text << " from " << from;
+      for (ClosingTagFinder* f : {&growing, &growingIndexed}) {
+        std::size_t at = f->find(tag, from);
+        for (; at == kNotMadeYet; at = f->find(tag, from)) ASSERT_TRUE(steps.grow());
+        ASSERT_EQ(at, text.find(tag, from)) << text << " from " << from;
+      }
     }
   }
   const std::string far = "<a>" + std::string(3 << 20, ' ') + "</a>";  // past several stretches
-  EXPECT_EQ(ClosingTagFinder(far).find("</a>", 0), far.size() - 4);
-  EXPECT_EQ(ClosingTagFinder(far, {}, [](std::string_view) { return true; }).find("</a>", 0),
+  const WholeText whole(far);
+  EXPECT_EQ(ClosingTagFinder(whole).find("</a>", 0), far.size() - 4);
+  EXPECT_EQ(ClosingTagFinder(whole, {}, [](std::string_view) { return true; }).find("</a>", 0),
             far.size() - 4);
 }
 

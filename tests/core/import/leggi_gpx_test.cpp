@@ -7,8 +7,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
+#include <utility>
+#include <vector>
 
 #include "core/import/gpx_file.h"
+#include "core/import/gpx_text.h"
 #include "core/util/day_number.h"
 #include "store_text.h"
 #include "test_files.h"
@@ -151,9 +155,10 @@ TEST(LeggiGpx, ReadsTheDigitsAfterTheSecondsAsAFractionOfASecond) {
   }
 }
 
-// Where a file is cut into pieces as it is read changes nothing: every GPX sample, read in
-// pieces of 1, 7 and 4096 bytes and in one, gives the trips and failures of its bytes read
-// whole, to the last bit of every number.
+// Where a file is cut into pieces as it is read, and how far its text is made when the reader
+// looks, change nothing: every GPX sample, read in pieces of 1, 7 and 4096 bytes and in one,
+// and its text shown 1 (small files), 13 and 4096 characters at a time, gives the trips and
+// failures of its bytes read whole, to the last bit of every number.
 TEST(LeggiGpx, ReadsAFileTheSameWhereverItsPiecesAreCut) {
   const auto exactText = [](const Percorsi& store, const std::string& failures) {
     std::string text = failures;
@@ -176,15 +181,66 @@ TEST(LeggiGpx, ReadsAFileTheSameWhereverItsPiecesAreCut) {
     Percorsi whole;
     std::string failures;
     LeggiGpx(whole, bytes, test_support::failureText(failures));
+    const std::string expected = exactText(whole, failures);
     for (const std::size_t piece : {std::size_t{1}, std::size_t{7}, std::size_t{4096}, bytes.size()}) {
       Percorsi store;
       std::string pieceFailures;
-      LeggiGpxFile(store, entry.path().string(), test_support::failureText(pieceFailures), {}, {},
+      LeggiGpxFile(store, entry.path().string(), test_support::failureText(pieceFailures), {},
                    piece);
-      EXPECT_EQ(exactText(store, pieceFailures), exactText(whole, failures))
-          << entry.path() << " in pieces of " << piece;
+      EXPECT_EQ(exactText(store, pieceFailures), expected) << entry.path() << " in pieces of " << piece;
+    }
+    const std::string text = prepareGpxText(bytes);
+    GpxTextLines lines(bytes);
+    for (const std::size_t step : {std::size_t{1}, std::size_t{13}, std::size_t{4096}}) {
+      if (step == 1 && bytes.size() > 200'000) continue;
+      TextInSteps steps(text, step);
+      Percorsi store;
+      std::string stepFailures;
+      LeggiGpxText(
+          store, steps, [&](std::size_t at) { return lines.lineOf(at); },
+          test_support::failureText(stepFailures));
+      EXPECT_EQ(exactText(store, stepFailures), expected) << entry.path() << " in steps of " << step;
     }
   }
+}
+
+// A big file is read on two threads: progress still comes on the caller's, counts the bytes
+// read and the text read out of twice the file's size, and an exception thrown from it (the
+// user closed the window) ends the reading.
+TEST(LeggiGpx, ReportsTheProgressOfAFileReadOnTwoThreadsAndStopsWhenItThrows) {
+  const auto path = test_support::sampleFile("gpx/gpsbabel-dg100.gpx");
+  ASSERT_TRUE(path);
+  const std::uint64_t size = std::filesystem::file_size(*path);
+  const auto caller = std::this_thread::get_id();
+  std::vector<std::pair<std::uint64_t, std::uint64_t>> calls;
+  Percorsi store;
+  LeggiGpxFile(
+      store, path->string(), {},
+      [&](std::uint64_t done, std::uint64_t total) {
+        EXPECT_EQ(std::this_thread::get_id(), caller);
+        calls.emplace_back(done, total);
+      },
+      4096);
+  ASSERT_GT(calls.size(), 10U);
+  for (std::size_t i = 0; i < calls.size(); ++i) {
+    EXPECT_EQ(calls[i].second, 2 * size);
+    EXPECT_LE(calls[i].first, 2 * size);
+    if (i > 0) {
+      EXPECT_GE(calls[i].first, calls[i - 1].first);
+    }
+  }
+  EXPECT_GT(calls.back().first, size);
+
+  struct Closed {};
+  int left = 3;
+  Percorsi stopped;
+  EXPECT_THROW(LeggiGpxFile(
+                   stopped, path->string(), {},
+                   [&](std::uint64_t, std::uint64_t) {
+                     if (--left == 0) throw Closed{};
+                   },
+                   4096),
+               Closed);
 }
 
 }  // namespace

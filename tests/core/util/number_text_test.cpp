@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <random>
 #include <limits>
 #include <string>
 #include <vector>
@@ -57,6 +59,26 @@ TEST(NumberOfText, RoundsToTheNearestDoubleAndOverflowsPastTheLargest) {
   EXPECT_EQ(valuesOf({kBlanks + "7", "1e" + kBlanks + "x", kTenMegabytes + ".5",
                       "1" + kTenMegabytes + "e-10000000", "0." + kTenMegabytes + "1e10000002"}),
             (std::vector<double>{7, 1, 0.5, 1, 10}));
+}
+
+// Plain decimals of any length, as written in files, give the double that the C library's
+// correctly rounded strtod gives, to the last bit.
+TEST(NumberOfText, ReadsEveryPlainDecimalAsStrtodDoes) {
+  std::mt19937_64 random(15);
+  for (int round = 0; round < 200'000; ++round) {
+    std::string text = random() % 3 == 0 ? "-" : "";
+    const auto digits = [&](std::size_t most) {
+      for (std::size_t n = random() % (most + 1); n > 0; --n) text += static_cast<char>('0' + random() % 10);
+    };
+    digits(20);
+    text += '.';
+    digits(random() % 4 == 0 ? 30 : 9);
+    if (text.find_first_of("0123456789") == std::string::npos) text += '7';
+    const double expected = std::strtod(text.c_str(), nullptr);
+    const auto value = numberOfText(text);
+    ASSERT_TRUE(value) << text;
+    ASSERT_EQ(*value, expected == 0 ? 0.0 : expected) << text;
+  }
 }
 
 TEST(NumberOfQuotedText, ReadsTheNumberWithoutItsDoubleQuotes) {
