@@ -14,12 +14,22 @@ constexpr std::chrono::milliseconds kWaitStep{10};
 }  // namespace
 
 ImportQueue::ImportQueue(std::vector<std::string> paths, ReaderChoice chooseReader,
-                         unsigned workers)
+                         unsigned workers, FirstFile first)
     : paths_(std::move(paths)),
       chooseReader_(std::move(chooseReader)),
       lookAhead_(workers + 1),
+      first_(paths_.empty() ? FirstFile::Caller : first),
       slots_(paths_.size()) {
-  // The first file is the caller's, so more workers than the files after it would idle.
+  if (first_ == FirstFile::ReadAhead) {
+    nextClaim_ = 1;
+    workers_.emplace_back([this] {
+      Read read = readAlone(0, Percorsi());
+      std::lock_guard lock(mutex_);
+      slots_[0].read = std::move(read);
+      changed_.notify_all();
+    });
+  }
+  // The workers take the files after the first, so more of them than those would idle.
   const std::size_t count = std::min<std::size_t>(workers, paths_.empty() ? 0 : paths_.size() - 1);
   for (std::size_t i = 0; i < count; ++i) workers_.emplace_back([this] { work(); });
 }
@@ -50,16 +60,16 @@ void ImportQueue::work() {
     if (abandoned_ || nextClaim_ >= paths_.size()) return;
     const std::size_t index = nextClaim_++;
     lock.unlock();
-    Read read = readAlone(index);
+    Read read = readAlone(index, Percorsi::standingIn());
     lock.lock();
     slots_[index].read = std::move(read);
     changed_.notify_all();
   }
 }
 
-ImportQueue::Read ImportQueue::readAlone(std::size_t index) {
+ImportQueue::Read ImportQueue::readAlone(std::size_t index, Percorsi store) {
   Slot& slot = slots_[index];
-  Read read{.store = Percorsi::standingIn()};
+  Read read{.store = std::move(store)};
   try {
     const std::string& path = paths_[index];
     read.outcome = importFile(
@@ -93,12 +103,21 @@ ImportOutcome ImportQueue::importNext(Percorsi& store, const FailureSink& failur
     std::optional<Read> read = waitFor(index, progress, stopRequested);
     if (!read) return ImportOutcome::Stopped;
     if (read->error) std::rethrow_exception(read->error);
-    if (store.takeFileRead(std::move(read->store))) {
+    if (add(store, index, std::move(read->store))) {
       return replay(*read, slots_[index].total, failures, progress, stopRequested);
     }
   }
   const std::string& path = paths_[index];
   return importFile(store, path, chooseReader_(path), failures, progress, stopRequested);
+}
+
+// A first file read ahead into a fresh store stands for the caller's store while that is fresh
+// too; any other file's read is added as if it had been read into the store.
+bool ImportQueue::add(Percorsi& store, std::size_t index, Percorsi&& read) const {
+  if (index > 0 || first_ == FirstFile::Caller) return store.takeFileRead(std::move(read));
+  if (!store.isFresh()) return false;
+  store = std::move(read);
+  return true;
 }
 
 std::optional<ImportQueue::Read> ImportQueue::waitFor(std::size_t index, const ProgressFn& progress,

@@ -28,11 +28,16 @@ class ImportQueue {
   /// The reader for a file; called on the worker threads too, so it must not change anything.
   using ReaderChoice = std::function<ReaderKind(const std::string& path)>;
 
+  /// Who reads the first file. While the store is empty, only a read straight into it can fill
+  /// its trip 0, so it is the caller's; but a program that has not made its store yet can have
+  /// it read at once into a fresh store of its own, which takes the place of the caller's
+  /// store if that is still fresh when its turn comes (else it is read again, straight).
+  enum class FirstFile { Caller, ReadAhead };
+
   /// Starts `workers` threads reading ahead (none reads every file on the caller's thread).
-  /// The workers start only files past the one the caller takes, so the first file is the
-  /// caller's: while the store is empty, only a read straight into it can fill its trip 0.
+  /// The workers start only files past the first one.
   ImportQueue(std::vector<std::string> paths, ReaderChoice chooseReader,
-              unsigned workers = workersForCores());
+              unsigned workers = workersForCores(), FirstFile first = FirstFile::Caller);
   /// Reads under way stop at their next progress call; waits for the workers to end.
   ~ImportQueue();
   ImportQueue(const ImportQueue&) = delete;
@@ -65,7 +70,8 @@ class ImportQueue {
 
   void abandon();
   void work();
-  Read readAlone(std::size_t index);
+  Read readAlone(std::size_t index, Percorsi store);
+  bool add(Percorsi& store, std::size_t index, Percorsi&& read) const;
   std::optional<Read> waitFor(std::size_t index, const ProgressFn& progress,
                               const StopRequest& stopRequested);
   ImportOutcome replay(const Read& read, std::uint64_t total, const FailureSink& failures,
@@ -74,6 +80,7 @@ class ImportQueue {
   const std::vector<std::string> paths_;
   const ReaderChoice chooseReader_;
   const std::size_t lookAhead_;  // files a worker may start past the caller's
+  const FirstFile first_;
   std::vector<Slot> slots_;
   std::atomic<bool> abandoned_{false};
   std::mutex mutex_;

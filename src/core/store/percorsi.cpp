@@ -31,6 +31,15 @@ void takeIfSet(double standIn, double& value) {
 
 Percorsi::Percorsi() : trips_(1) {}
 
+bool Percorsi::isFresh() const {
+  if (standIn_ || trips_.size() != 1) return false;
+  const Percorso& trip = trips_.front();
+  const Punto& point = trip.Punti.front();
+  return trip.Nome.empty() && trip.Versione.empty() && trip.Codifica == 0 &&
+         trip.sourceFile.empty() && trip.Punti.size() == 1 && point.Latitudine == 0.0 &&
+         point.Longitudine == 0.0 && point.Altitudine == 0.0 && point.DataOra == 0.0;
+}
+
 Percorsi Percorsi::standingIn() {
   Percorsi store;
   Percorso& standIn = store.trips_.front();

@@ -42,6 +42,10 @@ class Percorsi {
   const Percorso& operator[](std::size_t index) const { return trips_[index]; }
   const std::vector<Percorso>& trips() const { return trips_; }
 
+  /// True while the store is as constructed: nothing was read into it or changed, so that a
+  /// file read into another fresh store could take its place.
+  bool isFresh() const;
+
   /// True while trip 0 has no name: the first trip read goes into it.
   bool isEmpty() const { return trips_.front().Nome.empty(); }
 

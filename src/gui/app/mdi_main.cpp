@@ -133,11 +133,12 @@ void MDIMain::mnuAbout_Click() {
   about_->activateWindow();
 }
 
-void MDIMain::openFiles(const QStringList& paths) {
+void MDIMain::openFiles(const QStringList& paths, OpenCommand::StartedReading started) {
   const std::size_t firstNew = store_.nextTripIndex();
   bool stopped = false;
-  whileReading(
-      [&] { stopped = !openCommand_.readFiles(this, paths, ReaderKind::None, progress_); });
+  whileReading([&] {
+    stopped = !openCommand_.readFiles(this, paths, ReaderKind::None, progress_, std::move(started));
+  });
   if (stopped) return;
   // A track without points is a trip too, but there is nothing to show of it.
   const auto first = store_.firstTripWithPoints(firstNew);

@@ -28,8 +28,8 @@ class MDIMain : public QMainWindow {
 
   /// Reads files by their content, else by their extensions, then opens a trip window
   /// showing the first trip they brought that has points. Files of another type are refused
-  /// with a message.
-  void openFiles(const QStringList& paths);
+  /// with a message. A reading of these files `started` at launch goes on.
+  void openFiles(const QStringList& paths, OpenCommand::StartedReading started = {});
 
   QMdiArea* workspace() const { return workspace_; }
 

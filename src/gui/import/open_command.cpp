@@ -120,17 +120,29 @@ ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, Reader
       });
 }
 
+OpenCommand::StartedReading OpenCommand::startReading(std::vector<std::string> files,
+                                                      ReaderKind picked) {
+  if (files.empty()) return {};
+  auto queue = std::make_unique<ImportQueue>(
+      files, [picked](const std::string& file) { return readerForFile(picked, file); },
+      ImportQueue::workersForCores(), ImportQueue::FirstFile::ReadAhead);
+  return StartedReading{std::move(files), std::move(queue)};
+}
+
 bool OpenCommand::readFiles(QWidget* parent, const QStringList& paths, ReaderKind picked,
-                            QProgressBar* progress) {
+                            QProgressBar* progress, StartedReading started) {
   std::vector<std::string> files;
   for (const QString& path : paths) files.push_back(QFile::encodeName(path).toStdString());
-  ImportQueue queue(std::move(files),
-                    [picked](const std::string& file) { return readerForFile(picked, file); });
+  std::unique_ptr<ImportQueue> queue = std::move(started.queue);
+  if (!queue || started.files != files) {
+    queue = std::make_unique<ImportQueue>(
+        std::move(files), [picked](const std::string& file) { return readerForFile(picked, file); });
+  }
   for (const QString& path : paths) {
     const ImportOutcome outcome =
         readWith(parent, path, progress,
                  [&](const FailureSink& failures, const ProgressFn& pump, const StopRequest& stop) {
-                   return queue.importNext(store_, failures, pump, stop);
+                   return queue->importNext(store_, failures, pump, stop);
                  });
     if (outcome == ImportOutcome::Stopped) return false;
   }

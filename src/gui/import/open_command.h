@@ -3,7 +3,11 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
+#include "core/import/import_many.h"
 #include "core/import/reader_choice.h"
 #include "core/store/percorsi.h"
 
@@ -38,11 +42,22 @@ class OpenCommand {
   ImportOutcome readFile(QWidget* parent, const QString& path, ReaderKind picked,
                          QProgressBar* progress);
 
+  /// Files whose reading began before the program's windows were made.
+  struct StartedReading {
+    std::vector<std::string> files;
+    std::unique_ptr<ImportQueue> queue;
+  };
+
+  /// Begins reading files named at start (as readFiles will with the reader `picked`) on other
+  /// threads at once, the first one into a store of its own: it is half read by the time the
+  /// window shows.
+  static StartedReading startReading(std::vector<std::string> files, ReaderKind picked);
+
   /// Reads files given together (on the command line or dropped) in their order as readFile
   /// does, the next ones on other cores while the one before is taken; false when the reading
-  /// stopped.
+  /// stopped. A reading `started` of these same files goes on instead of starting anew.
   bool readFiles(QWidget* parent, const QStringList& paths, ReaderKind picked,
-                 QProgressBar* progress);
+                 QProgressBar* progress, StartedReading started = {});
 
   /// One way of reading a file into the store with the failure sink, progress and stop
   /// request it is given: importFile with a reader, or a conversion by GPSBabel.

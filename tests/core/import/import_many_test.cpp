@@ -15,12 +15,13 @@ struct Reading {  // each file's failures and outcome as lines, in order, then i
 ReaderKind byContent(const std::string& path) { return readerForFile(ReaderKind::None, path); }
 
 // Workers 0: importFile for each file, as the files were read before the queue.
-Reading read(const std::vector<std::string>& paths, Reading reading, unsigned workers) {
+Reading read(const std::vector<std::string>& paths, Reading reading, unsigned workers,
+             ImportQueue::FirstFile first = ImportQueue::FirstFile::Caller) {
   const FailureSink sink = [&](const ImportFailure& f) {
     reading.said.push_back(std::to_string(f.number()) + "@" + std::to_string(f.line) + " " +
                            f.detail + (f.shown == ImportFailure::Shown::ByGpxReader ? " gpx" : ""));
   };
-  ImportQueue queue(paths, byContent, workers);
+  ImportQueue queue(paths, byContent, workers, first);
   for (const std::string& path : paths) {
     const auto outcome = workers == 0 ? importFile(reading.store, path, byContent(path), sink)
                                       : queue.importNext(reading.store, sink);
@@ -69,6 +70,10 @@ TEST(ImportQueue, ReadsFilesAtOnceAsOneAfterAnother) {
       const Reading expected = read(paths, before, 0);
       for (const unsigned workers : {1u, 2u}) {
         EXPECT_EQ(read(paths, before, workers).said, expected.said) << workers;
+        // The first file read ahead into a fresh store, taken as it is only into a fresh one.
+        EXPECT_EQ(read(paths, before, workers, ImportQueue::FirstFile::ReadAhead).said,
+                  expected.said)
+            << workers;
       }
     }
   }
