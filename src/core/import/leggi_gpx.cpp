@@ -67,12 +67,20 @@ class GpxReader {
  private:
   static constexpr std::size_t kUnknown = npos;
 
+  static constexpr std::uint32_t kNotLazy = UINT32_MAX;
+
+  // Small: self-closed points nest once per point.
   struct Content {
     std::size_t from = 0;          // where its text starts, past its opening tag
-    std::string closing;           // the closing tag ("</" name ">") that ends it
-    std::size_t searched = 0;      // its closing tag does not start between `from` and here
     std::size_t end = kUnknown;    // where its text ends, trailing blanks dropped
     std::size_t after = kUnknown;  // where the enclosing content goes on: past the closing tag
+    std::uint32_t lazy = kNotLazy;  // its place in lazy_, for a content entered before its end
+  };
+
+  // What is known of the end of a content entered before its end was found.
+  struct LazyEnd {
+    std::string closing;      // the closing tag ("</" name ">") that ends it; none: the text's
+    std::size_t searched = 0;  // its closing tag does not start between the content's start and here
     // While the end is unknown: it lies at or after `lowest`, so the text up to `certain` is
     // the content's for sure; both as the text made at step `settled` told.
     std::size_t lowest = 0;
@@ -87,12 +95,13 @@ class GpxReader {
   };
 
   void enter(Content content);
+  void enterBeforeItsEnd(std::size_t from, std::string closing);
   void closeContent();
   bool atEnd();
   Limit limit();
   bool knowEnd(std::size_t i);
   void settle(std::size_t k);
-  std::size_t ownClosingTag(Content& content);
+  std::size_t ownClosingTag(const Content& content, LazyEnd& lazy);
   void endAt(Content& content, std::size_t end, std::size_t after);
   std::size_t trimmedEnd(std::size_t from, std::size_t end) const;
   void advance();
@@ -121,6 +130,7 @@ class GpxReader {
   ClosingTagFinder finder_;
   ProgressThrottle progress_;
   std::vector<Content> open_;
+  std::vector<LazyEnd> lazy_;  // of the open contents entered before their end, in order
   std::uint64_t step_ = 1;      // grows each time more of the text is made or indexed
   std::size_t releasedTo_ = 0;  // the text before this may be gone
   std::size_t pos_ = 0;  // where the innermost open content goes on
@@ -132,7 +142,7 @@ class GpxReader {
 };
 
 void GpxReader::run() {
-  enter(Content{});
+  enterBeforeItsEnd(0, {});
   while (!open_.empty()) {
     if (atEnd()) {
       closeContent();
@@ -155,11 +165,17 @@ void GpxReader::enter(Content content) {
   pos_ = first != npos ? first : limit().at;
 }
 
+void GpxReader::enterBeforeItsEnd(std::size_t from, std::string closing) {
+  lazy_.push_back(LazyEnd{.closing = std::move(closing), .searched = from});
+  enter(Content{.from = from, .lazy = static_cast<std::uint32_t>(lazy_.size() - 1)});
+}
+
 // The enclosing content goes on at its next tag after this one's closing tag.
 void GpxReader::closeContent() {
   const std::size_t i = open_.size() - 1;
   while (!knowEnd(i)) advance();
   const std::size_t after = open_[i].after;
+  if (open_[i].lazy != kNotLazy) lazy_.pop_back();
   open_.pop_back();
   if (!open_.empty()) pos_ = nextTagFrom(after);
 }
@@ -176,17 +192,18 @@ bool GpxReader::atEnd() {
 GpxReader::Limit GpxReader::limit() {
   const Content& innermost = open_.back();
   if (innermost.end != kUnknown) return {innermost.end, true};
-  if (innermost.settled == step_) return {innermost.certain, false};
-  const std::size_t i = open_.size() - 1;
-  if (knowEnd(i)) return {open_[i].end, true};
-  return {open_[i].certain, false};
+  const LazyEnd& lazy = lazy_[innermost.lazy];
+  if (lazy.settled != step_ && knowEnd(open_.size() - 1)) return {innermost.end, true};
+  return {lazy.certain, false};
 }
 
 // Settles the ends of the innermost contents that the text made since they were last looked
 // at may tell, from the nearest one already known or looked at.
 bool GpxReader::knowEnd(std::size_t i) {
   std::size_t first = i;
-  while (first > 0 && open_[first].end == kUnknown && open_[first].settled != step_) --first;
+  while (first > 0 && open_[first].end == kUnknown && lazy_[open_[first].lazy].settled != step_) {
+    --first;
+  }
   for (std::size_t k = first; k <= i; ++k) settle(k);
   return open_[i].end != kUnknown;
 }
@@ -196,44 +213,46 @@ bool GpxReader::knowEnd(std::size_t i) {
 // never cut by an end, so what lies before where the enclosing content can end is its own.
 void GpxReader::settle(std::size_t k) {
   Content& c = open_[k];
-  if (c.end != kUnknown || c.settled == step_) return;
-  c.settled = step_;
+  if (c.end != kUnknown) return;
+  LazyEnd& l = lazy_[c.lazy];
+  if (l.settled == step_) return;
+  l.settled = step_;
   if (k == 0) {
     if (source_.complete()) return endAt(c, text_.size(), text_.size());
-    c.lowest = text_.size();
+    l.lowest = text_.size();
   } else {
     const Content& p = open_[k - 1];
     const bool enclosingKnown = p.end != kUnknown;
-    const std::size_t enclosing = enclosingKnown ? p.end : p.lowest;
-    const std::size_t length = c.closing.size();
-    const std::size_t at = ownClosingTag(c);
+    const std::size_t enclosing = enclosingKnown ? p.end : lazy_[p.lazy].lowest;
+    const std::size_t length = l.closing.size();
+    const std::size_t at = ownClosingTag(c, l);
     if (at < kNotMadeYet && at + length <= enclosing) return endAt(c, at, at + length);
     if (at == npos || (at < kNotMadeYet && enclosingKnown)) {
       if (enclosingKnown) return endAt(c, p.end, p.end);
-      c.lowest = enclosing;
+      l.lowest = enclosing;
     } else if (at < kNotMadeYet) {
-      c.lowest = std::min(at, enclosing);
+      l.lowest = std::min(at, enclosing);
     } else {
       // Not made yet: not among the tags the index noted so far.
       const ClosingTagIndex* index = finder_.index();
       const std::size_t noted = index != nullptr ? index->notedBefore() : 0;
       if (enclosingKnown && p.end <= noted) return endAt(c, p.end, p.end);
-      c.lowest = std::min(noted, enclosing);
+      l.lowest = std::min(noted, enclosing);
     }
   }
-  c.certain = trimmedEnd(c.from, std::max(c.from, c.lowest));
+  l.certain = trimmedEnd(c.from, std::max(c.from, l.lowest));
 }
 
 // Asked of the index from where the content starts (positions only: that text may be gone);
 // should the index give up, the search goes on past where the index had looked.
-std::size_t GpxReader::ownClosingTag(Content& content) {
-  if (ClosingTagIndex* index = finder_.index(); index != nullptr && index->answersFor(content.closing)) {
-    if (const auto at = index->find(content.closing, content.from)) {
-      if (*at == kNotMadeYet) content.searched = std::max(content.searched, index->notedBefore());
+std::size_t GpxReader::ownClosingTag(const Content& content, LazyEnd& lazy) {
+  if (ClosingTagIndex* index = finder_.index(); index != nullptr && index->answersFor(lazy.closing)) {
+    if (const auto at = index->find(lazy.closing, content.from)) {
+      if (*at == kNotMadeYet) lazy.searched = std::max(lazy.searched, index->notedBefore());
       return *at;
     }
   }
-  return finder_.find(content.closing, std::max(content.from, content.searched));
+  return finder_.find(lazy.closing, std::max(content.from, lazy.searched));
 }
 
 void GpxReader::endAt(Content& content, std::size_t end, std::size_t after) {
@@ -367,7 +386,7 @@ std::string_view GpxReader::cutContent(std::string_view name) {
 void GpxReader::readContentAsElements(std::string_view name, bool holdsAFileOrTrack) {
   childOpened_ = true;
   if (holdsAFileOrTrack && finder_.indexes(name)) {
-    return enter(Content{.from = pos_, .closing = "</" + std::string(name) + ">", .searched = pos_});
+    return enterBeforeItsEnd(pos_, "</" + std::string(name) + ">");
   }
   Content cut;
   cut.from = pos_;
