@@ -56,7 +56,10 @@ double cellSizeFor(const Bounds& b, std::size_t points) {
 
 }  // namespace
 
-MapPointLookup::MapPointLookup(const ChartPicture& map) : places_(placesOf(map)) {
+MapPointLookup::MapPointLookup(const ChartPicture& map) : places_(placesOf(map)) {}
+
+void MapPointLookup::buildGrid() const {
+  gridBuilt_ = true;
   const Bounds bounds = boundsOf(places_);
   if (!(bounds.left <= bounds.right)) return;  // no finite place
   left_ = bounds.left;
@@ -82,6 +85,7 @@ MapPointLookup::MapPointLookup(const ChartPicture& map) : places_(placesOf(map))
 }
 
 std::optional<std::size_t> MapPointLookup::nearest(double x, double y, double radius) const {
+  if (!gridBuilt_) buildGrid();
   if (cellPoints_.empty() || !std::isfinite(x) || !std::isfinite(y) || !(radius >= 0)) {
     return std::nullopt;
   }

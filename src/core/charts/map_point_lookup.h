@@ -15,8 +15,10 @@ struct PicturePlace {
   friend bool operator==(const PicturePlace&, const PicturePlace&) = default;
 };
 
-/// The points of a drawn map in a grid of cells, built once per "Refresh", so that the point
-/// nearest the mouse is found within a frame's time on a million points.
+/// The points of a drawn map in a grid of cells, so that the point nearest the mouse is found
+/// within a frame's time on a million points. The places are taken once per "Refresh"; the
+/// grid at the first search, so that a map is shown without waiting for it. Not to be searched
+/// from two threads at once before a first search has ended.
 class MapPointLookup {
  public:
   MapPointLookup() = default;
@@ -46,12 +48,15 @@ class MapPointLookup {
   void offerColumn(Search& search, std::int64_t column, std::int64_t first,
                    std::int64_t last) const;
   void offerCell(Search& search, std::size_t cell) const;
+  void buildGrid() const;
 
   std::vector<PicturePlace> places_;
-  double left_ = 0, top_ = 0, cellSize_ = 1;
-  std::size_t columns_ = 0, rows_ = 0;
-  std::vector<std::uint32_t> cellStart_;   // per cell, where its points start in cellPoints_
-  std::vector<std::uint32_t> cellPoints_;  // point numbers, cell by cell, in point order
+  // The grid, built at the first search.
+  mutable bool gridBuilt_ = false;
+  mutable double left_ = 0, top_ = 0, cellSize_ = 1;
+  mutable std::size_t columns_ = 0, rows_ = 0;
+  mutable std::vector<std::uint32_t> cellStart_;   // per cell, where its points start in cellPoints_
+  mutable std::vector<std::uint32_t> cellPoints_;  // point numbers, cell by cell, in point order
 };
 
 }  // namespace vianora
