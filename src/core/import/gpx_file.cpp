@@ -72,8 +72,7 @@ class FileText final : public GrowingText {
 
   void release(std::size_t position) override {
     if (position <= givenBack_) return;
-    bytes_.giveBack(givenBack_, position);
-    givenBack_ = position;
+    givenBack_ = bytes_.giveBack(givenBack_, position);
     const std::lock_guard lock(mutex_);
     released_ = position;
     room_.notify_one();
@@ -92,7 +91,7 @@ class FileText final : public GrowingText {
  private:
   struct Stopped {};
 
-  static constexpr std::size_t kLead = std::size_t{32} << 20;
+  static constexpr std::size_t kLead = std::size_t{8} << 20;
 
   void read(const std::string& path, std::size_t pieceSize) {
     std::optional<ImportFailure> failure;

@@ -277,7 +277,7 @@ void GpxReader::advance() {
 
 // The text before the tag being read and before the index's reach is never read again.
 void GpxReader::releaseBehind() {
-  constexpr std::size_t kReleaseStep = std::size_t{8} << 20;
+  constexpr std::size_t kReleaseStep = std::size_t{2} << 20;
   const ClosingTagIndex* index = finder_.index();
   const std::size_t keep = std::min(pos_, index != nullptr ? index->notedBefore() : 0);
   if (keep >= releasedTo_ + kReleaseStep) {

@@ -80,11 +80,13 @@ void BigBuffer::resize(std::size_t size) {
   size_ = size;
 }
 
-void BigBuffer::giveBack(std::size_t from, std::size_t to) {
-  if (mapping_ == nullptr) return;
+std::size_t BigBuffer::giveBack(std::size_t from, std::size_t to) {
+  if (mapping_ == nullptr) return from;
   const std::size_t first = (from + kHugePage - 1) & ~(kHugePage - 1);
   const std::size_t last = std::min(to, capacity_) & ~(kHugePage - 1);
-  if (last > first) ::madvise(data_ + first, last - first, MADV_DONTNEED);
+  if (last <= first) return from;
+  ::madvise(data_ + first, last - first, MADV_DONTNEED);
+  return last;
 }
 
 void BigBuffer::release() {

@@ -33,7 +33,8 @@ class BigBuffer {
 
   /// Gives the memory of the whole huge pages within bytes [from, to) back to the system, where
   /// the room was mapped; their bytes read as zeros afterwards. Only for bytes never used again.
-  void giveBack(std::size_t from, std::size_t to);
+  /// Returns where the memory given back ends (`from` when none was), for the next call.
+  std::size_t giveBack(std::size_t from, std::size_t to);
 
  private:
   void release();

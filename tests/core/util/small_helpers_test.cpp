@@ -1,9 +1,12 @@
-// NextToken, Minimo and the single-byte character sets.
+// NextToken, BigBuffer, Minimo and the single-byte character sets.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <string>
 #include <vector>
 
+#include "core/util/big_buffer.h"
 #include "core/util/minimo.h"
 #include "core/util/next_token.h"
 #include "core/util/single_byte_text.h"
@@ -29,6 +32,21 @@ TEST(NextToken, CutsTheTextBeforeTheFirstExactSeparatorOff) {
     EXPECT_EQ(NextToken(view, c.sep), c.token) << c.text;
     EXPECT_EQ(view, c.rest) << c.text;
   }
+}
+
+// Memory goes back a whole huge page (2 MB) at a time, and the next call goes on from where
+// the last one ended: the bytes given back read as zeros, the others stay.
+TEST(BigBuffer, GivesBackWholeHugePagesFromWhereItLastEnded) {
+  constexpr std::size_t kMB = std::size_t{1} << 20;
+  BigBuffer buffer(16 * kMB);
+  buffer.resize(16 * kMB);
+  std::memset(buffer.data(), 'x', buffer.size());
+  EXPECT_EQ(buffer.giveBack(0, kMB), 0U);  // not a whole page yet
+  EXPECT_EQ(buffer.giveBack(0, 3 * kMB), 2 * kMB);
+  EXPECT_EQ(buffer.giveBack(2 * kMB, 5 * kMB), 4 * kMB);
+  EXPECT_EQ(std::string(buffer.data() + 4 * kMB - 1, 2), std::string("\0x", 2));
+  BigBuffer small(kMB);  // not mapped: nothing goes back
+  EXPECT_EQ(small.giveBack(0, kMB), 0U);
 }
 
 TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
