@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -201,6 +202,23 @@ TEST(LeggiGpx, ReadsAFileTheSameWhereverItsPiecesAreCut) {
           test_support::failureText(stepFailures));
       EXPECT_EQ(exactText(store, stepFailures), expected) << entry.path() << " in steps of " << step;
     }
+  }
+}
+
+// A text still being made reads as its whole: tracks whose ends are made at every cut, and
+// one whose end is not made within a few MB, whose points take room up to the text's end.
+TEST(LeggiGpx, ReadsATextStillBeingMadeAsTheWholeText) {
+  const std::string point = "<trkpt lat=\"1\" lon=\"2\"/> ";
+  const struct {
+    std::string text;
+    std::size_t step;
+  } cases[] = {{"<gpx><trk>" + point + "</trk> <trk>" + point + "</trk> </gpx> ", 1},
+               {"<gpx><trk>" + point + std::string(5 << 20, ' ') + point + "</trk></gpx> ", 1 << 20}};
+  for (const auto& [text, step] : cases) {
+    TextInSteps steps(text, step);
+    Percorsi store;
+    LeggiGpxText(store, steps, [](std::size_t) { return std::int64_t{0}; }, {});
+    EXPECT_EQ(test_support::storeText(store), ": 1,2,1; 1,2,1") << step;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <random>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vianora {
@@ -40,6 +41,11 @@ TEST(NumberOfText, ReadsTheNumberATextBeginsWith) {
   EXPECT_EQ(valuesOf({"", "   ", "abc", "-", "+", ".", "-.", "e5", "+-5", "--5", "-0", "-0.0",
                       "-0e5", "- 0", std::string(kTenMegabytes.size(), '-')}),
             std::vector<double>(15, 0.0));
+  // A text ends where its view ends, whatever lies after it in memory: a digit, or nothing
+  // readable (blanks with no terminating character after them).
+  const std::vector<char> blanks(3, ' ');
+  EXPECT_EQ(numberOfText(std::string_view("2.57").substr(0, 3)), 2.5);
+  EXPECT_EQ(numberOfText(std::string_view(blanks.data(), blanks.size())), 0.0);
 }
 
 // Correctly rounded: a tie goes to the even neighbour. A value too small for a double is 0; one

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/util/big_buffer.h"
@@ -47,6 +48,18 @@ TEST(BigBuffer, GivesBackWholeHugePagesFromWhereItLastEnded) {
   EXPECT_EQ(std::string(buffer.data() + 4 * kMB - 1, 2), std::string("\0x", 2));
   BigBuffer small(kMB);  // not mapped: nothing goes back
   EXPECT_EQ(small.giveBack(0, kMB), 0U);
+}
+
+// Growing past its room keeps every byte, a lone one too, also into a room big enough to be
+// mapped rather than allocated.
+TEST(BigBuffer, KeepsItsBytesWhenItGrowsPastItsRoom) {
+  for (const std::string_view bytes : {"x", "xyz"}) {
+    BigBuffer buffer(bytes.size());
+    buffer.resize(bytes.size());
+    bytes.copy(buffer.data(), bytes.size());
+    buffer.resize(std::size_t{16} << 20);
+    EXPECT_EQ(buffer.view().substr(0, bytes.size()), bytes);
+  }
 }
 
 TEST(Minimo, GivesTheSmallerAndTheSecondOnTies) {
