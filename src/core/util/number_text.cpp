@@ -141,8 +141,9 @@ std::optional<double> plainNumber(std::string_view text, bool quoted) {
   }
   if (digitCount <= kMostDigitsHeld && digits <= kLargestExactInteger &&
       fractionDigits < static_cast<int>(std::size(kExactPowersOfTen))) {
+    if (digits == 0) return 0.0;  // no negative zero
     const double value = static_cast<double>(digits) / kExactPowersOfTen[fractionDigits];
-    return value == 0.0 ? 0.0 : negative ? -value : value;  // no negative zero
+    return negative ? -value : value;
   }
   double value = 0.0;
   const auto result = std::from_chars(text.data() + start, text.data() + end, value);
