@@ -29,14 +29,6 @@ ClosingTagFinder::ClosingTagFinder(const GrowingText& text, std::function<void()
   if (indexed != nullptr) index_.emplace(text, indexed, whileSearchingFar_);
 }
 
-bool ClosingTagFinder::indexes(std::string_view name) const {
-  if (!index_ || name.size() > ClosingTagIndex::kLongestName) return false;
-  char tag[ClosingTagIndex::kLongestName + 3] = {'<', '/'};
-  name.copy(tag + kNameStart, name.size());
-  tag[kNameStart + name.size()] = '>';
-  return index_->answersFor(std::string_view(tag, name.size() + 3));
-}
-
 std::size_t ClosingTagFinder::find(std::string_view tag, std::size_t from) {
   return findClosingOf(tag.substr(kNameStart, tag.size() - kNameStart - 1), from);
 }
@@ -61,12 +53,8 @@ std::size_t ClosingTagFinder::searchNear(std::string_view name, std::size_t from
   const std::string_view text = text_.made();
   const char* const begin = text.data();
   const char* const end = begin + text.size();
-  if (!text_.complete()) {
-    if (static_cast<std::size_t>(end - begin) < std::min(from, text.size()) + kShortReach + length) {
-      return kNotNear;
-    }
-  }
   const char* at = begin + std::min(from, text.size());
+  if (!text_.complete() && static_cast<std::size_t>(end - at) < kShortReach + length) return kNotNear;
   const char* const nearEnd =
       static_cast<std::size_t>(end - at) > kShortReach ? at + kShortReach : end;
   while (at < nearEnd && static_cast<std::size_t>(end - at) >= length) {

@@ -34,9 +34,6 @@ class ClosingTagFinder {
   /// The same for the closing tag of the element `name`, without writing the tag out.
   std::size_t findClosingOf(std::string_view name, std::size_t from);
 
-  /// Whether the closing tags of `name` are looked up in the index.
-  bool indexes(std::string_view name) const;
-
   /// The index, when there is one.
   ClosingTagIndex* index() { return index_ ? &*index_ : nullptr; }
 

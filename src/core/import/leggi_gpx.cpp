@@ -106,6 +106,7 @@ class GpxReader {
   std::size_t trimmedEnd(std::size_t from, std::size_t end) const;
   void advance();
   void releaseBehind();
+  std::size_t search(char c, std::size_t from, std::size_t to) const;
   std::size_t findBefore(char c, std::size_t from);
   void readTag();
   void actOn(GpxElement element, std::string_view name, std::string_view attributes);
@@ -286,16 +287,20 @@ void GpxReader::releaseBehind() {
   }
 }
 
+// The first `c` in text [from, to), or npos.
+std::size_t GpxReader::search(char c, std::size_t from, std::size_t to) const {
+  if (from >= to) return npos;
+  const void* at = std::memchr(text_.data() + from, c, to - from);
+  return at != nullptr ? static_cast<std::size_t>(static_cast<const char*>(at) - text_.data()) : npos;
+}
+
 // The first `c` in the innermost content's text from `from`, or npos.
 std::size_t GpxReader::findBefore(char c, std::size_t from) {
   for (;;) {
     const Limit limit = this->limit();
-    if (from < limit.at) {
-      const void* at = std::memchr(text_.data() + from, c, limit.at - from);
-      if (at != nullptr) return static_cast<std::size_t>(static_cast<const char*>(at) - text_.data());
-      from = limit.at;
-    }
+    if (const std::size_t at = search(c, from, limit.at); at != npos) return at;
     if (limit.final) return npos;
+    from = std::max(from, limit.at);
     advance();
   }
 }
@@ -304,10 +309,10 @@ std::size_t GpxReader::findBefore(char c, std::size_t from) {
 std::size_t GpxReader::nextTagFrom(std::size_t from) {
   for (;;) {
     const Limit limit = this->limit();
-    const std::size_t at = from < limit.at ? findBefore('<', from) : npos;
+    const std::size_t at = search('<', from, limit.at);
     if (at != npos && at + 1 < limit.at) return at;
     if (limit.final) return limit.at;
-    if (at != npos) from = at;
+    from = at != npos ? at : std::max(from, limit.at);
     advance();
   }
 }
@@ -385,8 +390,11 @@ std::string_view GpxReader::cutContent(std::string_view name) {
 // rest are cut first.
 void GpxReader::readContentAsElements(std::string_view name, bool holdsAFileOrTrack) {
   childOpened_ = true;
-  if (holdsAFileOrTrack && finder_.indexes(name)) {
-    return enterBeforeItsEnd(pos_, "</" + std::string(name) + ">");
+  if (holdsAFileOrTrack) {
+    std::string closing = "</" + std::string(name) + ">";
+    if (const ClosingTagIndex* index = finder_.index(); index && index->answersFor(closing)) {
+      return enterBeforeItsEnd(pos_, std::move(closing));
+    }
   }
   Content cut;
   cut.from = pos_;
