@@ -92,6 +92,11 @@ class FailureBoxes {
   QString lastGpxFailure_;
 };
 
+// Each file's reader: the one `picked` by a filter unless its content shows another.
+ImportQueue::ReaderChoice readersFor(ReaderKind picked) {
+  return [picked](const std::string& file) { return readerForFile(picked, file); };
+}
+
 }  // namespace
 
 QStringList OpenCommand::dialogFilters() {
@@ -123,9 +128,9 @@ ImportOutcome OpenCommand::readFile(QWidget* parent, const QString& path, Reader
 OpenCommand::StartedReading OpenCommand::startReading(std::vector<std::string> files,
                                                       ReaderKind picked) {
   if (files.empty()) return {};
-  auto queue = std::make_unique<ImportQueue>(
-      files, [picked](const std::string& file) { return readerForFile(picked, file); },
-      ImportQueue::workersForCores(), ImportQueue::FirstFile::ReadAhead);
+  auto queue = std::make_unique<ImportQueue>(files, readersFor(picked),
+                                             ImportQueue::workersForCores(),
+                                             ImportQueue::FirstFile::ReadAhead);
   return StartedReading{std::move(files), std::move(queue)};
 }
 
@@ -135,8 +140,7 @@ bool OpenCommand::readFiles(QWidget* parent, const QStringList& paths, ReaderKin
   for (const QString& path : paths) files.push_back(QFile::encodeName(path).toStdString());
   std::unique_ptr<ImportQueue> queue = std::move(started.queue);
   if (!queue || started.files != files) {
-    queue = std::make_unique<ImportQueue>(
-        std::move(files), [picked](const std::string& file) { return readerForFile(picked, file); });
+    queue = std::make_unique<ImportQueue>(std::move(files), readersFor(picked));
   }
   for (const QString& path : paths) {
     const ImportOutcome outcome =
